@@ -1,0 +1,205 @@
+// The editor control as the rest of the system sees it.
+//
+// Every tool that works on the document goes through this interface, so it is
+// written once and runs the same on the in-memory document (command-line tool,
+// tests) and on the Qt editor of the program. Positions count characters from 0.
+//
+// A character of a legacy Gurmukhi font is held as the character whose code
+// equals the glyph byte (U+0000..U+00FF): the font name of its run says how to
+// read it. Unicode text is held as itself.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/bytes.h"
+#include "common/status.h"
+
+namespace quilm {
+
+// Editor format codes, as the document commands and the settings name them.
+enum class FormatCode : int {
+  PlainText = 1,  // 8-bit text, one byte per character
+  Pbi = 3,        // the program's own format, keeps everything the editor holds
+  Html = 4,
+  Rtf = 5,
+  Unicode = 6,    // UTF-16LE text with a byte-order mark
+  Bytes = 7,      // one byte per character, save to memory only
+  Word = 9,
+  Xml = 10,
+  Css = 11,
+  Pdf = 12,       // save only
+};
+
+// RGB colour as 0x00RRGGBB.
+using Color = std::uint32_t;
+inline constexpr Color kBlack = 0x000000;
+inline constexpr Color kWhite = 0xFFFFFF;
+
+struct CharFormat {
+  std::string font_name;  // 8-bit font name; it tells the encoding of the run
+  int font_size = 12;     // points
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  bool strikethru = false;
+  Color fore_color = kBlack;
+  Color back_color = kWhite;
+
+  bool operator==(const CharFormat&) const = default;
+};
+
+// A stretch of text that shares one character format. Walking the runs is the
+// same as selecting every character in turn and reading its format, only fast.
+struct TextRun {
+  std::u16string text;
+  CharFormat format;
+};
+
+// A change of some attributes; the others stay as each character has them.
+struct FormatChange {
+  std::optional<std::string> font_name;
+  std::optional<int> font_size;
+  std::optional<bool> bold, italic, underline, strikethru;
+  std::optional<Color> fore_color, back_color;
+
+  void apply_to(CharFormat& f) const {
+    if (font_name) f.font_name = *font_name;
+    if (font_size) f.font_size = *font_size;
+    if (bold) f.bold = *bold;
+    if (italic) f.italic = *italic;
+    if (underline) f.underline = *underline;
+    if (strikethru) f.strikethru = *strikethru;
+    if (fore_color) f.fore_color = *fore_color;
+    if (back_color) f.back_color = *back_color;
+  }
+};
+
+enum class Alignment : int { Left = 0, Right = 1, Center = 2, Justify = 3 };
+
+class Editor {
+ public:
+  virtual ~Editor() = default;
+
+  // --- Text and selection -------------------------------------------------
+  virtual std::u16string Text() const = 0;
+  virtual int TextLength() const = 0;  // characters; paragraph breaks count one
+  virtual int SelStart() const = 0;
+  virtual void SetSelStart(int position) = 0;  // collapses the selection
+  virtual int SelLength() const = 0;
+  virtual void SetSelLength(int length) = 0;   // from SelStart, clamped to the text
+  virtual std::u16string SelText() const = 0;
+  // Replaces the selection with `text` in the current format and leaves the
+  // caret after it.
+  virtual void SetSelText(const std::u16string& text) = 0;
+  void Select(int start, int length) {
+    SetSelStart(start);
+    SetSelLength(length);
+  }
+
+  // --- Character format at the caret or of the selection -------------------
+  // Reading gives the format of the first selected character (or of the
+  // character before the caret). Writing changes the selection when
+  // FormatSelection is on, and otherwise the format of text typed next.
+  virtual CharFormat Format() const = 0;
+  virtual void ApplyFormat(const FormatChange& change) = 0;
+  void SetFormat(const CharFormat& f) {
+    ApplyFormat({f.font_name, f.font_size, f.bold, f.italic, f.underline, f.strikethru,
+                 f.fore_color, f.back_color});
+  }
+  std::string FontName() const { return Format().font_name; }
+  void SetFontName(const std::string& name) { Modify([&](FormatChange& f) { f.font_name = name; }); }
+  int FontSize() const { return Format().font_size; }
+  void SetFontSize(int size) { Modify([&](FormatChange& f) { f.font_size = size; }); }
+  bool FontBold() const { return Format().bold; }
+  void SetFontBold(bool on) { Modify([&](FormatChange& f) { f.bold = on; }); }
+  bool FontItalic() const { return Format().italic; }
+  void SetFontItalic(bool on) { Modify([&](FormatChange& f) { f.italic = on; }); }
+  bool FontUnderline() const { return Format().underline; }
+  void SetFontUnderline(bool on) { Modify([&](FormatChange& f) { f.underline = on; }); }
+  bool FontStrikethru() const { return Format().strikethru; }
+  void SetFontStrikethru(bool on) { Modify([&](FormatChange& f) { f.strikethru = on; }); }
+  Color ForeColor() const { return Format().fore_color; }
+  void SetForeColor(Color c) { Modify([&](FormatChange& f) { f.fore_color = c; }); }
+  Color TextBkColor() const { return Format().back_color; }
+  void SetTextBkColor(Color c) { Modify([&](FormatChange& f) { f.back_color = c; }); }
+  virtual bool FormatSelection() const = 0;
+  virtual void SetFormatSelection(bool on) = 0;
+
+  // The whole document as runs of equal format, in order.
+  virtual std::vector<TextRun> Runs() const = 0;
+
+  // --- Paragraph ------------------------------------------------------------
+  virtual Alignment ParagraphAlignment() const = 0;
+  virtual void SetParagraphAlignment(Alignment alignment) = 0;
+
+  // --- View ---------------------------------------------------------------------
+  virtual int ViewMode() const = 0;  // 0 normal, 1 page, 2 centred page
+  virtual void SetViewMode(int mode) = 0;
+  virtual int ZoomFactor() const = 0;  // percent
+  virtual void SetZoomFactor(int percent) = 0;
+  virtual bool LockWindowUpdate() const = 0;
+  virtual void SetLockWindowUpdate(bool locked) = 0;
+
+  // --- Page -------------------------------------------------------------------
+  // Sizes in twips (1/1440 inch), as the document values store them.
+  struct PageLayout {
+    int width = 11906, height = 16838;  // A4
+    int margin_left = 1440, margin_top = 1440, margin_right = 1440, margin_bottom = 1440;
+    bool operator==(const PageLayout&) const = default;
+  };
+  virtual PageLayout Page() const = 0;
+  virtual void SetPage(const PageLayout& page) = 0;
+  virtual int CurrentPages() const = 0;
+
+  // Six numbered values kept inside a document (the page size and margins are
+  // stored there before every save).
+  static constexpr int kDocumentValues = 6;
+  virtual int DocumentValue(int index) const = 0;
+  virtual void SetDocumentValue(int index, int value) = 0;
+
+  // --- State --------------------------------------------------------------------
+  virtual bool CanUndo() const = 0;
+  virtual bool CanRedo() const = 0;
+  virtual bool CanCopy() const = 0;  // a selection exists
+  virtual bool CanPaste() const = 0;
+  virtual void Undo() = 0;
+  virtual void Redo() = 0;
+  // 1 cut, 2 copy, 3 paste, 4 delete.
+  virtual void Clip(int action) = 0;
+  virtual bool Modified() const = 0;
+  virtual void SetModified(bool modified) = 0;
+
+  // --- Lines and search ---------------------------------------------------------
+  virtual int LineCount() const = 0;              // at least 1
+  virtual int LineStart(int line) const = 0;      // line from 0; -1 past the end
+  virtual int LineOfPosition(int position) const = 0;  // from 0
+  // First position at or after `from` where `text` occurs, or -1.
+  virtual int Find(const std::u16string& text, int from, bool match_case = true) const = 0;
+
+  // --- Load and save by format code ---------------------------------------------
+  // A failed load leaves the document as it was.
+  virtual Status LoadFile(const std::filesystem::path& path, FormatCode format) = 0;
+  // Files are replaced atomically: a crash leaves the old file or the new one.
+  virtual Status SaveFile(const std::filesystem::path& path, FormatCode format) const = 0;
+  virtual Status LoadFromMemory(BytesView bytes, FormatCode format) = 0;
+  // The document in `format`; FormatCode::Bytes gives one byte per character
+  // (the low byte of each character's code).
+  virtual Status SaveToMemory(FormatCode format, Bytes& out) const = 0;
+
+  // Empties the document.
+  virtual void Clear() = 0;
+
+ private:
+  template <typename Change>
+  void Modify(Change change) {
+    FormatChange c;
+    change(c);
+    ApplyFormat(c);
+  }
+};
+
+}  // namespace quilm

@@ -1,0 +1,15 @@
+#include "cli/commands.h"
+
+namespace quilm::cli {
+
+// One declaration and one row per subcommand; the code of each is in cli/cmd_*.cpp.
+int run_version(const Args& args);
+
+const std::vector<Command>& commands() {
+  static const std::vector<Command> table = {
+      {"version", "print the version of Quilm", run_version},
+  };
+  return table;
+}
+
+}  // namespace quilm::cli
