@@ -1,0 +1,22 @@
+// What the main window knows about the document in the editor: its name,
+// whether it has a file yet, whether it changed, and how Save writes it.
+#pragma once
+
+#include <string>
+
+#include "app/editor/editor.h"
+
+namespace quilm {
+
+inline constexpr const char* kProgramTitle = "Quilm 2010";
+
+struct DocumentState {
+  std::string name = kProgramTitle;  // the main window's caption
+  bool untitled = true;
+  bool modified = false;
+  FormatCode save_format = FormatCode::Rtf;
+  bool iscii_mode = false;
+  bool cancelled = false;
+};
+
+}  // namespace quilm

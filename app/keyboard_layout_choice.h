@@ -1,0 +1,24 @@
+// The keyboard-layout choice of the settings: an item of the Options window's
+// list "Default", "Romanised Punjabi", then the Gurmukhi font names, turned
+// into the keyboard layout setting of the key-press hook: -1 Default,
+// -2 Romanised Punjabi, otherwise the font index whose key layout is mapped.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "fonts/registry.h"
+
+namespace quilm {
+
+inline constexpr int kLayoutDefault = -1;
+inline constexpr int kLayoutRomanised = -2;
+
+std::vector<std::string> keyboard_layout_items(const FontRegistry& fonts);
+
+// A choice outside the list falls back to the Default layout, so a damaged
+// settings value still gives a keyboard that types.
+int keyboard_layout_setting(int choice, const std::vector<std::string>& items, const FontRegistry& fonts);
+std::string keyboard_layout_caption(int choice, const std::vector<std::string>& items);
+
+}  // namespace quilm

@@ -1,0 +1,27 @@
+// The desktop program: splash, main window, the tool windows, the message loop.
+// The data folder is the folder that is current when the program starts.
+#include <QApplication>
+#include <filesystem>
+
+#include "app/document_state.h"
+#include "app/ui/main_form.h"
+#include "app/ui/splash.h"
+#include "app/ui/windows.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  app.setApplicationName("Quilm");
+  app.setApplicationDisplayName(quilm::kProgramTitle);
+
+  auto splash = quilm::ui::make_splash();
+  splash->show();
+  app.processEvents();
+
+  quilm::ui::TMainForm main_form(std::filesystem::current_path());
+  if (main_form.startup_failed()) return 1;
+  quilm::ui::ProgramWindows windows(main_form);
+
+  main_form.show();
+  splash->finish(&main_form);
+  return app.exec();
+}

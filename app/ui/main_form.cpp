@@ -1,0 +1,429 @@
+#include "app/ui/main_form.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include "app/editor/ui/qt_editor.h"
+#include "app/keyboard_layout_choice.h"
+#include "app/startup.h"
+#include "app/ui/ruler.h"
+
+namespace quilm::ui {
+namespace {
+
+constexpr int kToolBarHeight = 30;
+constexpr int kButtonBarHeight = 30;
+constexpr int kRulerHeight = 24;
+constexpr int kStatusBarHeight = 24;
+constexpr const char* kSaveQuestion = "Do you want to save the changes?";
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+QFrame* sunken_panel(QWidget* parent, const char* name) {
+  auto* frame = new QFrame(parent);
+  frame->setObjectName(name);
+  frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  frame->setLineWidth(1);
+  return frame;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(const std::filesystem::path& data_folder) : prompter_(this) {
+  setObjectName("TMainForm");
+  setWindowTitle(kProgramTitle);
+  resize(1000, 720);
+  setupWidgets();
+  setupFileActions();
+  setupViewActions();
+  prompter_.attach_status(panels_[6], progress_bar_);
+  ws_.data_folder = data_folder;
+  FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+Editor& TMainForm::editor() { return *editor_; }
+
+QLabel* TMainForm::status_panel(const char* name) const {
+  for (QLabel* panel : panels_)
+    if (panel->objectName() == name) return panel;
+  return nullptr;
+}
+
+// ---------------------------------------------------------------- widgets
+
+void TMainForm::setupWidgets() {
+  client_ = new QWidget(this);
+  client_->setObjectName("ClientArea");
+  setCentralWidget(client_);
+
+  setupToolPanel();
+  setupButtonBar();
+
+  keyboard_panel_ = sunken_panel(client_, "Panel1");
+  auto* keyboard_note = new QLabel(tr("On-screen keyboard"), keyboard_panel_);
+  keyboard_note->move(8, 8);
+
+  ruler_ = new Ruler(client_);
+
+  richedit2_ = new QTextEdit(client_);
+  richedit2_->setObjectName("Richedit2");
+  richedit1_ = new QTextEdit(client_);
+  richedit1_->setObjectName("richedit1");
+  richedit1_->setAcceptRichText(true);
+  richedit1_->installEventFilter(this);
+  editor_ = std::make_unique<QtEditor>(richedit1_);
+  connect(richedit1_, &QTextEdit::selectionChanged, this, &TMainForm::refreshEditButtons);
+  connect(richedit1_, &QTextEdit::undoAvailable, this, &TMainForm::refreshEditButtons);
+
+  setupStatusBar();
+}
+
+void TMainForm::setupToolPanel() {
+  tool_panel_ = new QWidget(client_);
+  tool_panel_->setObjectName("ToolPanel");
+  auto* row = new QHBoxLayout(tool_panel_);
+  row->setContentsMargins(2, 2, 2, 2);
+  row->setSpacing(2);
+  auto add = [&](const char* name, const QString& text, const char* hint) {
+    auto* b = new QToolButton(tool_panel_);
+    b->setObjectName(name);
+    b->setText(text);
+    b->setToolTip(hint);
+    b->setStatusTip(hint);
+    b->setAutoRaise(true);
+    row->addWidget(b);
+    return b;
+  };
+  add("NewButton", tr("New"), "New Document")->setEnabled(false);
+  add("OpenButton", tr("Open"), "Open Document")->setEnabled(false);
+  add("SaveButton", tr("Save"), "Save Document")->setEnabled(false);
+  cut_button_ = add("CutButton", tr("Cut"), "Cut");
+  copy_button_ = add("CopyButton", tr("Copy"), "Copy");
+  paste_button_ = add("PasteButton", tr("Paste"), "Paste");
+  undo_button_ = add("UndoButton", tr("Undo"), "Undo");
+  connect(cut_button_, &QToolButton::clicked, this, [this] { editor_->Clip(1); });
+  connect(copy_button_, &QToolButton::clicked, this, [this] { editor_->Clip(2); });
+  connect(paste_button_, &QToolButton::clicked, this, [this] { editor_->Clip(3); });
+  connect(undo_button_, &QToolButton::clicked, this, [this] { editor_->Undo(); });
+  auto* keyboard = add("KeyboardButton", tr("Keyboard"), "Onscreen Keyboard");
+  connect(keyboard, &QToolButton::clicked, this, [this] { onscreen_keyboard1_->trigger(); });
+  // The quotation marks of Windows code page 1252 (0x91 to 0x94), which
+  // Gurmukhi fonts leave at their Latin places.
+  const char16_t quotes[] = {u'\u2018', u'\u2019', u'\u201C', u'\u201D'};
+  for (int i = 0; i < 4; ++i) {
+    const QString name = QString("SpeedButton%1").arg(14 + i);
+    auto* b = add(name.toLatin1().constData(), QString(QChar(quotes[i])), "");
+    connect(b, &QToolButton::clicked, this, [this, q = quotes[i]] { editor_->SetSelText(std::u16string(1, q)); });
+  }
+  row->addStretch();
+}
+
+void TMainForm::setupButtonBar() {
+  button_bar_ = new QWidget(client_);
+  button_bar_->setObjectName("TXButtonBar1");
+  auto* row = new QHBoxLayout(button_bar_);
+  row->setContentsMargins(2, 2, 2, 2);
+  font_box_ = new QComboBox(button_bar_);
+  font_box_->setObjectName("FontBox");
+  font_box_->setEditable(true);
+  font_box_->setMinimumWidth(200);
+  size_box_ = new QComboBox(button_bar_);
+  size_box_->setObjectName("SizeBox");
+  size_box_->setEditable(true);
+  for (int size : {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72})
+    size_box_->addItem(QString::number(size));
+  row->addWidget(font_box_);
+  row->addWidget(size_box_);
+  auto toggle = [&](const QString& text, auto setter) {
+    auto* b = new QToolButton(button_bar_);
+    b->setText(text);
+    b->setCheckable(true);
+    connect(b, &QToolButton::toggled, this, [this, setter](bool on) { (editor_.get()->*setter)(on); });
+    row->addWidget(b);
+  };
+  toggle(tr("B"), &Editor::SetFontBold);
+  toggle(tr("I"), &Editor::SetFontItalic);
+  toggle(tr("U"), &Editor::SetFontUnderline);
+  row->addStretch();
+  connect(font_box_, &QComboBox::textActivated, this,
+          [this](const QString& name) { editor_->SetFontName(name.toStdString()); richedit1_->setFocus(); });
+  connect(size_box_, &QComboBox::textActivated, this, [this](const QString& size) {
+    bool ok = false;
+    int points = size.toInt(&ok);
+    if (ok && points > 0) editor_->SetFontSize(points);
+    richedit1_->setFocus();
+  });
+}
+
+void TMainForm::setupStatusBar() {
+  status_bar_ = new QFrame(client_);
+  status_bar_->setObjectName("StatusBar1");
+  status_bar_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  status_bar_->setLineWidth(1);
+  auto* row = new QHBoxLayout(status_bar_);
+  row->setContentsMargins(1, 1, 1, 1);
+  row->setSpacing(1);
+  for (std::size_t i = 0; i + 1 < kStatusPanels.size(); ++i) {
+    auto* panel = new QLabel(kStatusPanels[i].initial_text, status_bar_);
+    panel->setObjectName(kStatusPanels[i].name);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setFixedWidth(kStatusPanels[i].width);
+    row->addWidget(panel);
+    panels_[i] = panel;
+  }
+  progress_panel_ = sunken_panel(status_bar_, kStatusPanels.back().name);
+  progress_bar_ = new QProgressBar(progress_panel_);
+  progress_bar_->setObjectName("ProgressBar1");
+  progress_bar_->setTextVisible(false);
+  progress_bar_->hide();
+  row->addWidget(progress_panel_, 1);
+}
+
+// ---------------------------------------------------------------- menus
+
+void TMainForm::setupFileActions() {
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  file->setObjectName("File1");
+  filename1_ = file->addAction("&1");
+  filename1_->setObjectName("Filename1");
+  filename2_ = file->addAction("&2");
+  filename2_->setObjectName("FileName2");
+  file->addSeparator();
+  QAction* exit = file->addAction("E&xit", this, &TMainForm::Exit1Click);
+  exit->setObjectName("Exit1");
+  exit->setShortcut(QKeySequence("Ctrl+Q"));
+}
+
+void TMainForm::setupViewActions() {
+  QMenu* view = menuBar()->addMenu(tr("&View"));
+  view->setObjectName("View1");
+  const char* names[] = {"NormalView1", "PageView1", "ExtendedPageView1"};
+  const char* captions[] = {"Normal Layout", "Page Layout", "Centred Page Layout"};
+  for (int mode = 0; mode < 3; ++mode) {
+    QAction* a = view->addAction(captions[mode], this, [this, mode] { setViewMode(mode); });
+    a->setObjectName(names[mode]);
+    a->setCheckable(true);
+    view_items_[static_cast<std::size_t>(mode)] = a;
+  }
+  view->addSeparator();
+  // A checkable item has already flipped its check mark when it triggers.
+  onscreen_keyboard1_ = view->addAction("&Onscreen Keyboard", this, &TMainForm::applyKeyboardPanel);
+  onscreen_keyboard1_->setObjectName("OnScreenKeyboard1");
+  onscreen_keyboard1_->setCheckable(true);
+  onscreen_keyboard1_->setShortcut(QKeySequence("Ctrl+K"));
+  QMenu* zoom = view->addMenu("Zoom");
+  for (int percent : {25, 50, 75, 100, 125, 150, 200, 300, 400}) {
+    QAction* a = zoom->addAction(QString("%1%").arg(percent), this, [this, percent] { setZoom(percent); });
+    a->setCheckable(true);
+    a->setData(percent);
+    zoom_items_.push_back(a);
+  }
+}
+
+void TMainForm::checkViewItem(int view_mode) {
+  for (int mode = 0; mode < 3; ++mode) view_items_[static_cast<std::size_t>(mode)]->setChecked(mode == view_mode);
+}
+
+void TMainForm::checkZoomItem(int percent) {
+  for (QAction* a : zoom_items_) a->setChecked(a->data().toInt() == percent);
+}
+
+void TMainForm::setViewMode(int mode) {
+  editor_->SetViewMode(mode);
+  ws_.settings.view_mode = mode;
+  checkViewItem(mode);
+}
+
+void TMainForm::setZoom(int percent) {
+  editor_->SetZoomFactor(percent);
+  if (auto step = zoom_step_for(percent)) ws_.settings.zoom_step = *step;
+  checkZoomItem(percent);
+  ruler_->update();
+}
+
+// ---------------------------------------------------------------- window events
+
+void TMainForm::FormCreate() {
+  connect(qApp, &QApplication::focusChanged, this, [this] { ShowHints(); });
+  const CreationResult result = load_startup_state(ws_, ws_.data_folder, *editor_, prompter_);
+  if (result == CreationResult::Failed) return;
+  filename1_->setText(qs(ws_.settings.recent_file1));
+  filename2_->setText(qs(ws_.settings.recent_file2));
+  ReadjustHeights();
+  if (result == CreationResult::SettingsError) return;
+
+  checkViewItem(ws_.settings.view_mode);
+  if (zoom_percent(ws_.settings.zoom_step)) checkZoomItem(editor_->ZoomFactor());
+  for (const auto& name : keyboard_layout_items(ws_.fonts)) font_box_->addItem(qs(name));
+  refreshLockIndicators();
+  // Line 15 of the settings says whether the keyboard panel is shown; the
+  // toggle below flips the item once, so it starts at the opposite.
+  onscreen_keyboard1_->setChecked(!ws_.settings.onscreen_keyboard);
+  OnScreenKeyboard1Click();
+}
+
+void TMainForm::FormShow() {
+  ws_.document.untitled = true;
+  ws_.document.modified = false;
+  richedit1_->setFocus();
+  editor_->SetFontName(ws_.settings.punjabi_font);
+  editor_->SetFontSize(ws_.settings.punjabi_font_size);
+  font_box_->setCurrentText(qs(ws_.settings.punjabi_font));
+  size_box_->setCurrentText(QString::number(ws_.settings.punjabi_font_size));
+  const auto items = keyboard_layout_items(ws_.fonts);
+  panels_[5]->setText(qs(keyboard_layout_caption(ws_.settings.layout_choice, items)));
+  refreshEditButtons();
+}
+
+void TMainForm::FormActivate() {
+  editor_->SetLockWindowUpdate(false);
+  editor_->SetFormatSelection(true);
+  ReadjustHeights();
+  refreshLockIndicators();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!event->spontaneous()) FormShow();
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  ReadjustHeights();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  if (ws_.startup_failed) {
+    event->accept();
+    return;
+  }
+  if (!closeCurrentFile()) {
+    event->ignore();
+    return;
+  }
+  write_back_at_close(ws_);
+  event->accept();
+  qApp->quit();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == richedit1_ && event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_CapsLock) caps_lock_ = !caps_lock_;
+    if (key->key() == Qt::Key_NumLock) num_lock_ = !num_lock_;
+    refreshLockIndicators();
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- commands
+
+void TMainForm::Exit1Click() { close(); }
+
+void TMainForm::OnScreenKeyboard1Click() {
+  onscreen_keyboard1_->setChecked(!onscreen_keyboard1_->isChecked());
+  applyKeyboardPanel();
+}
+
+void TMainForm::applyKeyboardPanel() {
+  const bool shown = onscreen_keyboard1_->isChecked();
+  keyboard_panel_->setVisible(shown);
+  ws_.settings.onscreen_keyboard = shown;
+  ReadjustHeights();
+}
+
+// Closing the document before the program ends. The full document commands
+// (save formats, Save As) come with the File menu; here the user is asked and
+// can cancel, and a Yes saves as 8-bit text or Unicode text.
+bool TMainForm::closeCurrentFile() {
+  ws_.document.cancelled = false;
+  if (editor_->Modified() && editor_->TextLength() > 1) {
+    const Answer answer = prompter_.ask_yes_no_cancel(kSaveQuestion);
+    if (answer == Answer::Cancel) {
+      ws_.document.cancelled = true;
+      return false;
+    }
+    if (answer == Answer::Yes) {
+      const QString path = QFileDialog::getSaveFileName(this, "Save File", QString(),
+                                                        "Unicode Text (*.txt);;Text files (*.txt)");
+      if (path.isEmpty()) {
+        ws_.document.cancelled = true;
+        return false;
+      }
+      Status saved = editor_->SaveFile(path.toStdString(), FormatCode::Unicode);
+      if (!saved.ok()) {
+        prompter_.error(saved.message());
+        ws_.document.cancelled = true;
+        return false;
+      }
+    }
+  }
+  ws_.document.untitled = true;
+  ws_.document.modified = false;
+  editor_->SetModified(false);
+  return true;
+}
+
+// ---------------------------------------------------------------- layout and state
+
+void TMainForm::ReadjustHeights() {
+  if (!client_) return;
+  MainHeights h;
+  h.client_width = client_->width();
+  h.client_height = client_->height();
+  h.tool_bar = tool_panel_->isHidden() ? 0 : kToolBarHeight;
+  h.button_bar = button_bar_->isHidden() ? 0 : kButtonBarHeight;
+  h.keyboard_panel = keyboard_panel_->isHidden() ? 0 : keyboard_panel_height_;
+  h.ruler = ruler_->isHidden() ? 0 : kRulerHeight;
+  h.status_bar = status_bar_->isHidden() ? 0 : kStatusBarHeight;
+  const MainLayout l = quilm::ReadjustHeights(h);
+  tool_panel_->setGeometry(0, l.tool_bar.top, h.client_width, l.tool_bar.height);
+  button_bar_->setGeometry(0, l.button_bar.top, h.client_width, l.button_bar.height);
+  keyboard_panel_->setGeometry(0, l.keyboard_panel.top, h.client_width, l.keyboard_panel.height);
+  ruler_->setGeometry(0, l.ruler.top, l.ruler_width, l.ruler.height);
+  // The scratch editor stays behind the main one, at its place.
+  richedit2_->hide();
+  richedit1_->setGeometry(h.editor_left, l.editor.top, l.editor_width, l.editor.height);
+  richedit2_->setGeometry(richedit1_->geometry());
+  status_bar_->setGeometry(0, l.status_bar.top, h.client_width, l.status_bar.height);
+  richedit2_->show();
+  richedit2_->lower();
+}
+
+void TMainForm::ShowHints() {
+  const QWidget* w = QApplication::focusWidget();
+  if (w && !w->statusTip().isEmpty()) panels_[6]->setText(w->statusTip());
+}
+
+void TMainForm::refreshLockIndicators() {
+  panels_[3]->setText(caps_lock_ ? "CAPS" : "");
+  panels_[4]->setText(num_lock_ ? "NUM" : "");
+}
+
+void TMainForm::refreshEditButtons() {
+  if (!editor_) return;
+  undo_button_->setEnabled(editor_->CanUndo());
+  cut_button_->setEnabled(editor_->CanCopy());
+  copy_button_->setEnabled(editor_->CanCopy());
+  paste_button_->setEnabled(editor_->CanPaste());
+}
+
+}  // namespace quilm::ui

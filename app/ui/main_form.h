@@ -1,0 +1,112 @@
+// TMainForm, the main window: the editor with its tool bar, button bar,
+// on-screen keyboard panel, ruler and status bar. The window only builds its
+// widgets and forwards to the core (app/startup.h and the subsystems).
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+#include "app/main_layout.h"
+#include "app/ui/qt_prompter.h"
+#include "app/workspace.h"
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QProgressBar;
+class QTextEdit;
+class QToolButton;
+
+namespace quilm {
+class QtEditor;
+}
+
+namespace quilm::ui {
+
+class Ruler;
+
+class TMainForm : public QMainWindow {
+  Q_OBJECT
+ public:
+  // `data_folder` is the folder that was current at start-up.
+  explicit TMainForm(const std::filesystem::path& data_folder);
+  ~TMainForm() override;
+
+  // Start-up could not read its files; the program ends without writing.
+  bool startup_failed() const { return ws_.startup_failed; }
+  Workspace& workspace() { return ws_; }
+  Editor& editor();
+  Prompter& prompter() { return prompter_; }
+  QWidget* client() const { return client_; }
+  QLabel* status_panel(const char* name) const;
+
+  void ReadjustHeights();
+  void ShowHints();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private slots:
+  void OnScreenKeyboard1Click();
+  void Exit1Click();
+  void applyKeyboardPanel();
+
+ private:
+  void FormCreate();
+  void FormShow();
+  void FormActivate();
+
+  void setupWidgets();
+  void setupToolPanel();
+  void setupButtonBar();
+  void setupStatusBar();
+  void setupFileActions();
+  void setupViewActions();
+  void checkViewItem(int view_mode);
+  void checkZoomItem(int percent);
+  void refreshLockIndicators();
+  void refreshEditButtons();
+  void setViewMode(int mode);
+  void setZoom(int percent);
+  bool closeCurrentFile();
+
+  Workspace ws_;
+  QtPrompter prompter_;
+  std::unique_ptr<QtEditor> editor_;
+
+  QWidget* client_ = nullptr;
+  QWidget* tool_panel_ = nullptr;
+  QWidget* button_bar_ = nullptr;
+  QFrame* keyboard_panel_ = nullptr;  // Panel1
+  Ruler* ruler_ = nullptr;
+  QTextEdit* richedit1_ = nullptr;
+  QTextEdit* richedit2_ = nullptr;  // scratch document of the conversions
+  QFrame* status_bar_ = nullptr;
+  std::array<QLabel*, kStatusPanels.size() - 1> panels_{};
+  QWidget* progress_panel_ = nullptr;  // Panel6
+  QProgressBar* progress_bar_ = nullptr;
+  QComboBox* font_box_ = nullptr;
+  QComboBox* size_box_ = nullptr;
+  QToolButton* undo_button_ = nullptr;
+  QToolButton* cut_button_ = nullptr;
+  QToolButton* copy_button_ = nullptr;
+  QToolButton* paste_button_ = nullptr;
+
+  QAction* filename1_ = nullptr;
+  QAction* filename2_ = nullptr;
+  QAction* onscreen_keyboard1_ = nullptr;
+  std::array<QAction*, 3> view_items_{};
+  std::vector<QAction*> zoom_items_;
+
+  int keyboard_panel_height_ = 140;
+  bool caps_lock_ = false;
+  bool num_lock_ = false;
+};
+
+}  // namespace quilm::ui
