@@ -1,0 +1,36 @@
+// quilm-tablegen: compiles the project's text tables into C++ constant arrays
+// at build time. A malformed table makes it fail with "file:line: reason", and
+// with it the build.
+//
+//   quilm-tablegen fonts OUT.inc font_names.txt font_index.txt font_dropdown.txt
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "tools/tablegen/cpp_output.h"
+#include "tools/tablegen/font_tables.h"
+#include "tools/tablegen/text_table.h"
+
+namespace {
+
+int usage() {
+  std::fprintf(stderr,
+               "usage: quilm-tablegen fonts OUT font_names.txt font_index.txt font_dropdown.txt\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  try {
+    if (args.size() == 5 && args[0] == "fonts") {
+      tablegen::write_output(args[1], tablegen::generate_font_tables({args[2], args[3], args[4]}));
+      return 0;
+    }
+    return usage();
+  } catch (const tablegen::TableError& e) {
+    std::fprintf(stderr, "quilm-tablegen: %s\n", e.what());
+    return 1;
+  }
+}
