@@ -1,0 +1,190 @@
+// quilm-cli convert: converts standard input line by line from one font
+// encoding into another through the pivot encoding, as `conversion` does for
+// the program's tools.
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "cli/commands.h"
+#include "cli/exit_codes.h"
+#include "common/bytes.h"
+#include "fonts/conversion.h"
+#include "fonts/conversion_context.h"
+#include "fonts/registry.h"
+
+namespace quilm::cli {
+namespace {
+
+constexpr std::size_t kChunk = 1 << 20;
+
+void print_convert_usage(std::FILE* out) {
+  std::fprintf(out,
+               "usage: quilm-cli convert --from FONT --to FONT [--format] [--hex] [--typing]\n"
+               "\n"
+               "Converts standard input, line by line, from the encoding of one font into\n"
+               "another. FONT is a font name (\"AnmolLipi\", \"Satluj\") or a font index\n"
+               "(9 is the pivot encoding). Unsupported fonts pass text unchanged.\n"
+               "\n"
+               "  --format   tidy the pivot text between reading and writing (Format_for_Gurmukhi)\n"
+               "  --hex      each line holds space-separated hexadecimal bytes, in and out\n"
+               "  --typing   convert as typed text: the typing-context flag is on and the\n"
+               "             writer context carries from line to line\n");
+}
+
+struct Options {
+  std::string from, to;
+  bool format = false, hex = false, typing = false, help = false;
+};
+
+std::optional<Options> parse_options(const Args& args) {
+  Options o;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--help" || a == "-h") {
+      o.help = true;
+    } else if (a == "--format") {
+      o.format = true;
+    } else if (a == "--hex") {
+      o.hex = true;
+    } else if (a == "--typing") {
+      o.typing = true;
+    } else if ((a == "--from" || a == "--to") && i + 1 < args.size()) {
+      (a == "--from" ? o.from : o.to) = args[++i];
+    } else {
+      std::fprintf(stderr, "quilm-cli convert: unexpected argument \"%s\"\n", a.c_str());
+      return std::nullopt;
+    }
+  }
+  if (!o.help && (o.from.empty() || o.to.empty())) {
+    std::fprintf(stderr, "quilm-cli convert: --from and --to are required\n");
+    return std::nullopt;
+  }
+  return o;
+}
+
+// A font index written as a number, or the index of a font name.
+std::optional<int> resolve_font(const std::string& arg, const FontRegistry& registry) {
+  if (!arg.empty() && arg.find_first_not_of("0123456789") == std::string::npos) {
+    const int index = arg.size() <= 3 ? std::stoi(arg) : -1;
+    if (index < 0 || index >= kFontIndexSlots) {
+      std::fprintf(stderr, "quilm-cli convert: %s is not a font index\n", arg.c_str());
+      return std::nullopt;
+    }
+    return index;
+  }
+  const int index = registry.get_font_index(arg);
+  if (index == font_index::kNotSupported)
+    std::fprintf(stderr, "quilm-cli convert: \"%s\" is not a supported font: text passes unchanged\n", arg.c_str());
+  return index;
+}
+
+int hex_digit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+// "41 59 88" -> the three bytes; nullopt when a word is not a byte.
+std::optional<Bytes> parse_hex_line(std::string_view line) {
+  Bytes bytes;
+  std::size_t i = 0;
+  while (i < line.size()) {
+    if (line[i] == ' ' || line[i] == '\t' || line[i] == '\r') {
+      ++i;
+      continue;
+    }
+    int value = 0, digits = 0;
+    for (; i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r'; ++i, ++digits) {
+      const int d = hex_digit(line[i]);
+      if (d < 0 || digits == 2) return std::nullopt;
+      value = value * 16 + d;
+    }
+    bytes.push_back(static_cast<char>(value));
+  }
+  return bytes;
+}
+
+void append_hex(BytesView bytes, Bytes& out) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (i) out.push_back(' ');
+    const auto b = byte_at(bytes, i);
+    out.push_back(kDigits[b >> 4]);
+    out.push_back(kDigits[b & 15]);
+  }
+}
+
+bool read_all(std::FILE* in, Bytes& data) {
+  Bytes chunk(kChunk, '\0');
+  std::size_t got;
+  while ((got = std::fread(chunk.data(), 1, chunk.size(), in)) > 0) data.append(chunk.data(), got);
+  return !std::ferror(in);
+}
+
+bool flush(Bytes& out) {
+  const bool ok = std::fwrite(out.data(), 1, out.size(), stdout) == out.size();
+  out.clear();
+  return ok;
+}
+
+}  // namespace
+
+int run_convert(const Args& args) {
+  const std::optional<Options> options = parse_options(args);
+  if (!options) {
+    print_convert_usage(stderr);
+    return kUsage;
+  }
+  if (options->help) {
+    print_convert_usage(stdout);
+    return kSuccess;
+  }
+  const FontRegistry registry;
+  const std::optional<int> source = resolve_font(options->from, registry);
+  const std::optional<int> destination = resolve_font(options->to, registry);
+  if (!source || !destination) return kUsage;
+
+  Bytes input;
+  if (!read_all(stdin, input)) {
+    std::fprintf(stderr, "quilm-cli convert: cannot read standard input\n");
+    return kBadInput;
+  }
+  ConversionContext context;
+  context.typing = options->typing;
+  const FontConverter converter(context);
+
+  Bytes out;
+  out.reserve(kChunk + 4096);
+  std::size_t line_number = 0;
+  for (std::size_t start = 0; start < input.size();) {
+    ++line_number;
+    const std::size_t lf = input.find('\n', start);
+    const std::size_t end = lf == Bytes::npos ? input.size() : lf;
+    const BytesView line(input.data() + start, end - start);
+    // Lines are independent texts unless they stand for keys typed in turn.
+    if (!options->typing) context.writer = {};
+    if (options->hex) {
+      const std::optional<Bytes> bytes = parse_hex_line(line);
+      if (!bytes) {
+        flush(out);
+        std::fprintf(stderr, "quilm-cli convert: line %zu: not a list of hexadecimal bytes\n", line_number);
+        return kBadInput;
+      }
+      append_hex(converter.conversion(*bytes, *source, *destination, options->format), out);
+    } else {
+      out += converter.conversion(line, *source, *destination, options->format);
+    }
+    if (lf != Bytes::npos) out.push_back('\n');
+    if (out.size() >= kChunk && !flush(out)) break;
+    start = end + 1;
+  }
+  if (!flush(out) || std::fflush(stdout) != 0) {
+    std::fprintf(stderr, "quilm-cli convert: cannot write standard output\n");
+    return kBadInput;
+  }
+  return kSuccess;
+}
+
+}  // namespace quilm::cli

@@ -1,0 +1,44 @@
+// The conversion driver.
+#include "fonts/conversion.h"
+
+#include "fonts/format_for_gurmukhi.h"
+#include "fonts/reader.h"
+#include "fonts/writer.h"
+
+namespace quilm {
+namespace {
+
+constexpr int kNotSupported = 30;
+
+}  // namespace
+
+Bytes FontConverter::conversion(BytesView text, int source, int destination, bool format) const {
+  if (source == destination && !format) return Bytes(text);
+  Bytes pivot = to_pivot(text, source);
+  if (format && source != kNotSupported) pivot = Format_for_Gurmukhi(pivot);
+  return from_pivot(pivot, destination);
+}
+
+Bytes FontConverter::to_pivot(BytesView text, int source) const {
+  const ReaderTable* reader = reader_for_font(source);
+  return reader ? read_into_pivot(*reader, text) : Bytes(text);
+}
+
+Bytes FontConverter::from_pivot(BytesView pivot, int destination) const {
+  const WriterTable* writer = writer_for_font(destination);
+  return writer ? write_from_pivot(*writer, pivot, context_) : Bytes(pivot);
+}
+
+bool FontConverter::convert_with(std::string_view converter, BytesView text, Bytes& out) const {
+  if (const ReaderTable* reader = find_reader(converter)) {
+    out = read_into_pivot(*reader, text);
+    return true;
+  }
+  if (const WriterTable* writer = find_writer(converter)) {
+    out = write_from_pivot(*writer, text, context_);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace quilm

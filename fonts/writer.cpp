@@ -1,0 +1,178 @@
+// The writer engine.
+//
+// Each step writes one unit or one byte. Beyond the tables, a writer knows
+// the glyphs before the text through the writer context (the last two pivot
+// bytes of any earlier step, also of earlier calls), which serves three ends:
+// context rules choose a sign's glyph by the letter before it; a nukta after
+// a consonant that has a glyph with nukta rewrites the consonant's glyph; and
+// while keys are typed one at a time, a key may join glyphs already in the
+// editor (kanna + bindi, NA + dulainkar + tippi).
+#include "fonts/writer.h"
+
+#include <cstring>
+
+#include "fonts/format_for_quilm.h"
+
+namespace quilm {
+namespace {
+
+constexpr std::uint8_t kNukta = 0x61;
+constexpr std::uint8_t kBindi = 0x49;
+constexpr std::uint8_t kKanna = 0x6B;  // the vowel sign AA
+constexpr std::uint8_t kNa = 0x42;
+constexpr std::uint8_t kDulainkar = 0x7B;  // the vowel sign UU
+constexpr std::uint8_t kTippi = 0x7A;
+
+// Consonants that have a glyph with nukta: SA, LA, PHA, JA, GA, KHA.
+constexpr bool in_joining_set(std::uint8_t b) {
+  return b == 0x3B || b == 0x62 || b == 0x63 || b == 0x69 || b == 0x72 || b == 0x79;
+}
+
+const WriterUnit* find_unit(const WriterTable& writer, std::uint8_t first, std::uint8_t second) {
+  if (!writer.index.any_from(first)) return nullptr;
+  for (std::uint16_t u = writer.index.begin[first]; u < writer.index.begin[first + 1]; ++u)
+    if (writer.units[u].second == second) return &writer.units[u];
+  return nullptr;
+}
+
+class Output {
+ public:
+  Output(Bytes& buffer) : start_(reinterpret_cast<std::uint8_t*>(buffer.data())), end_(start_) {}
+
+  void append(const Glyphs& glyphs) {
+    std::memcpy(end_, glyphs.bytes.data(), kMaxGlyphs);  // fixed-size copy; `size` bytes count
+    end_ += glyphs.size;
+  }
+  void append(std::uint8_t glyph) { *end_++ = glyph; }
+  bool empty() const { return end_ == start_; }
+  // Takes back up to `count` glyphs written in this call; returns how many it took.
+  int take_back(int count) {
+    const int taken = static_cast<int>(std::min<std::ptrdiff_t>(count, end_ - start_));
+    end_ -= taken;
+    return taken;
+  }
+  std::size_t size() const { return static_cast<std::size_t>(end_ - start_); }
+
+ private:
+  std::uint8_t* start_;
+  std::uint8_t* end_;
+};
+
+class WriterRun {
+ public:
+  WriterRun(const WriterTable& writer, ConversionContext& context, Output& out)
+      : writer_(writer), context_(context), at_(context.writer), out_(out) {}
+
+  // One step at text[i]; returns how many bytes it consumed.
+  std::size_t step(const std::uint8_t* text, std::size_t i, std::size_t n) {
+    const std::uint8_t b = text[i];
+    std::size_t consumed = 1;
+    if (const WriterUnit* unit = i + 1 < n ? find_unit(writer_, b, text[i + 1]) : nullptr) {
+      out_.append(unit->output);
+      consumed = 2;
+    } else if (!nukta_joins_consonant(b) && !typed_pattern(b)) {
+      write_single(b);
+    }
+    // After a unit the context holds the unit's first byte.
+    if (!writer_.keeps_context.contains(b)) {
+      at_.before_previous = at_.previous;
+      at_.previous = b;
+    }
+    return consumed;
+  }
+
+ private:
+  // A nukta after a consonant of the joining set that this writer writes with
+  // nukta as one glyph. Returns false when the writer treats it plainly.
+  bool nukta_joins_consonant(std::uint8_t b) {
+    if (b != kNukta || !in_joining_set(at_.previous)) return false;
+    const WriterUnit* joined = find_unit(writer_, at_.previous, kNukta);
+    if (!joined) return false;
+    switch (writer_.nukta_after_joiner.action) {
+      case PatternAction::plain:
+        return false;
+      case PatternAction::drop:  // the joined glyph takes the place of the consonant's
+        if (out_.take_back(1) == 1) out_.append(joined->output);
+        return true;
+      case PatternAction::join:
+        if (context_.typing) return false;  // the typing pattern deletes in the editor instead
+        out_.append(joined->output);
+        return true;
+      case PatternAction::append:
+        out_.append(joined->output);
+        return true;
+    }
+    return false;
+  }
+
+  // The typing patterns: while keys are typed, the glyphs a key joins with
+  // are already in the editor. Returns false when none applies or the writer
+  // writes the byte plainly.
+  bool typed_pattern(std::uint8_t b) {
+    if (!context_.typing) return false;
+    const TypingBehaviour* behaviour = nullptr;
+    int joined_glyphs = 1;
+    if (b == kBindi && at_.previous == kKanna) {
+      behaviour = &writer_.bindi_after_kanna;
+    } else if (b == kNukta && in_joining_set(at_.previous)) {
+      behaviour = &writer_.nukta_after_joiner;
+    } else if (at_.before_previous == kNa &&
+               ((b == kTippi && at_.previous == kDulainkar) || (b == kDulainkar && at_.previous == kTippi))) {
+      behaviour = &writer_.na_uu_tippi;
+      joined_glyphs = 2;
+    }
+    if (!behaviour) return false;
+    switch (behaviour->action) {
+      case PatternAction::plain:
+        return false;
+      case PatternAction::drop:
+        return true;
+      case PatternAction::append:
+        out_.append(behaviour->glyph);
+        return true;
+      case PatternAction::join:
+        // Glyphs of earlier bytes of this call are taken back here; the rest
+        // are before the insertion point, for the editor to delete.
+        context_.erase_before_caret += joined_glyphs - out_.take_back(joined_glyphs);
+        out_.append(behaviour->glyph);
+        return true;
+    }
+    return false;
+  }
+
+  void write_single(std::uint8_t b) {
+    if (const std::uint8_t rule = writer_.rule_of[b]) {
+      const ContextRule& r = writer_.rules[rule - 1u];
+      if (r.previous.contains(at_.previous) || r.before_previous.contains(at_.before_previous)) {
+        out_.append(r.alternate);
+        return;
+      }
+    }
+    out_.append(writer_.single[b]);
+  }
+
+  const WriterTable& writer_;
+  ConversionContext& context_;
+  WriterContext& at_;
+  Output& out_;
+};
+
+}  // namespace
+
+Bytes write_from_pivot(const WriterTable& writer, BytesView pivot, ConversionContext& context) {
+  context.erase_before_caret = 0;
+  const void* zero = std::memchr(pivot.data(), 0, pivot.size());
+  const std::size_t n = zero ? static_cast<const char*>(zero) - pivot.data() : pivot.size();
+  const auto* text = reinterpret_cast<const std::uint8_t*>(pivot.data());
+
+  Bytes result(n * writer.growth + kMaxGlyphs, '\0');
+  Output out(result);
+  WriterRun run(writer, context, out);
+  for (std::size_t i = 0; i < n;) i += run.step(text, i, n);
+  result.resize(out.size());
+
+  if (writer.post_pass == PostPass::format_for_quilm) return Format_for_Quilm(result);
+  return result;
+}
+
+}  // namespace quilm
