@@ -1,0 +1,453 @@
+// SqliteTable: cursor, searches and changes over one SQLite table file.
+#include "app/tables/sqlite_table.h"
+
+#include <algorithm>
+
+#include "app/tables/table_file_check.h"
+#include "app/tables/table_file_layout.h"
+
+namespace quilm {
+namespace {
+
+using sqlite::quote_name;
+using sqlite::Statement;
+
+std::string field_list(const TableSchema& schema) {
+  std::string list;
+  for (const auto& field : schema.fields) list += (list.empty() ? "" : ", ") + quote_name(field.name);
+  return list;
+}
+
+std::string parameter_list(std::size_t n) {
+  std::string list;
+  for (std::size_t i = 1; i <= n; ++i) list += (i == 1 ? "?" : ", ?") + std::to_string(i);
+  return list;
+}
+
+std::string assignment_list(const TableSchema& schema) {
+  std::string list;
+  for (std::size_t i = 0; i < schema.fields.size(); ++i)
+    list += (i == 0 ? "" : ", ") + quote_name(schema.fields[i].name) + " = ?" + std::to_string(i + 1);
+  return list;
+}
+
+void bind_all(Statement& statement, const std::vector<FieldValue>& values) {
+  for (std::size_t i = 0; i < values.size(); ++i) statement.bind(static_cast<int>(i + 1), values[i]);
+}
+
+}  // namespace
+
+SqliteTable::~SqliteTable() {
+  notifier_.set_listener(nullptr);  // the owner's view may already be gone
+  Close();
+}
+
+Status SqliteTable::error(const std::string& what) const {
+  return Status::Error("Table file \"" + table_name_ + "\": " + what);
+}
+
+Status SqliteTable::open_error(const std::string& why) const {
+  return Status::Error("Table file \"" + table_name_ + "\" cannot be opened: " + why);
+}
+
+// --- binding and order ------------------------------------------------------
+
+Status SqliteTable::SetTableName(std::string path) {
+  if (Active()) return error("the file of an open table cannot be changed");
+  table_name_ = std::move(path);
+  return Status::Ok();
+}
+
+Status SqliteTable::SetIndexName(std::string name) {
+  if (Active()) {
+    KeyOrder order;
+    if (Status chosen = choose_order(name, "", &order); !chosen) return error(chosen.message());
+    if (!settle_pending_change()) return error("the record being edited could not be posted");
+    apply_order(std::move(order));
+  }
+  index_name_ = std::move(name);
+  index_field_names_.clear();
+  return Status::Ok();
+}
+
+Status SqliteTable::SetIndexFieldNames(std::string field_names) {
+  if (Active()) {
+    KeyOrder order;
+    if (Status chosen = choose_order("", field_names, &order); !chosen) return error(chosen.message());
+    if (!settle_pending_change()) return error("the record being edited could not be posted");
+    apply_order(std::move(order));
+  }
+  index_field_names_ = std::move(field_names);
+  index_name_.clear();
+  return Status::Ok();
+}
+
+Status SqliteTable::choose_order(const std::string& index_name, const std::string& field_names,
+                                 KeyOrder* order) const {
+  if (!field_names.empty()) return field_order(schema_, field_names, order);
+  if (index_name.empty()) {
+    *order = primary_order(schema_);
+    return Status::Ok();
+  }
+  const IndexDef* index = find_index(schema_, index_name);
+  if (index == nullptr) return Status::Error("the table has no index \"" + index_name + "\"");
+  *order = index_order(schema_, *index);
+  return Status::Ok();
+}
+
+// The cursor stays on its record; its position in the new order is found
+// when a move needs it.
+void SqliteTable::apply_order(KeyOrder order) {
+  order_ = std::move(order);
+  record_order_.reset(db_.get(), order_.order_by);
+  position_.reset();
+  notifier_.notify();
+}
+
+// --- open state ---------------------------------------------------------------
+
+Status SqliteTable::Open() {
+  if (Active()) return Status::Ok();
+  if (Status header = check_table_file_header(table_name_); !header) return open_error(header.message());
+  KeyOrder order;
+  Status opened = open_file();
+  if (opened) opened = choose_order(index_name_, index_field_names_, &order);
+  if (!opened) {
+    db_.reset();
+    schema_ = TableSchema();
+    return open_error(opened.message());
+  }
+  select_record_ = std::make_unique<Statement>(
+      db_.get(), "SELECT " + field_list(schema_) + " FROM records WHERE record_id = ?1");
+  state_ = TableState::Browse;
+  apply_order(std::move(order));
+  First();
+  return Status::Ok();
+}
+
+// Opened for writing without SQLITE_OPEN_CREATE, so a missing file is never
+// made; SQLite opens a write-protected file for reading only.
+Status SqliteTable::open_file() {
+  sqlite3* raw = nullptr;
+  const int code = sqlite3_open_v2(table_name_.c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+  db_.reset(raw);
+  if (code != SQLITE_OK) return Status::Error(describe_sqlite_error(raw, code));
+  sqlite3_busy_timeout(raw, 2000);
+  if (Status layout = read_table_layout(raw, &schema_); !layout) return layout;
+  return check_table_file_length(table_name_);
+}
+
+// An open transaction is rolled back by SQLite when the connection closes.
+void SqliteTable::Close() {
+  if (!Active()) return;
+  select_record_.reset();
+  record_order_.reset(nullptr, "");
+  db_.reset();
+  state_ = TableState::Inactive;
+  buffer_.clear();
+  show_nothing();
+  schema_ = TableSchema();
+  order_ = KeyOrder();
+  notifier_.notify();
+}
+
+// --- cursor -------------------------------------------------------------------
+
+bool SqliteTable::settle_pending_change() {
+  return state_ == TableState::Browse || Post().ok();
+}
+
+void SqliteTable::show_record(std::int64_t record_id, std::optional<std::size_t> position) {
+  record_id_ = record_id;
+  position_ = position;
+  values_.assign(schema_.fields.size(), FieldValue());
+  select_record_->reset();
+  select_record_->bind_integer(1, record_id);
+  if (select_record_->step() != SQLITE_ROW) return;
+  for (std::size_t i = 0; i < values_.size(); ++i) values_[i] = select_record_->column_value(static_cast<int>(i));
+}
+
+void SqliteTable::show_position(std::size_t position) {
+  show_record(record_order_.ids()[position], position);
+}
+
+void SqliteTable::show_nothing() {
+  record_id_.reset();
+  position_.reset();
+  values_.assign(schema_.fields.size(), FieldValue());
+  eof_ = bof_ = true;
+}
+
+// The place of the current record in the order; a remembered place is
+// trusted only while the list still holds the record there.
+std::optional<std::size_t> SqliteTable::current_position() {
+  if (!record_id_) return std::nullopt;
+  const auto& ids = record_order_.ids();
+  if (position_ && *position_ < ids.size() && ids[*position_] == *record_id_) return position_;
+  position_ = record_order_.position_of(*record_id_);
+  return position_;
+}
+
+std::optional<std::int64_t> SqliteTable::first_record_where(const std::string& condition,
+                                                            const std::vector<FieldValue>& values) const {
+  Statement select(db_.get(), "SELECT record_id FROM records WHERE " + condition + " " + order_.order_by + " LIMIT 1");
+  if (!select.ok()) return std::nullopt;
+  bind_all(select, values);
+  if (select.step() != SQLITE_ROW) return std::nullopt;
+  return select.column_integer(0);
+}
+
+std::optional<std::int64_t> SqliteTable::first_record_id() const { return first_record_where("1", {}); }
+
+void SqliteTable::First() {
+  if (!Active() || !settle_pending_change()) return;
+  if (const auto id = first_record_id()) {
+    show_record(*id, 0);
+    bof_ = true;
+    eof_ = false;
+  } else {
+    show_nothing();
+  }
+  notifier_.notify();
+}
+
+void SqliteTable::Last() {
+  if (!Active() || !settle_pending_change()) return;
+  const auto& ids = record_order_.ids();
+  if (ids.empty()) {
+    show_nothing();
+  } else {
+    show_position(ids.size() - 1);
+    eof_ = true;
+    bof_ = false;
+  }
+  notifier_.notify();
+}
+
+void SqliteTable::Next() { MoveBy(1); }
+
+void SqliteTable::Prior() { MoveBy(-1); }
+
+int SqliteTable::MoveBy(int n) {
+  if (!Active() || !settle_pending_change()) return 0;
+  const auto from = current_position();
+  if (!from) {  // no record, or it was deleted by another connection
+    First();
+    return 0;
+  }
+  const long last = static_cast<long>(record_order_.ids().size()) - 1;
+  long to = static_cast<long>(*from) + n;
+  if (n > 0) {
+    eof_ = to > last;
+    bof_ = false;
+  } else if (n < 0) {
+    bof_ = to < 0;
+    eof_ = false;
+  }
+  to = std::clamp(to, 0L, last);
+  if (to != static_cast<long>(*from)) show_position(static_cast<std::size_t>(to));
+  notifier_.notify();
+  return static_cast<int>(to - static_cast<long>(*from));
+}
+
+long SqliteTable::RecordCount() const {
+  if (!Active()) return 0;
+  Statement count(db_.get(), "SELECT count(*) FROM records");
+  return count.ok() && count.step() == SQLITE_ROW ? static_cast<long>(count.column_integer(0)) : 0;
+}
+
+bool SqliteTable::IsEmpty() const {
+  if (!Active()) return true;
+  return !first_record_id().has_value();
+}
+
+// --- searches -----------------------------------------------------------------
+
+std::optional<std::vector<FieldValue>> SqliteTable::key_values(const std::vector<FieldValue>& values) const {
+  if (values.empty() || values.size() > order_.key.size()) return std::nullopt;
+  std::vector<FieldValue> converted;
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    const int field = field_position(schema_, order_.key[i].name);
+    const auto value = convert_for_field(values[i], schema_.fields[field].type);
+    if (!value) return std::nullopt;
+    converted.push_back(*value);
+  }
+  return converted;
+}
+
+bool SqliteTable::FindKey(const std::vector<FieldValue>& values) {
+  if (!Active() || !settle_pending_change()) return false;
+  const auto key = key_values(values);
+  if (!key) return false;
+  const auto id = first_record_where(key_equals_sql(order_.key, key->size()), *key);
+  if (!id) return false;
+  show_record(*id, std::nullopt);
+  eof_ = bof_ = false;
+  notifier_.notify();
+  return true;
+}
+
+bool SqliteTable::FindNearest(const std::vector<FieldValue>& values) {
+  if (!Active() || !settle_pending_change()) return false;
+  const auto key = key_values(values);
+  if (!key) return false;
+  const auto id = first_record_where(key_not_before_sql(order_.key, *key), *key);
+  if (!id) {
+    Last();
+    return false;
+  }
+  show_record(*id, std::nullopt);
+  eof_ = bof_ = false;
+  notifier_.notify();
+  return true;
+}
+
+// --- fields -------------------------------------------------------------------
+
+std::optional<FieldDef> SqliteTable::FindField(std::string_view name) const {
+  const int field = field_position(schema_, name);
+  if (field < 0) return std::nullopt;
+  return schema_.fields[field];
+}
+
+FieldValue SqliteTable::FieldByName(std::string_view name) const {
+  const int field = field_position(schema_, name);
+  if (field < 0) return FieldValue();
+  const bool editing = state_ == TableState::Edit || state_ == TableState::Insert;
+  return editing ? buffer_[field] : values_[field];
+}
+
+Status SqliteTable::SetFieldByName(std::string_view name, const FieldValue& value) {
+  if (state_ != TableState::Edit && state_ != TableState::Insert)
+    return error("no record is being edited (Edit or Insert comes first)");
+  const int field = field_position(schema_, name);
+  if (field < 0) return error("the table has no field \"" + std::string(name) + "\"");
+  const FieldDef& def = schema_.fields[field];
+  const auto converted = convert_for_field(value, def.type);
+  if (!converted)
+    return error("\"" + value.as_text() + "\" is not a valid " + field_type_name(def.type) + " for field \"" +
+                 def.name + "\"");
+  buffer_[field] = *converted;
+  return Status::Ok();
+}
+
+// --- changes ------------------------------------------------------------------
+
+Status SqliteTable::Insert() {
+  if (!Active()) return error("the table is not open");
+  if (!settle_pending_change()) return error("the record being edited could not be posted");
+  buffer_.assign(schema_.fields.size(), FieldValue());
+  state_ = TableState::Insert;
+  return Status::Ok();
+}
+
+// As with the BDE, editing an empty table starts a new record.
+Status SqliteTable::Edit() {
+  if (!Active()) return error("the table is not open");
+  if (state_ != TableState::Browse) return Status::Ok();
+  if (!record_id_) return Insert();
+  buffer_ = values_;
+  state_ = TableState::Edit;
+  return Status::Ok();
+}
+
+Status SqliteTable::insert_buffer(std::int64_t* record_id) {
+  Statement insert(db_.get(), "INSERT INTO records (" + field_list(schema_) + ") VALUES (" +
+                                  parameter_list(schema_.fields.size()) + ")");
+  bind_all(insert, buffer_);
+  const int code = insert.ok() ? insert.step() : insert.error_code();
+  if (code != SQLITE_DONE) {
+    if ((code & 0xFF) == SQLITE_CONSTRAINT) return error("key violation: a record with this key already exists");
+    return error("the record cannot be posted: " + describe_sqlite_error(db_.get(), code));
+  }
+  *record_id = sqlite3_last_insert_rowid(db_.get());
+  return Status::Ok();
+}
+
+Status SqliteTable::update_buffer() {
+  Statement update(db_.get(), "UPDATE records SET " + assignment_list(schema_) + " WHERE record_id = ?" +
+                                  std::to_string(schema_.fields.size() + 1));
+  bind_all(update, buffer_);
+  update.bind_integer(static_cast<int>(schema_.fields.size() + 1), *record_id_);
+  const int code = update.ok() ? update.step() : update.error_code();
+  if (code == SQLITE_DONE) return Status::Ok();
+  if ((code & 0xFF) == SQLITE_CONSTRAINT) return error("key violation: a record with this key already exists");
+  return error("the record cannot be posted: " + describe_sqlite_error(db_.get(), code));
+}
+
+// One INSERT or UPDATE statement, which SQLite applies whole or not at all.
+Status SqliteTable::Post() {
+  if (!Active()) return error("the table is not open");
+  if (state_ == TableState::Browse) return Status::Ok();
+  std::int64_t id = record_id_.value_or(0);
+  const Status stored = state_ == TableState::Insert ? insert_buffer(&id) : update_buffer();
+  if (!stored) return stored;
+  state_ = TableState::Browse;
+  buffer_.clear();
+  record_order_.invalidate();
+  show_record(id, std::nullopt);
+  eof_ = bof_ = false;
+  notifier_.notify();
+  return Status::Ok();
+}
+
+void SqliteTable::Cancel() {
+  if (state_ != TableState::Edit && state_ != TableState::Insert) return;
+  state_ = TableState::Browse;
+  buffer_.clear();
+  notifier_.notify();
+}
+
+Status SqliteTable::Delete() {
+  if (!Active()) return error("the table is not open");
+  if (state_ == TableState::Insert) {
+    Cancel();
+    return Status::Ok();
+  }
+  Cancel();
+  const auto position = current_position();
+  if (!position) return error("there is no record to delete");
+  Statement remove(db_.get(), "DELETE FROM records WHERE record_id = ?1");
+  remove.bind_integer(1, *record_id_);
+  const int code = remove.ok() ? remove.step() : remove.error_code();
+  if (code != SQLITE_DONE) return error("the record cannot be deleted: " + describe_sqlite_error(db_.get(), code));
+  record_order_.erase_at(*position);
+  const auto& ids = record_order_.ids();
+  if (ids.empty()) {
+    show_nothing();
+  } else {
+    show_position(std::min(*position, ids.size() - 1));
+    eof_ = bof_ = false;
+  }
+  notifier_.notify();
+  return Status::Ok();
+}
+
+// --- transactions -------------------------------------------------------------
+
+Status SqliteTable::StartTransaction() {
+  if (!Active()) return error("the table is not open");
+  if (Status begun = sqlite::exec(db_.get(), "BEGIN IMMEDIATE"); !begun) return error(begun.message());
+  return Status::Ok();
+}
+
+Status SqliteTable::Commit() {
+  if (!Active()) return error("the table is not open");
+  if (Status committed = sqlite::exec(db_.get(), "COMMIT"); !committed) return error(committed.message());
+  return Status::Ok();
+}
+
+void SqliteTable::Rollback() {
+  if (!Active()) return;
+  Cancel();
+  sqlite::exec(db_.get(), "ROLLBACK");
+  record_order_.invalidate();
+  if (record_id_ && current_position()) {
+    show_record(*record_id_, position_);
+    notifier_.notify();
+  } else {
+    First();
+  }
+}
+
+}  // namespace quilm
