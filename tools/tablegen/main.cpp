@@ -2,6 +2,7 @@
 // at build time. A malformed table makes it fail with "file:line: reason", and
 // with it the build.
 //
+//   quilm-tablegen pivot OUT.inc pivot.txt
 //   quilm-tablegen fonts OUT.inc font_names.txt font_index.txt font_dropdown.txt
 #include <cstdio>
 #include <string>
@@ -9,13 +10,15 @@
 
 #include "tools/tablegen/cpp_output.h"
 #include "tools/tablegen/font_tables.h"
+#include "tools/tablegen/pivot_table.h"
 #include "tools/tablegen/text_table.h"
 
 namespace {
 
 int usage() {
   std::fprintf(stderr,
-               "usage: quilm-tablegen fonts OUT font_names.txt font_index.txt font_dropdown.txt\n");
+               "usage: quilm-tablegen pivot OUT pivot.txt\n"
+               "       quilm-tablegen fonts OUT font_names.txt font_index.txt font_dropdown.txt\n");
   return 2;
 }
 
@@ -24,6 +27,10 @@ int usage() {
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   try {
+    if (args.size() == 3 && args[0] == "pivot") {
+      tablegen::write_output(args[1], tablegen::generate_pivot_table(args[2]));
+      return 0;
+    }
     if (args.size() == 5 && args[0] == "fonts") {
       tablegen::write_output(args[1], tablegen::generate_font_tables({args[2], args[3], args[4]}));
       return 0;
