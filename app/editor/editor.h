@@ -4,6 +4,12 @@
 // written once and runs the same on the in-memory document (command-line tool,
 // tests) and on the Qt editor of the program. Positions count characters from 0.
 //
+// A paragraph break is the one character U+000D (kParagraphBreak) in Text(),
+// SelText() and Runs(), the way a Windows rich-text control reports it, so a
+// break counts one position. Text given to SetSelText may end its lines with
+// CR LF, LF, CR or U+2029: each becomes one paragraph break. Files and the
+// memory images of formats 1 and 6 write a paragraph break as CR LF.
+//
 // A character of a legacy Gurmukhi font is held as the character whose code
 // equals the glyph byte (U+0000..U+00FF): the font name of its run says how to
 // read it. Unicode text is held as itself.
@@ -20,7 +26,16 @@
 
 namespace quilm {
 
+inline constexpr char16_t kParagraphBreak = u'\r';
+
 // Editor format codes, as the document commands and the settings name them.
+//
+// Loading plain or Unicode text gives every character the current format.
+// PlainText holds only U+0000..U+00FF: saving a document with any other
+// character fails with a message naming it, rather than writing a stand-in
+// that would lose the text. A Unicode file with an odd number of bytes or an
+// unpaired surrogate is refused with a message; the document stays as it was.
+// Formats not written yet give a "not supported yet" Status.
 enum class FormatCode : int {
   PlainText = 1,  // 8-bit text, one byte per character
   Pbi = 3,        // the program's own format, keeps everything the editor holds
@@ -102,8 +117,10 @@ class Editor {
 
   // --- Character format at the caret or of the selection -------------------
   // Reading gives the format of the first selected character (or of the
-  // character before the caret). Writing changes the selection when
-  // FormatSelection is on, and otherwise the format of text typed next.
+  // character before the caret; at the start of a paragraph that has text, of
+  // the character after it). Writing changes the selection when
+  // FormatSelection is on (the default) and a selection exists, and otherwise
+  // the format of text typed next, until the caret moves.
   virtual CharFormat Format() const = 0;
   virtual void ApplyFormat(const FormatChange& change) = 0;
   void SetFormat(const CharFormat& f) {
@@ -139,7 +156,8 @@ class Editor {
   // --- View ---------------------------------------------------------------------
   virtual int ViewMode() const = 0;  // 0 normal, 1 page, 2 centred page
   virtual void SetViewMode(int mode) = 0;
-  virtual int ZoomFactor() const = 0;  // percent
+  static constexpr int kMinZoom = 10, kMaxZoom = 400;
+  virtual int ZoomFactor() const = 0;  // percent, kept within kMinZoom..kMaxZoom
   virtual void SetZoomFactor(int percent) = 0;
   virtual bool LockWindowUpdate() const = 0;
   virtual void SetLockWindowUpdate(bool locked) = 0;
@@ -153,7 +171,7 @@ class Editor {
   };
   virtual PageLayout Page() const = 0;
   virtual void SetPage(const PageLayout& page) = 0;
-  virtual int CurrentPages() const = 0;
+  virtual int CurrentPages() const = 0;  // at least 1
 
   // Six numbered values kept inside a document (the page size and margins are
   // stored there before every save).
@@ -170,18 +188,24 @@ class Editor {
   virtual void Redo() = 0;
   // 1 cut, 2 copy, 3 paste, 4 delete.
   virtual void Clip(int action) = 0;
+  // Set by every change of text, format or alignment, undo and redo included.
   virtual bool Modified() const = 0;
   virtual void SetModified(bool modified) = 0;
 
   // --- Lines and search ---------------------------------------------------------
+  // A line is a paragraph: the text between two paragraph breaks. (Lines as
+  // wrapped on screen depend on the window; nothing in the core needs them.)
   virtual int LineCount() const = 0;              // at least 1
   virtual int LineStart(int line) const = 0;      // line from 0; -1 past the end
   virtual int LineOfPosition(int position) const = 0;  // from 0
-  // First position at or after `from` where `text` occurs, or -1.
+  // First position at or after `from` where `text` occurs, or -1 (also for an
+  // empty `text`). Without match_case, ASCII and Latin-1 letters match either case.
   virtual int Find(const std::u16string& text, int from, bool match_case = true) const = 0;
 
   // --- Load and save by format code ---------------------------------------------
-  // A failed load leaves the document as it was.
+  // A failed load leaves the document as it was. Loading a file starts a fresh
+  // document (not modified, nothing to undo); loading from memory is an edit
+  // like any other (modified, undoable).
   virtual Status LoadFile(const std::filesystem::path& path, FormatCode format) = 0;
   // Files are replaced atomically: a crash leaves the old file or the new one.
   virtual Status SaveFile(const std::filesystem::path& path, FormatCode format) const = 0;
@@ -190,7 +214,8 @@ class Editor {
   // (the low byte of each character's code).
   virtual Status SaveToMemory(FormatCode format, Bytes& out) const = 0;
 
-  // Empties the document.
+  // Empties the document and starts it fresh: default format, not modified,
+  // nothing to undo. View, page and document values stay.
   virtual void Clear() = 0;
 
  private:

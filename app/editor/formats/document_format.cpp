@@ -1,0 +1,108 @@
+#include "app/editor/formats/document_format.h"
+
+#include <system_error>
+
+#include "app/editor/formats/byte_image.h"
+#include "app/editor/formats/plain_text.h"
+#include "app/editor/formats/unicode_text.h"
+#include "common/file_io.h"
+
+namespace quilm {
+namespace {
+
+const char* plain_name(FormatCode format) {
+  switch (format) {
+    case FormatCode::PlainText: return "plain text";
+    case FormatCode::Pbi: return "Quilm document";
+    case FormatCode::Html: return "HTML";
+    case FormatCode::Rtf: return "RTF";
+    case FormatCode::Unicode: return "Unicode text";
+    case FormatCode::Bytes: return "byte image";
+    case FormatCode::Word: return "Word document";
+    case FormatCode::Xml: return "XML";
+    case FormatCode::Css: return "CSS";
+    case FormatCode::Pdf: return "PDF";
+  }
+  return nullptr;
+}
+
+bool is_known(FormatCode format) { return plain_name(format) != nullptr; }
+
+Status unusable(FormatCode format, const char* what) {
+  if (!is_known(format)) {
+    return Status::Error("Unknown document format code " + std::to_string(static_cast<int>(format)) + ".");
+  }
+  return Status::Error("The format " + format_name(format) + " " + what + ".");
+}
+
+std::string quoted(const std::filesystem::path& path) { return "\"" + path.string() + "\""; }
+
+Status about_file(const char* verb, const std::filesystem::path& path, const Status& status) {
+  return Status::Error(std::string("Cannot ") + verb + " " + quoted(path) + ": " + status.message());
+}
+
+Status unreadable(const std::filesystem::path& path) {
+  std::error_code ignored;
+  const bool exists = std::filesystem::exists(path, ignored);
+  const char* why = !exists                                         ? "the file does not exist."
+                    : std::filesystem::is_directory(path, ignored) ? "it is a folder, not a file."
+                                                                    : "the file cannot be read.";
+  return Status::Error("Cannot open " + quoted(path) + ": " + why);
+}
+
+}  // namespace
+
+std::string format_name(FormatCode format) {
+  const int code = static_cast<int>(format);
+  if (!is_known(format)) return "code " + std::to_string(code);
+  return std::string(plain_name(format)) + " (" + std::to_string(code) + ")";
+}
+
+Status read_document(FormatCode format, BytesView bytes, const CharFormat& text_format, Document& out) {
+  switch (format) {
+    case FormatCode::PlainText:
+      out = read_plain_text(bytes, text_format);
+      return Status::Ok();
+    case FormatCode::Unicode:
+      return read_unicode_text(bytes, text_format, out);
+    case FormatCode::Bytes:
+    case FormatCode::Pdf:
+      return unusable(format, "can be saved only, not loaded");
+    default:
+      return unusable(format, "cannot be loaded: not supported yet");
+  }
+}
+
+Status write_document(FormatCode format, const Document& doc, Bytes& out) {
+  switch (format) {
+    case FormatCode::PlainText:
+      return write_plain_text(doc, out);
+    case FormatCode::Unicode:
+      out = write_unicode_text(doc);
+      return Status::Ok();
+    case FormatCode::Bytes:
+      out = write_byte_image(doc);
+      return Status::Ok();
+    default:
+      return unusable(format, "cannot be saved: not supported yet");
+  }
+}
+
+Status load_document_file(const std::filesystem::path& path, FormatCode format, const CharFormat& text_format,
+                          Document& out) {
+  if (format == FormatCode::Bytes) return about_file("load", path, unusable(format, "is not a file format"));
+  const std::optional<Bytes> bytes = read_file(path);
+  if (!bytes) return unreadable(path);
+  const Status read = read_document(format, *bytes, text_format, out);
+  return read ? read : about_file("load", path, read);
+}
+
+Status save_document_file(const std::filesystem::path& path, FormatCode format, const Document& doc) {
+  if (format == FormatCode::Bytes) return about_file("save", path, unusable(format, "is saved to memory only"));
+  Bytes bytes;
+  const Status written = write_document(format, doc, bytes);
+  if (!written) return about_file("save", path, written);
+  return write_file_atomically(path, bytes);
+}
+
+}  // namespace quilm

@@ -1,0 +1,24 @@
+// Format 6, Unicode text: UTF-16 little-endian with a byte-order mark, lines
+// ending in CR LF, as the program's own Unicode files are.
+#pragma once
+
+#include "app/editor/document.h"
+#include "common/bytes.h"
+#include "common/status.h"
+
+namespace quilm {
+
+// Reads little-endian text with the mark FF FE or without a mark, and
+// big-endian text with the mark FE FF. Any line end (CR LF, LF, CR, U+2029)
+// becomes a paragraph break; every character gets `format`.
+//
+// Bytes that are not UTF-16 (an odd count, a surrogate without its partner)
+// are refused with a message and `out` is left alone. Replacing them with
+// U+FFFD would load a document that no longer holds what the file held, and
+// saving it would then destroy the file's text for good; refused, nothing is
+// lost, and the file can still be opened as 8-bit text to see what it holds.
+Status read_unicode_text(BytesView bytes, const CharFormat& format, Document& out);
+
+Bytes write_unicode_text(const Document& doc);
+
+}  // namespace quilm
