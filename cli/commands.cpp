@@ -4,12 +4,16 @@ namespace quilm::cli {
 
 // One declaration and one row per subcommand; the code of each is in cli/cmd_*.cpp.
 int run_version(const Args& args);
+int run_font_index(const Args& args);
+int run_fonts(const Args& args);
 int run_convert(const Args& args);
 int run_table(const Args& args);
 
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
       {"version", "print the version of Quilm", run_version},
+      {"font-index", "print the font index of font names", run_font_index},
+      {"fonts", "list the font encodings with their converters and font names", run_fonts},
       {"convert", "convert text between Gurmukhi font encodings", run_convert},
       {"table", "create table files from schemas, dump and search them", run_table},
   };
