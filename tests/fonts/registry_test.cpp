@@ -55,7 +55,7 @@ TEST_F(FontRegistryTest, FontIndexOfNames) {
       {"AnmolOutlined", 2, true},
       {"Prabhki", 49, true},             // between the two slot groups, not part of them
       {"Bulara", 48, true},              // first slot of the shared-encoding group
-      {"Raaj Script 5 Medium", 48, true},// last slot of its first part
+      {"Raaj Script 5 Medium", 48, true},  // last slot of its first part
       {"Punjabi Typewriter", 48, true},
       {"Punjabi Typewriter Old", 48, true},
       {"Trail_1", 50, true},
