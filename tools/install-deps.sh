@@ -9,6 +9,7 @@ packages=(
   libsqlite3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  fonts-lohit-guru
 )
 
 missing=()

@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
   quilm::ui::TMainForm main_form(std::filesystem::current_path());
   if (main_form.startup_failed()) return 1;
   quilm::ui::ProgramWindows windows(main_form);
+  if (!windows.ok()) return 1;
 
   main_form.show();
   splash->finish(&main_form);

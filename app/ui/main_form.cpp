@@ -40,14 +40,15 @@ QFrame* sunken_panel(QWidget* parent, const char* name) {
 
 }  // namespace
 
-TMainForm::TMainForm(const std::filesystem::path& data_folder) : prompter_(this) {
+TMainForm::TMainForm(const std::filesystem::path& data_folder, Prompter* prompter)
+    : qt_prompter_(this), prompter_(prompter ? prompter : &qt_prompter_) {
   setObjectName("TMainForm");
   setWindowTitle(kProgramTitle);
   resize(1000, 720);
   setupWidgets();
   setupFileActions();
   setupViewActions();
-  prompter_.attach_status(panels_[6], progress_bar_);
+  qt_prompter_.attach_status(panels_[6], progress_bar_);
   ws_.data_folder = data_folder;
   FormCreate();
 }
@@ -258,8 +259,12 @@ void TMainForm::setZoom(int percent) {
 
 void TMainForm::FormCreate() {
   connect(qApp, &QApplication::focusChanged, this, [this] { ShowHints(); });
-  const CreationResult result = load_startup_state(ws_, ws_.data_folder, *editor_, prompter_);
+  const CreationResult result = load_startup_state(ws_, ws_.data_folder, *editor_, *prompter_);
   if (result == CreationResult::Failed) return;
+  if (!tables_.open_for("TMainForm", ws_.data_folder, *prompter_)) {
+    abandon_startup();
+    return;
+  }
   filename1_->setText(qs(ws_.settings.recent_file1));
   filename2_->setText(qs(ws_.settings.recent_file2));
   ReadjustHeights();
@@ -356,7 +361,7 @@ void TMainForm::applyKeyboardPanel() {
 bool TMainForm::closeCurrentFile() {
   ws_.document.cancelled = false;
   if (editor_->Modified() && editor_->TextLength() > 1) {
-    const Answer answer = prompter_.ask_yes_no_cancel(kSaveQuestion);
+    const Answer answer = prompter_->ask_yes_no_cancel(kSaveQuestion);
     if (answer == Answer::Cancel) {
       ws_.document.cancelled = true;
       return false;
@@ -370,7 +375,7 @@ bool TMainForm::closeCurrentFile() {
       }
       Status saved = editor_->SaveFile(path.toStdString(), FormatCode::Unicode);
       if (!saved.ok()) {
-        prompter_.error(saved.message());
+        prompter_->error(saved.message());
         ws_.document.cancelled = true;
         return false;
       }

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/main_layout.h"
+#include "app/stored_tables.h"
 #include "app/ui/qt_prompter.h"
 #include "app/workspace.h"
 
@@ -30,15 +31,19 @@ class Ruler;
 class TMainForm : public QMainWindow {
   Q_OBJECT
  public:
-  // `data_folder` is the folder that was current at start-up.
-  explicit TMainForm(const std::filesystem::path& data_folder);
+  // `data_folder` is the folder that was current at start-up. Tests pass a
+  // scripted prompter instead of the window's message boxes.
+  explicit TMainForm(const std::filesystem::path& data_folder, Prompter* prompter = nullptr);
   ~TMainForm() override;
 
   // Start-up could not read its files; the program ends without writing.
   bool startup_failed() const { return ws_.startup_failed; }
   Workspace& workspace() { return ws_; }
+  StoredTables& stored_tables() { return tables_; }
+  // A window could not be created: the program ends without writing anything.
+  void abandon_startup() { ws_.startup_failed = true; }
   Editor& editor();
-  Prompter& prompter() { return prompter_; }
+  Prompter& prompter() { return *prompter_; }
   QWidget* client() const { return client_; }
   QLabel* status_panel(const char* name) const;
 
@@ -77,7 +82,9 @@ class TMainForm : public QMainWindow {
   bool closeCurrentFile();
 
   Workspace ws_;
-  QtPrompter prompter_;
+  StoredTables tables_;
+  QtPrompter qt_prompter_;
+  Prompter* prompter_;
   std::unique_ptr<QtEditor> editor_;
 
   QWidget* client_ = nullptr;

@@ -2,12 +2,12 @@
 // status bar's caption panel and progress bar.
 #pragma once
 
+#include <QLabel>
 #include <QPointer>
+#include <QProgressBar>
 
 #include "common/prompter.h"
 
-class QLabel;
-class QProgressBar;
 class QWidget;
 
 namespace quilm::ui {

@@ -12,15 +12,19 @@ class TMainForm;
 
 class ProgramWindows {
  public:
-  // Creates every tool window in start-up order and places those that sit
-  // against the main window's right edge.
+  // Creates every tool window in start-up order, opens the tables each keeps
+  // open, and places those that sit against the main window's right edge.
+  // When a window cannot be created the rest are not, and ok() is false.
   explicit ProgramWindows(TMainForm& main_form);
+
+  bool ok() const { return ok_; }
 
   ToolWindow* find(const QString& class_name) const;
   const std::vector<ToolWindow*>& all() const { return windows_; }
 
  private:
   std::vector<ToolWindow*> windows_;  // owned by the main window as Qt children
+  bool ok_ = true;
 };
 
 }  // namespace quilm::ui
