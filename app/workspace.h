@@ -7,6 +7,7 @@
 
 #include "app/document_state.h"
 #include "app/settings.h"
+#include "fonts/conversion_context.h"
 #include "fonts/registry.h"
 
 namespace quilm {
@@ -18,6 +19,9 @@ struct Workspace {
   Settings settings;
   DocumentState document;
   FontRegistry fonts;  // the Gurmukhi font-name table
+  // The typing-context flag and the writer context that every conversion
+  // shares; tools build their FontConverter over it.
+  ConversionContext conversion;
 
   // Start-up could not read its files: the close step then writes nothing.
   bool startup_failed = false;
