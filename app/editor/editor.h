@@ -72,6 +72,8 @@ struct CharFormat {
 struct TextRun {
   std::u16string text;
   CharFormat format;
+
+  bool operator==(const TextRun&) const = default;
 };
 
 // A change of some attributes; the others stay as each character has them.
