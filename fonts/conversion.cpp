@@ -15,7 +15,7 @@ constexpr int kNotSupported = 30;
 Bytes FontConverter::conversion(BytesView text, int source, int destination, bool format) const {
   if (source == destination && !format) return Bytes(text);
   Bytes pivot = to_pivot(text, source);
-  if (format && source != kNotSupported) pivot = Format_for_Gurmukhi(pivot);
+  if (format && source != kNotSupported) Format_for_Gurmukhi_in_place(pivot);
   return from_pivot(pivot, destination);
 }
 

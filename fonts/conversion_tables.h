@@ -17,11 +17,21 @@ inline constexpr std::size_t kMaxGlyphs = 7;
 // Font indices 0 to 50 name encodings; 70 is a destination only.
 inline constexpr int kFontIndexSlots = 71;
 
-// The output of one step of a converter: up to kMaxGlyphs glyph codes.
-struct Glyphs {
-  std::uint8_t size = 0;
+// The output of one step of a converter: up to kMaxGlyphs glyph codes. Eight
+// bytes in all, so that the engines copy an output with one 8-byte move and
+// then count only `size` of it.
+struct alignas(8) Glyphs {
   std::array<std::uint8_t, kMaxGlyphs> bytes{};
+  std::uint8_t size = 0;
 };
+static_assert(sizeof(Glyphs) == 8);
+
+// What a byte asks of the engines besides its single-byte output.
+namespace step_flag {
+inline constexpr std::uint8_t kUnitStart = 1;     // a unit may start with it
+inline constexpr std::uint8_t kContextRule = 2;   // writers: a context rule may rewrite it
+inline constexpr std::uint8_t kKeepsContext = 4;  // writers: leaves the writer context as it was
+}  // namespace step_flag
 
 // A set of byte values, one bit per value.
 struct ByteSet {
@@ -32,6 +42,7 @@ struct ByteSet {
 // The units that start with byte b are units[begin[b] .. begin[b + 1]).
 struct UnitIndex {
   std::array<std::uint16_t, 257> begin{};
+  ByteSet seconds;  // every byte that is the second of some unit: a quick "no unit here"
   constexpr bool any_from(std::uint8_t b) const { return begin[b] != begin[b + 1]; }
 };
 
@@ -53,6 +64,7 @@ struct ReaderUnit {
 struct ReaderTable {
   std::string_view name;  // "anmollipi_to_gur"
   std::array<Glyphs, 256> single;
+  std::array<std::uint8_t, 256> flags{};  // step_flag bits of each byte
   UnitIndex index;
   std::span<const ReaderUnit> units;
   std::uint8_t growth = 1;  // most output bytes one input byte can give
@@ -90,6 +102,7 @@ enum class PostPass : std::uint8_t { none, format_for_quilm };
 struct WriterTable {
   std::string_view name;  // "gur_to_satluj"
   std::array<Glyphs, 256> single;
+  std::array<std::uint8_t, 256> flags{};  // step_flag bits of each byte
   UnitIndex index;
   std::span<const WriterUnit> units;
   std::array<std::uint8_t, 256> rule_of{};  // 0: no rule, else 1 + position in rules

@@ -1,6 +1,8 @@
 // Format_for_Gurmukhi.
 #include "fonts/format_for_gurmukhi.h"
 
+#include <array>
+#include <cstring>
 #include <utility>
 
 namespace quilm {
@@ -13,56 +15,61 @@ constexpr std::uint8_t kRaisedAddak = 0x60;
 constexpr std::uint8_t kAiSign = 0x3F;
 constexpr std::uint8_t kUra = 0x54;
 
-// Signs drawn above the letter (AU, OO, EE, AI, both bindi glyphs, addak, tippi) ...
-constexpr bool is_leading(std::uint8_t b) {
-  return b == 0x22 || b == 0x27 || b == 0x2F || b == 0x3F || b == 0x41 || b == 0x49 || b == 0x5A || b == 0x7A;
-}
-// ... are stored after the signs drawn below it (subjoined VA, HA, RA, U, UU).
-constexpr bool is_following(std::uint8_t b) {
-  return b == 0x50 || b == 0x51 || b == 0x5B || b == 0x71 || b == 0x7B;
-}
+// Signs drawn above the letter (AU, OO, EE, AI, both bindi glyphs, addak,
+// tippi) are stored after the signs drawn below it (subjoined VA, HA, RA, U, UU).
+constexpr std::uint8_t kLeading = 1;
+constexpr std::uint8_t kFollowing = 2;
 
-void unify_bindi(Bytes& text) {
-  for (char& c : text)
-    if (static_cast<std::uint8_t>(c) == kUnderscoreBindi) c = static_cast<char>(kBindi);
+constexpr std::array<std::uint8_t, 256> make_sign_classes() {
+  std::array<std::uint8_t, 256> classes{};
+  for (std::uint8_t b : {0x22, 0x27, 0x2F, 0x3F, 0x41, 0x49, 0x5A, 0x7A}) classes[b] = kLeading;
+  for (std::uint8_t b : {0x50, 0x51, 0x5B, 0x71, 0x7B}) classes[b] = kFollowing;
+  return classes;
 }
+constexpr std::array<std::uint8_t, 256> kSignClasses = make_sign_classes();
 
-// In place, left to right: a sign moved forward is looked at again at its new
-// place, so an upper sign passes every lower sign after it.
-void order_signs(Bytes& text) {
+// In place, left to right: every 0x5F becomes 0x49 before the pass looks at
+// it; a sign moved forward is looked at again at its new place, so an upper
+// sign passes every lower sign after it.
+void unify_bindi_and_order_signs(Bytes& text) {
   const std::size_t n = text.size();
-  auto at = [&](std::size_t i) { return byte_at(text, i); };
+  auto* t = reinterpret_cast<std::uint8_t*>(text.data());
+  auto unify = [](std::uint8_t& b) { b = b == kUnderscoreBindi ? kBindi : b; };
+  if (n) unify(t[0]);
   for (std::size_t i = 0; i < n; ++i) {
-    const std::uint8_t c = at(i);
-    const std::uint8_t p1 = i >= 1 ? at(i - 1) : 0;
-    const std::uint8_t p2 = i >= 2 ? at(i - 2) : 0;
-    if (c == kAddak && (p1 == kAiSign || p2 == kUra)) text[i] = static_cast<char>(kRaisedAddak);
-    if (i + 1 < n && is_leading(c) && is_following(at(i + 1))) std::swap(text[i], text[i + 1]);
+    if (i + 1 < n) unify(t[i + 1]);
+    const std::uint8_t c = t[i];
+    if (c == kAddak && ((i >= 1 && t[i - 1] == kAiSign) || (i >= 2 && t[i - 2] == kUra))) t[i] = kRaisedAddak;
+    if (i + 1 < n && kSignClasses[c] == kLeading && kSignClasses[t[i + 1]] == kFollowing) std::swap(t[i], t[i + 1]);
   }
 }
 
-// NA, dulainkar, tippi as the one ligature glyph 0x7E.
-Bytes join_na_uu_tippi(const Bytes& text) {
-  Bytes out;
-  out.reserve(text.size());
+// NA, dulainkar, tippi as the one ligature glyph 0x7E, in place.
+void join_na_uu_tippi(Bytes& text) {
+  if (!std::memchr(text.data(), 0x7B, text.size())) return;  // no dulainkar, no ligature
+  std::size_t kept = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (i + 2 < text.size() && text[i] == 0x42 && text[i + 1] == 0x7B && text[i + 2] == 0x7A) {
-      out.push_back(0x7E);
+      text[kept++] = 0x7E;
       i += 2;
     } else {
-      out.push_back(text[i]);
+      text[kept++] = text[i];
     }
   }
-  return out;
+  text.resize(kept);
 }
 
 }  // namespace
 
+void Format_for_Gurmukhi_in_place(Bytes& pivot) {
+  unify_bindi_and_order_signs(pivot);
+  join_na_uu_tippi(pivot);
+}
+
 Bytes Format_for_Gurmukhi(BytesView pivot) {
   Bytes text(pivot);
-  unify_bindi(text);
-  order_signs(text);
-  return join_na_uu_tippi(text);
+  Format_for_Gurmukhi_in_place(text);
+  return text;
 }
 
 }  // namespace quilm

@@ -10,5 +10,6 @@
 namespace quilm {
 
 Bytes Format_for_Gurmukhi(BytesView pivot);
+void Format_for_Gurmukhi_in_place(Bytes& pivot);
 
 }  // namespace quilm

@@ -3,13 +3,15 @@
 
 #include <cstring>
 
+#include "fonts/conversion_buffer.h"
+
 namespace quilm {
 namespace {
 
 // The unit of `reader` that applies at text[i], or nullptr.
 const ReaderUnit* unit_at(const ReaderTable& reader, const std::uint8_t* text, std::size_t i, std::size_t n) {
   const std::uint8_t first = text[i];
-  if (!reader.index.any_from(first) || i + 1 >= n) return nullptr;
+  if (i + 1 >= n || !reader.index.seconds.contains(text[i + 1])) return nullptr;
   const std::uint8_t second = text[i + 1];
   for (std::uint16_t u = reader.index.begin[first]; u < reader.index.begin[first + 1]; ++u) {
     const ReaderUnit& unit = reader.units[u];
@@ -24,8 +26,9 @@ const ReaderUnit* unit_at(const ReaderTable& reader, const std::uint8_t* text, s
 
 std::size_t consumed_by(const ReaderUnit& unit) { return unit.kind == ReaderUnitKind::three_byte ? 3 : 2; }
 
+// One 8-byte move; only `size` bytes count, the rest is overwritten next.
 std::uint8_t* append(std::uint8_t* out, const Glyphs& glyphs) {
-  std::memcpy(out, glyphs.bytes.data(), kMaxGlyphs);  // a fixed-size copy; only `size` bytes count
+  std::memcpy(out, &glyphs, sizeof(Glyphs));
   return out + glyphs.size;
 }
 
@@ -40,21 +43,26 @@ Bytes read_into_pivot(const ReaderTable& reader, BytesView text) {
 
   // Room for the longest output the tables allow, plus the slack of the
   // fixed-size copy of the last step.
-  Bytes result(n * reader.growth + kMaxGlyphs, '\0');
-  auto* const start = reinterpret_cast<std::uint8_t*>(result.data());
+  ConversionBuffer buffer(n * reader.growth + sizeof(Glyphs));
+  std::uint8_t* const start = buffer.data();
   std::uint8_t* out = start;
   std::size_t i = 0;
   while (i < n) {
-    if (const ReaderUnit* unit = unit_at(reader, in, i, n)) {
-      out = append(out, unit->output);
-      i += consumed_by(*unit);
-    } else {
-      out = append(out, reader.single[in[i]]);
-      ++i;
+    const std::uint8_t b = in[i];
+    const std::uint8_t next = i + 1 < n ? in[i + 1] : 0;
+    // One test for both halves of a unit, so that frequent first bytes of
+    // rare units do not cost a mispredicted branch.
+    if ((reader.flags[b] & step_flag::kUnitStart) & reader.index.seconds.contains(next)) [[unlikely]] {
+      if (const ReaderUnit* unit = unit_at(reader, in, i, n)) {
+        out = append(out, unit->output);
+        i += consumed_by(*unit);
+        continue;
+      }
     }
+    out = append(out, reader.single[b]);
+    ++i;
   }
-  result.resize(static_cast<std::size_t>(out - start));
-  return result;
+  return buffer.bytes(static_cast<std::size_t>(out - start));
 }
 
 }  // namespace quilm

@@ -9,8 +9,10 @@
 // editor (kanna + bindi, NA + dulainkar + tippi).
 #include "fonts/writer.h"
 
+#include <algorithm>
 #include <cstring>
 
+#include "fonts/conversion_buffer.h"
 #include "fonts/format_for_quilm.h"
 
 namespace quilm {
@@ -35,16 +37,18 @@ const WriterUnit* find_unit(const WriterTable& writer, std::uint8_t first, std::
   return nullptr;
 }
 
+// The output of one call, in a buffer sized for the longest output the
+// table allows.
 class Output {
  public:
-  Output(Bytes& buffer) : start_(reinterpret_cast<std::uint8_t*>(buffer.data())), end_(start_) {}
+  explicit Output(std::uint8_t* buffer) : start_(buffer), end_(buffer) {}
 
+  // One 8-byte move; only `size` bytes count, the rest is overwritten next.
   void append(const Glyphs& glyphs) {
-    std::memcpy(end_, glyphs.bytes.data(), kMaxGlyphs);  // fixed-size copy; `size` bytes count
+    std::memcpy(end_, &glyphs, sizeof(Glyphs));
     end_ += glyphs.size;
   }
   void append(std::uint8_t glyph) { *end_++ = glyph; }
-  bool empty() const { return end_ == start_; }
   // Takes back up to `count` glyphs written in this call; returns how many it took.
   int take_back(int count) {
     const int taken = static_cast<int>(std::min<std::ptrdiff_t>(count, end_ - start_));
@@ -58,35 +62,44 @@ class Output {
   std::uint8_t* end_;
 };
 
-class WriterRun {
- public:
-  WriterRun(const WriterTable& writer, ConversionContext& context, Output& out)
-      : writer_(writer), context_(context), at_(context.writer), out_(out) {}
+// A byte by its own entry, or by the alternate of its context rule.
+[[gnu::always_inline]] inline void write_single(const WriterTable& writer, std::uint8_t b, WriterContext at,
+                                                Output& out) {
+  if (const std::uint8_t rule = writer.rule_of[b]) {
+    const ContextRule& r = writer.rules[rule - 1u];
+    if (r.previous.contains(at.previous) || r.before_previous.contains(at.before_previous)) {
+      out.append(r.alternate);
+      return;
+    }
+  }
+  out.append(writer.single[b]);
+}
 
-  // One step at text[i]; returns how many bytes it consumed.
-  std::size_t step(const std::uint8_t* text, std::size_t i, std::size_t n) {
+// The steps that need more than a byte's own entry: units, the nukta, and
+// every step while keys are typed. `at` is the writer context before the step.
+class SlowSteps {
+ public:
+  SlowSteps(const WriterTable& writer, ConversionContext& context, Output& out)
+      : writer_(writer), context_(context), out_(out) {}
+
+  // A step at text[i]; returns how many bytes it consumed.
+  std::size_t step(const std::uint8_t* text, std::size_t i, std::size_t n, WriterContext at) {
     const std::uint8_t b = text[i];
-    std::size_t consumed = 1;
-    if (const WriterUnit* unit = i + 1 < n ? find_unit(writer_, b, text[i + 1]) : nullptr) {
+    const bool unit_may_follow = i + 1 < n && writer_.index.seconds.contains(text[i + 1]);
+    if (const WriterUnit* unit = unit_may_follow ? find_unit(writer_, b, text[i + 1]) : nullptr) {
       out_.append(unit->output);
-      consumed = 2;
-    } else if (!nukta_joins_consonant(b) && !typed_pattern(b)) {
-      write_single(b);
+      return 2;
     }
-    // After a unit the context holds the unit's first byte.
-    if (!writer_.keeps_context.contains(b)) {
-      at_.before_previous = at_.previous;
-      at_.previous = b;
-    }
-    return consumed;
+    if (!nukta_joins_consonant(b, at) && !typed_pattern(b, at)) write_single(writer_, b, at, out_);
+    return 1;
   }
 
  private:
   // A nukta after a consonant of the joining set that this writer writes with
   // nukta as one glyph. Returns false when the writer treats it plainly.
-  bool nukta_joins_consonant(std::uint8_t b) {
-    if (b != kNukta || !in_joining_set(at_.previous)) return false;
-    const WriterUnit* joined = find_unit(writer_, at_.previous, kNukta);
+  bool nukta_joins_consonant(std::uint8_t b, WriterContext at) {
+    if (b != kNukta || !in_joining_set(at.previous)) return false;
+    const WriterUnit* joined = find_unit(writer_, at.previous, kNukta);
     if (!joined) return false;
     switch (writer_.nukta_after_joiner.action) {
       case PatternAction::plain:
@@ -108,16 +121,16 @@ class WriterRun {
   // The typing patterns: while keys are typed, the glyphs a key joins with
   // are already in the editor. Returns false when none applies or the writer
   // writes the byte plainly.
-  bool typed_pattern(std::uint8_t b) {
+  bool typed_pattern(std::uint8_t b, WriterContext at) {
     if (!context_.typing) return false;
     const TypingBehaviour* behaviour = nullptr;
     int joined_glyphs = 1;
-    if (b == kBindi && at_.previous == kKanna) {
+    if (b == kBindi && at.previous == kKanna) {
       behaviour = &writer_.bindi_after_kanna;
-    } else if (b == kNukta && in_joining_set(at_.previous)) {
+    } else if (b == kNukta && in_joining_set(at.previous)) {
       behaviour = &writer_.nukta_after_joiner;
-    } else if (at_.before_previous == kNa &&
-               ((b == kTippi && at_.previous == kDulainkar) || (b == kDulainkar && at_.previous == kTippi))) {
+    } else if (at.before_previous == kNa &&
+               ((b == kTippi && at.previous == kDulainkar) || (b == kDulainkar && at.previous == kTippi))) {
       behaviour = &writer_.na_uu_tippi;
       joined_glyphs = 2;
     }
@@ -140,20 +153,8 @@ class WriterRun {
     return false;
   }
 
-  void write_single(std::uint8_t b) {
-    if (const std::uint8_t rule = writer_.rule_of[b]) {
-      const ContextRule& r = writer_.rules[rule - 1u];
-      if (r.previous.contains(at_.previous) || r.before_previous.contains(at_.before_previous)) {
-        out_.append(r.alternate);
-        return;
-      }
-    }
-    out_.append(writer_.single[b]);
-  }
-
   const WriterTable& writer_;
   ConversionContext& context_;
-  WriterContext& at_;
   Output& out_;
 };
 
@@ -165,12 +166,30 @@ Bytes write_from_pivot(const WriterTable& writer, BytesView pivot, ConversionCon
   const std::size_t n = zero ? static_cast<const char*>(zero) - pivot.data() : pivot.size();
   const auto* text = reinterpret_cast<const std::uint8_t*>(pivot.data());
 
-  Bytes result(n * writer.growth + kMaxGlyphs, '\0');
-  Output out(result);
-  WriterRun run(writer, context, out);
-  for (std::size_t i = 0; i < n;) i += run.step(text, i, n);
-  result.resize(out.size());
+  ConversionBuffer buffer(n * writer.growth + sizeof(Glyphs));
+  Output out(buffer.data());
+  SlowSteps slow(writer, context, out);
+  // Most steps write one byte by its entry or its context rule; units, the
+  // nukta and every key typed take the slow way.
+  const bool typing = context.typing;
+  WriterContext at = context.writer;
+  for (std::size_t i = 0; i < n;) {
+    const std::uint8_t b = text[i];
+    const std::uint8_t flags = writer.flags[b];
+    const std::uint8_t next = i + 1 < n ? text[i + 1] : 0;
+    const bool unit_may_start = (flags & step_flag::kUnitStart) & writer.index.seconds.contains(next);
+    if (!(unit_may_start | (b == kNukta) | typing)) [[likely]] {
+      write_single(writer, b, at, out);
+      ++i;
+    } else {
+      i += slow.step(text, i, n, at);
+    }
+    // After a unit the context holds the unit's first byte.
+    if (!(flags & step_flag::kKeepsContext)) at = {b, at.previous};
+  }
+  context.writer = at;
 
+  Bytes result = buffer.bytes(out.size());
   if (writer.post_pass == PostPass::format_for_quilm) return Format_for_Quilm(result);
   return result;
 }

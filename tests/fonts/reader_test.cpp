@@ -58,15 +58,18 @@ TEST(ReaderEngine, ReadsSingleBytesAndUnits) {
 class LongerUnits : public ::testing::Test {
  protected:
   LongerUnits() {
-    for (int b = 0; b < 256; ++b) table_.single[b] = {1, {static_cast<std::uint8_t>(b)}};
-    table_.single[0x88] = {1, {0x5F}};
+    for (int b = 0; b < 256; ++b) table_.single[b] = {{static_cast<std::uint8_t>(b)}, 1};
+    table_.single[0x88] = {{0x5F}, 1};
     // Units sorted by first byte, as the generator writes them.
     units_ = {
-        {0x5B, 0x3F, 0x41, ReaderUnitKind::three_byte, false, {2, {0x51, 0x3F}}},
-        {0x6B, 0x3F, 0x88, ReaderUnitKind::conditional, false, {2, {0x51, 0x3F}}},
+        {0x5B, 0x3F, 0x41, ReaderUnitKind::three_byte, false, {{0x51, 0x3F}, 2}},
+        {0x6B, 0x3F, 0x88, ReaderUnitKind::conditional, false, {{0x51, 0x3F}, 2}},
     };
-    for (const ReaderUnit& u : units_)
+    for (const ReaderUnit& u : units_) {
+      table_.flags[u.first] |= step_flag::kUnitStart;
       for (int b = u.first + 1; b <= 256; ++b) ++table_.index.begin[b];
+    }
+    table_.index.seconds.words[0x3F >> 6] |= 1ull << (0x3F & 63);
     table_.units = units_;
     table_.growth = 1;
     table_.name = "made_up_to_gur";

@@ -17,9 +17,20 @@ std::string hex(unsigned b) {
 }
 
 std::string glyphs(const ByteString& bytes) {
-  std::string s = "{" + std::to_string(bytes.size()) + ", {";
+  std::string s = "{{";
   for (std::size_t i = 0; i < bytes.size(); ++i) s += (i ? ", " : "") + hex(bytes[i]);
-  return s + "}}";
+  return s + "}, " + std::to_string(bytes.size()) + "}";
+}
+
+// The step_flag bits of every byte (values as in fonts/conversion_tables.h).
+void write_flags(const Member& m, std::ostream& out) {
+  std::vector<int> flags(256, 0);
+  for (const auto& [pair, unit] : m.units) flags[pair.first] |= 1;
+  for (const auto& [byte, rule] : m.rules) flags[byte] |= 2;
+  for (std::uint8_t b : m.keep_context) flags[b] |= 4;
+  out << "    {{";
+  for (int b = 0; b < 256; ++b) out << (b ? "," : "") << flags[b];
+  out << "}},\n";
 }
 
 std::string byte_set(const std::vector<std::uint8_t>& bytes) {
@@ -41,9 +52,11 @@ void write_unit_index(const Member& m, std::ostream& out) {
   std::vector<int> begin(257, 0);
   for (const auto& [pair, unit] : m.units) ++begin[pair.first + 1];
   for (int b = 1; b <= 256; ++b) begin[b] += begin[b - 1];
+  std::vector<std::uint8_t> seconds;
+  for (const auto& [pair, unit] : m.units) seconds.push_back(pair.second);
   out << "    {{{";
   for (int b = 0; b <= 256; ++b) out << (b ? "," : "") << begin[b];
-  out << "}}},\n";
+  out << "}}, " << byte_set(seconds) << "},\n";
 }
 
 ByteString precedence_output(const Member& m, const UnitLine& unit) {
@@ -90,6 +103,7 @@ void write_reader(const Member& m, std::ostream& out) {
   }
   out << "constexpr ReaderTable " << m.name << "{\n    \"" << m.name << "\",\n";
   write_singles(m, out);
+  write_flags(m, out);
   write_unit_index(m, out);
   out << "    " << (m.units.empty() ? "{}" : units) << ",\n    " << reader_growth(m) << "};\n\n";
 }
@@ -126,6 +140,7 @@ void write_writer(const Member& m, std::ostream& out) {
   }
   out << "constexpr WriterTable " << m.name << "{\n    \"" << m.name << "\",\n";
   write_singles(m, out);
+  write_flags(m, out);
   write_unit_index(m, out);
   out << "    " << (m.units.empty() ? "{}" : units) << ",\n    {{";
   for (int b = 0; b < 256; ++b) out << (b ? "," : "") << rule_of[b];

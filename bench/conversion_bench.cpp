@@ -1,0 +1,139 @@
+// Throughput of conversion over a few megabytes of real AnmolLipi text: the
+// AnmolLipi reader, the Satluj writer, and font-to-font conversion through
+// the driver, each line by line as the tools call them.
+//
+//   quilm_conversion_bench [--corpus=FILE] [benchmark options]
+// The corpus is FILE, else $QUILM_CORPUS, else the configured default;
+// without any of them the text is generated.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "common/bytes.h"
+#include "fonts/conversion.h"
+#include "fonts/reader.h"
+#include "fonts/writer.h"
+
+namespace quilm {
+namespace {
+
+std::string g_corpus_path = QUILM_ANMOLLIPI_CORPUS;
+
+// About 4 MB of AnmolLipi lines built from a few verses.
+Bytes generated_text() {
+  const char* const verses[] = {
+      "<> siq nwmu krqw purKu inrBau inrvYru; Akwl mUriq AjUnI sYBM gur pRswid ]\n",
+      "jpu ] Awid scu jugwid scu ] hY BI scu nwnk hosI BI scu ]1]\n",
+      "socY soic n hoveI jy socI lK vwr ] cupY cup n hoveI jy lwie rhw ilv qwr ]\n",
+      "BuiKAw BuK n auqrI jy bMnw purIAw Bwr ] shs isAwxpw lK hoih q iek n clY nwil ]\n",
+  };
+  Bytes text;
+  for (int i = 0; text.size() < (4u << 20); ++i) text += verses[i % 4];
+  return text;
+}
+
+Bytes load_corpus() {
+  std::ifstream in(g_corpus_path, std::ios::binary);
+  if (!in) return generated_text();
+  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::vector<BytesView> split_lines(const Bytes& text) {
+  std::vector<BytesView> lines;
+  for (std::size_t start = 0; start < text.size();) {
+    std::size_t end = text.find('\n', start);
+    if (end == Bytes::npos) end = text.size();
+    lines.emplace_back(text.data() + start, end - start);
+    start = end + 1;
+  }
+  return lines;
+}
+
+struct Corpus {
+  Bytes anmollipi = load_corpus();
+  std::vector<BytesView> lines = split_lines(anmollipi);
+  Bytes pivot;
+  std::vector<BytesView> pivot_lines;
+
+  Corpus() {
+    const ReaderTable& reader = *find_reader("anmollipi_to_gur");
+    for (BytesView line : lines) (pivot += read_into_pivot(reader, line)) += '\n';
+    pivot_lines = split_lines(pivot);
+  }
+};
+
+const Corpus& corpus() {
+  static const Corpus c;
+  return c;
+}
+
+std::int64_t total_bytes(const std::vector<BytesView>& lines) {
+  std::int64_t n = 0;
+  for (BytesView line : lines) n += static_cast<std::int64_t>(line.size());
+  return n;
+}
+
+void BM_ReaderAnmolLipi(benchmark::State& state) {
+  const Corpus& c = corpus();
+  const ReaderTable& reader = *find_reader("anmollipi_to_gur");
+  for (auto _ : state)
+    for (BytesView line : c.lines) benchmark::DoNotOptimize(read_into_pivot(reader, line));
+  state.SetBytesProcessed(state.iterations() * total_bytes(c.lines));
+}
+BENCHMARK(BM_ReaderAnmolLipi)->Unit(benchmark::kMillisecond);
+
+void BM_WriterSatluj(benchmark::State& state) {
+  const Corpus& c = corpus();
+  const WriterTable& writer = *find_writer("gur_to_satluj");
+  ConversionContext context;
+  for (auto _ : state)
+    for (BytesView line : c.pivot_lines) benchmark::DoNotOptimize(write_from_pivot(writer, line, context));
+  state.SetBytesProcessed(state.iterations() * total_bytes(c.pivot_lines));
+}
+BENCHMARK(BM_WriterSatluj)->Unit(benchmark::kMillisecond);
+
+// AnmolLipi (2) to Satluj (22), with and without Format_for_Gurmukhi.
+void BM_ConversionAnmolLipiToSatluj(benchmark::State& state) {
+  const Corpus& c = corpus();
+  const bool format = state.range(0) != 0;
+  ConversionContext context;
+  const FontConverter converter(context);
+  for (auto _ : state)
+    for (BytesView line : c.lines) benchmark::DoNotOptimize(converter.conversion(line, 2, 22, format));
+  state.SetBytesProcessed(state.iterations() * total_bytes(c.lines));
+}
+BENCHMARK(BM_ConversionAnmolLipiToSatluj)->Arg(0)->Arg(1)->ArgName("format")->Unit(benchmark::kMillisecond);
+
+// The whole text in one call: the engines without per-line overhead.
+void BM_ReaderAnmolLipiWholeText(benchmark::State& state) {
+  const Corpus& c = corpus();
+  const ReaderTable& reader = *find_reader("anmollipi_to_gur");
+  for (auto _ : state) benchmark::DoNotOptimize(read_into_pivot(reader, c.anmollipi));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(c.anmollipi.size()));
+}
+BENCHMARK(BM_ReaderAnmolLipiWholeText)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace quilm
+
+int main(int argc, char** argv) {
+  if (const char* env = std::getenv("QUILM_CORPUS")) quilm::g_corpus_path = env;
+  int kept = 1;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strncmp(argv[i], "--corpus=", 9) == 0) quilm::g_corpus_path = argv[i] + 9;
+    else argv[kept++] = argv[i];
+  }
+  argc = kept;
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  std::ifstream probe(quilm::g_corpus_path);
+  std::fprintf(stderr, "corpus: %s\n", probe ? quilm::g_corpus_path.c_str() : "generated text (no corpus file)");
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
