@@ -66,6 +66,7 @@ TEST(WriterEngine, WritesConvertedText) {
       {"a family member without rules", "sarovar", "", "6D 7B", "E1 C8"},
       {"EK ONKAR as digit one and oora", "samtol", "", "83 55 65", "C3 6B"},
       {"EK ONKAR as digit one and oora", "amritboli", "", "83 55", "31 45"},
+      {"digit one and oora one by one", "amrlipi", "", "83 55 65", "31 45 6B"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.label) + " [gur_to_" + c.writer + " " + c.input + "]");
