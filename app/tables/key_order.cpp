@@ -72,8 +72,10 @@ std::string key_equals_sql(const std::vector<IndexField>& key, std::size_t n) {
 
 // Lexicographic "not before": the record is after the values on the first
 // field, or equal there and after on the second, ..., or equal on all.
-std::string key_not_before_sql(const std::vector<IndexField>& key, const std::vector<FieldValue>& values) {
+std::vector<std::string> key_not_before_sql(const std::vector<IndexField>& key,
+                                            const std::vector<FieldValue>& values) {
   const std::size_t n = std::min(key.size(), values.size());
+  if (n == 0) return {"1"};
   std::string alternatives;
   std::string equal_so_far;
   for (std::size_t i = 0; i < n; ++i) {
@@ -81,12 +83,13 @@ std::string key_not_before_sql(const std::vector<IndexField>& key, const std::ve
     alternatives += "(" + prefix + after_sql(key[i], i, values[i].is_null()) + ") OR ";
     equal_so_far = prefix + equals_sql(key[i], i);
   }
-  if (n == 0) return "1";
-  std::string sql = "(" + alternatives + "(" + equal_so_far + "))";
-  // A plain range on an ascending first field lets SQLite start the index
-  // walk at the right place instead of testing every record before it.
-  if (!key[0].descending && !values[0].is_null()) sql = quote_name(key[0].name) + " >= ?1 AND " + sql;
-  return sql;
+  const std::string condition = "(" + alternatives + "(" + equal_so_far + "))";
+  const std::string first = quote_name(key[0].name);
+  if (values[0].is_null())  // ascending: every record qualifies on the first field; descending: blanks only
+    return {key[0].descending ? first + " IS NULL AND " + condition : condition};
+  if (!key[0].descending) return {first + " >= ?1 AND " + condition};
+  // Descending: values not greater than the first one, then the blanks.
+  return {first + " <= ?1 AND " + condition, first + " IS NULL AND " + condition};
 }
 
 }  // namespace quilm

@@ -36,9 +36,14 @@ Status field_order(const TableSchema& schema, const std::string& field_names, Ke
 // the n values; blanks equal blanks.
 std::string key_equals_sql(const std::vector<IndexField>& key, std::size_t n);
 
-// WHERE condition (parameters ?1..?n) true when the record's first n key
-// fields are not before `values` in the order. The values decide how blanks
-// are written into the condition; their parameters are still bound.
-std::string key_not_before_sql(const std::vector<IndexField>& key, const std::vector<FieldValue>& values);
+// WHERE conditions (parameters ?1..?n), to be tried in turn, that together
+// hold for the records whose first n key fields are not before `values` in
+// the order: the first record found by the first condition that finds one
+// is the first record not before the values. Split so that each condition
+// is a plain index range on the first key field (blanks, which sort at one
+// end of the index, get a condition of their own). The values decide how
+// blanks are written into the conditions; their parameters are still bound.
+std::vector<std::string> key_not_before_sql(const std::vector<IndexField>& key,
+                                            const std::vector<FieldValue>& values);
 
 }  // namespace quilm

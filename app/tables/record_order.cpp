@@ -3,12 +3,11 @@
 
 #include <algorithm>
 
-#include "app/tables/sqlite_db.h"
-
 namespace quilm {
 
 void RecordOrder::reset(sqlite3* db, std::string order_by) {
   db_ = db;
+  data_version_query_ = db ? std::make_unique<sqlite::Statement>(db, "PRAGMA data_version") : nullptr;
   order_by_ = std::move(order_by);
   ids_.clear();
   valid_ = false;
@@ -19,22 +18,18 @@ const std::vector<std::int64_t>& RecordOrder::ids() {
   return ids_;
 }
 
-std::optional<std::size_t> RecordOrder::position_of(std::int64_t record_id) {
-  const auto& list = ids();
-  const auto found = std::find(list.begin(), list.end(), record_id);
-  if (found == list.end()) return std::nullopt;
-  return static_cast<std::size_t>(found - list.begin());
-}
-
 void RecordOrder::erase_at(std::size_t position) {
   if (valid_ && position < ids_.size()) ids_.erase(ids_.begin() + static_cast<std::ptrdiff_t>(position));
 }
 
 bool RecordOrder::changed_elsewhere() { return data_version() != data_version_; }
 
-std::int64_t RecordOrder::data_version() const {
-  sqlite::Statement pragma(db_, "PRAGMA data_version");
-  return pragma.ok() && pragma.step() == SQLITE_ROW ? pragma.column_integer(0) : -1;
+// Asked on every use of the list: a cheap read of a counter SQLite keeps.
+std::int64_t RecordOrder::data_version() {
+  sqlite::Statement& query = *data_version_query_;
+  const std::int64_t version = query.ok() && query.step() == SQLITE_ROW ? query.column_integer(0) : -1;
+  query.reset();
+  return version;
 }
 
 void RecordOrder::load() {

@@ -133,8 +133,12 @@ Status SqliteTable::open_file() {
   db_.reset(raw);
   if (code != SQLITE_OK) return Status::Error(describe_sqlite_error(raw, code));
   sqlite3_busy_timeout(raw, 2000);
-  if (Status layout = read_table_layout(raw, &schema_); !layout) return layout;
-  return check_table_file_length(table_name_);
+  // A file cut short usually fails some SQLite read first; the length
+  // check then gives the plainer reason. It runs after SQLite's first read,
+  // which rolls back an interrupted write and may change the length.
+  const Status layout = read_table_layout(raw, &schema_);
+  if (Status length = check_table_file_length(table_name_); !length) return length;
+  return layout;
 }
 
 // An open transaction is rolled back by SQLite when the connection closes.
@@ -163,12 +167,15 @@ void SqliteTable::show_record(std::int64_t record_id, std::optional<std::size_t>
   values_.assign(schema_.fields.size(), FieldValue());
   select_record_->reset();
   select_record_->bind_integer(1, record_id);
-  if (select_record_->step() != SQLITE_ROW) return;
-  for (std::size_t i = 0; i < values_.size(); ++i) values_[i] = select_record_->column_value(static_cast<int>(i));
+  if (select_record_->step() == SQLITE_ROW)
+    for (std::size_t i = 0; i < values_.size(); ++i) values_[i] = select_record_->column_value(static_cast<int>(i));
+  // A statement left on a row keeps its read lock, which would hold off
+  // the writes of every other connection to the file.
+  select_record_->reset();
 }
 
-void SqliteTable::show_position(std::size_t position) {
-  show_record(record_order_.ids()[position], position);
+void SqliteTable::show_position(const std::vector<std::int64_t>& ids, std::size_t position) {
+  show_record(ids[position], position);
 }
 
 void SqliteTable::show_nothing() {
@@ -178,13 +185,14 @@ void SqliteTable::show_nothing() {
   eof_ = bof_ = true;
 }
 
-// The place of the current record in the order; a remembered place is
-// trusted only while the list still holds the record there.
-std::optional<std::size_t> SqliteTable::current_position() {
+// The place of the current record in `ids`, the order's list; a remembered
+// place is trusted only while the list still holds the record there.
+std::optional<std::size_t> SqliteTable::position_in(const std::vector<std::int64_t>& ids) {
   if (!record_id_) return std::nullopt;
-  const auto& ids = record_order_.ids();
   if (position_ && *position_ < ids.size() && ids[*position_] == *record_id_) return position_;
-  position_ = record_order_.position_of(*record_id_);
+  const auto found = std::find(ids.begin(), ids.end(), *record_id_);
+  position_.reset();
+  if (found != ids.end()) position_ = static_cast<std::size_t>(found - ids.begin());
   return position_;
 }
 
@@ -217,7 +225,7 @@ void SqliteTable::Last() {
   if (ids.empty()) {
     show_nothing();
   } else {
-    show_position(ids.size() - 1);
+    show_position(ids, ids.size() - 1);
     eof_ = true;
     bof_ = false;
   }
@@ -230,12 +238,13 @@ void SqliteTable::Prior() { MoveBy(-1); }
 
 int SqliteTable::MoveBy(int n) {
   if (!Active() || !settle_pending_change()) return 0;
-  const auto from = current_position();
+  const auto& ids = record_order_.ids();
+  const auto from = position_in(ids);
   if (!from) {  // no record, or it was deleted by another connection
     First();
     return 0;
   }
-  const long last = static_cast<long>(record_order_.ids().size()) - 1;
+  const long last = static_cast<long>(ids.size()) - 1;
   long to = static_cast<long>(*from) + n;
   if (n > 0) {
     eof_ = to > last;
@@ -245,7 +254,7 @@ int SqliteTable::MoveBy(int n) {
     eof_ = false;
   }
   to = std::clamp(to, 0L, last);
-  if (to != static_cast<long>(*from)) show_position(static_cast<std::size_t>(to));
+  if (to != static_cast<long>(*from)) show_position(ids, static_cast<std::size_t>(to));
   notifier_.notify();
   return static_cast<int>(to - static_cast<long>(*from));
 }
@@ -291,7 +300,9 @@ bool SqliteTable::FindNearest(const std::vector<FieldValue>& values) {
   if (!Active() || !settle_pending_change()) return false;
   const auto key = key_values(values);
   if (!key) return false;
-  const auto id = first_record_where(key_not_before_sql(order_.key, *key), *key);
+  std::optional<std::int64_t> id;
+  for (const std::string& condition : key_not_before_sql(order_.key, *key))
+    if ((id = first_record_where(condition, *key))) break;
   if (!id) {
     Last();
     return false;
@@ -405,7 +416,7 @@ Status SqliteTable::Delete() {
     return Status::Ok();
   }
   Cancel();
-  const auto position = current_position();
+  const auto position = position_in(record_order_.ids());
   if (!position) return error("there is no record to delete");
   Statement remove(db_.get(), "DELETE FROM records WHERE record_id = ?1");
   remove.bind_integer(1, *record_id_);
@@ -416,7 +427,7 @@ Status SqliteTable::Delete() {
   if (ids.empty()) {
     show_nothing();
   } else {
-    show_position(std::min(*position, ids.size() - 1));
+    show_position(ids, std::min(*position, ids.size() - 1));
     eof_ = bof_ = false;
   }
   notifier_.notify();
@@ -442,7 +453,7 @@ void SqliteTable::Rollback() {
   Cancel();
   sqlite::exec(db_.get(), "ROLLBACK");
   record_order_.invalidate();
-  if (record_id_ && current_position()) {
+  if (position_in(record_order_.ids())) {
     show_record(*record_id_, position_);
     notifier_.notify();
   } else {

@@ -79,9 +79,9 @@ class SqliteTable final : public Table {
 
   bool settle_pending_change();
   void show_record(std::int64_t record_id, std::optional<std::size_t> position);
-  void show_position(std::size_t position);
+  void show_position(const std::vector<std::int64_t>& ids, std::size_t position);
   void show_nothing();
-  std::optional<std::size_t> current_position();
+  std::optional<std::size_t> position_in(const std::vector<std::int64_t>& ids);
 
   std::optional<std::vector<FieldValue>> key_values(const std::vector<FieldValue>& values) const;
   std::optional<std::int64_t> first_record_where(const std::string& condition,

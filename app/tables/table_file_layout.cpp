@@ -1,6 +1,7 @@
 // Writing and reading the SQLite layout of a table file.
 #include "app/tables/table_file_layout.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "app/tables/schema_text.h"
@@ -47,6 +48,19 @@ std::vector<IndexField> ascending(const std::vector<std::string>& names) {
   return fields;
 }
 
+// A named index is realised over its fields followed by the primary key
+// fields (SQLite adds record_id last by itself), the whole order the cursor
+// walks (key_order.h), so that ordered reads and searches are index walks.
+std::vector<IndexField> with_tie_breakers(const TableSchema& schema, const IndexDef& index) {
+  std::vector<IndexField> fields = index.fields;
+  for (const auto& name : schema.primary_key) {
+    const bool listed = std::any_of(fields.begin(), fields.end(),
+                                    [&name](const IndexField& field) { return names_equal(field.name, name); });
+    if (!listed) fields.push_back({name, false});
+  }
+  return fields;
+}
+
 Status record_index(sqlite3* db, const std::string& name, const std::vector<IndexField>& fields) {
   Statement insert(db, "INSERT INTO quilm_indexes (name, fields) VALUES (?1, ?2)");
   insert.bind_text(1, name);
@@ -62,8 +76,8 @@ Status write_indexes(sqlite3* db, const TableSchema& schema) {
     if (Status s = record_index(db, "", fields); !s) return s;
   }
   for (const auto& index : schema.indexes) {
-    if (Status s = sqlite::exec(db, create_index_sql("quilm_index_" + index.name, false, index.fields)); !s)
-      return s;
+    const std::string sql = create_index_sql("quilm_index_" + index.name, false, with_tie_breakers(schema, index));
+    if (Status s = sqlite::exec(db, sql); !s) return s;
     if (Status s = record_index(db, index.name, index.fields); !s) return s;
   }
   return Status::Ok();

@@ -13,7 +13,9 @@
 //   quilm_indexes  one row per index: name ('' for the primary key) and its
 //                  fields in the schema text form ("Frequency desc;Word").
 //   SQLite indexes realising them: quilm_primary (UNIQUE) on the primary key
-//                  fields, quilm_index_<NAME> on the fields of each named index.
+//                  fields, quilm_index_<NAME> on the fields of each named index
+//                  followed by the primary key fields, the order the cursor
+//                  walks (key_order.h).
 #pragma once
 
 #include <sqlite3.h>
