@@ -1,6 +1,10 @@
 // quilm-cli convert: converts standard input line by line from one font
 // encoding into another through the pivot encoding, as `conversion` does for
 // the program's tools.
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -116,11 +120,17 @@ void append_hex(BytesView bytes, Bytes& out) {
   }
 }
 
-bool read_all(std::FILE* in, Bytes& data) {
-  Bytes chunk(kChunk, '\0');
-  std::size_t got;
-  while ((got = std::fread(chunk.data(), 1, chunk.size(), in)) > 0) data.append(chunk.data(), got);
-  return !std::ferror(in);
+// Appends what standard input has ready (up to a chunk); false at its end.
+// Reads as the data arrive, so that typed lines are converted as they come.
+bool read_some(Bytes& data, bool& failed) {
+  const std::size_t old = data.size();
+  data.resize(old + kChunk);
+  ssize_t got;
+  do got = ::read(STDIN_FILENO, data.data() + old, kChunk);
+  while (got < 0 && errno == EINTR);
+  data.resize(old + (got > 0 ? static_cast<std::size_t>(got) : 0));
+  failed = got < 0;
+  return got > 0;
 }
 
 bool flush(Bytes& out) {
@@ -146,42 +156,49 @@ int run_convert(const Args& args) {
   const std::optional<int> destination = resolve_font(options->to, registry);
   if (!source || !destination) return kUsage;
 
-  Bytes input;
-  if (!read_all(stdin, input)) {
-    std::fprintf(stderr, "quilm-cli convert: cannot read standard input\n");
-    return kBadInput;
-  }
   ConversionContext context;
   context.typing = options->typing;
   const FontConverter converter(context);
 
-  Bytes out;
+  Bytes input, out;
   out.reserve(kChunk + 4096);
   std::size_t line_number = 0;
-  for (std::size_t start = 0; start < input.size();) {
+  // Converts one line (without its LF); false when a --hex line is malformed.
+  auto convert_line = [&](BytesView line) {
     ++line_number;
-    const std::size_t lf = input.find('\n', start);
-    const std::size_t end = lf == Bytes::npos ? input.size() : lf;
-    const BytesView line(input.data() + start, end - start);
     // Lines are independent texts unless they stand for keys typed in turn.
     if (!options->typing) context.writer = {};
-    if (options->hex) {
-      const std::optional<Bytes> bytes = parse_hex_line(line);
-      if (!bytes) {
+    if (!options->hex) {
+      out += converter.conversion(line, *source, *destination, options->format);
+      return true;
+    }
+    const std::optional<Bytes> bytes = parse_hex_line(line);
+    if (!bytes) return false;
+    append_hex(converter.conversion(*bytes, *source, *destination, options->format), out);
+    return true;
+  };
+  bool more = true, read_failed = false;
+  while (more) {
+    more = read_some(input, read_failed);
+    std::size_t start = 0;
+    for (std::size_t lf; (lf = input.find('\n', start)) != Bytes::npos || (!more && start < input.size());) {
+      const std::size_t end = lf == Bytes::npos ? input.size() : lf;
+      if (!convert_line(BytesView(input.data() + start, end - start))) {
         flush(out);
         std::fprintf(stderr, "quilm-cli convert: line %zu: not a list of hexadecimal bytes\n", line_number);
         return kBadInput;
       }
-      append_hex(converter.conversion(*bytes, *source, *destination, options->format), out);
-    } else {
-      out += converter.conversion(line, *source, *destination, options->format);
+      if (lf != Bytes::npos) out.push_back('\n');
+      start = end + 1;
     }
-    if (lf != Bytes::npos) out.push_back('\n');
-    if (out.size() >= kChunk && !flush(out)) break;
-    start = end + 1;
+    input.erase(0, std::min(start, input.size()));
+    if (!flush(out) || std::fflush(stdout) != 0) {
+      std::fprintf(stderr, "quilm-cli convert: cannot write standard output\n");
+      return kBadInput;
+    }
   }
-  if (!flush(out) || std::fflush(stdout) != 0) {
-    std::fprintf(stderr, "quilm-cli convert: cannot write standard output\n");
+  if (read_failed) {
+    std::fprintf(stderr, "quilm-cli convert: cannot read standard input\n");
     return kBadInput;
   }
   return kSuccess;

@@ -25,6 +25,7 @@ Bytes FontConverter::to_pivot(BytesView text, int source) const {
 }
 
 Bytes FontConverter::from_pivot(BytesView pivot, int destination) const {
+  context_.erase_before_caret = 0;  // also when no writer runs
   const WriterTable* writer = writer_for_font(destination);
   return writer ? write_from_pivot(*writer, pivot, context_) : Bytes(pivot);
 }
