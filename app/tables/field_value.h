@@ -5,6 +5,7 @@
 // glyph codes), never assumed to be UTF-8.
 #pragma once
 
+#include <concepts>
 #include <cstdint>
 #include <optional>
 #include <variant>
@@ -20,8 +21,10 @@ class FieldValue {
   FieldValue() = default;  // blank
   FieldValue(Bytes text) : value_(std::move(text)) {}
   FieldValue(const char* text) : value_(Bytes(text)) {}
-  FieldValue(std::int64_t number) : value_(number) {}
-  FieldValue(int number) : value_(std::int64_t{number}) {}
+  // Any integer type but bool and char (a char is a byte of text, not a count).
+  template <std::integral Number>
+    requires(!std::same_as<Number, bool> && !std::same_as<Number, char>)
+  FieldValue(Number number) : value_(static_cast<std::int64_t>(number)) {}
   FieldValue(double number) : value_(number) {}
 
   bool is_null() const { return std::holds_alternative<std::monostate>(value_); }

@@ -41,6 +41,10 @@ void Statement::bind(int parameter, const FieldValue& value) {
   }
 }
 
+void Statement::bind_all(const std::vector<FieldValue>& values) {
+  for (std::size_t i = 0; i < values.size(); ++i) bind(static_cast<int>(i + 1), values[i]);
+}
+
 void Statement::bind_text(int parameter, std::string_view text) {
   sqlite3_bind_text64(statement_, parameter, text.data(), text.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
 }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <sqlite3.h>
 
@@ -42,6 +43,8 @@ class Statement {
 
   // Parameters count from 1, columns from 0, as in SQLite.
   void bind(int parameter, const FieldValue& value);
+  // values[i] to parameter i + 1.
+  void bind_all(const std::vector<FieldValue>& values);
   void bind_text(int parameter, std::string_view text);
   void bind_integer(int parameter, std::int64_t value);
 

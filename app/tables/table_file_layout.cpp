@@ -145,6 +145,12 @@ Status read_indexes(sqlite3* db, TableSchema* schema) {
 
 }  // namespace
 
+std::string field_list_sql(const TableSchema& schema) {
+  std::string list;
+  for (const auto& field : schema.fields) list += (list.empty() ? "" : ", ") + quote_name(field.name);
+  return list;
+}
+
 std::string describe_sqlite_error(sqlite3* db, int code) {
   switch (code & 0xFF) {
     case SQLITE_NOTADB: return "it is not a table file (not an SQLite database)";

@@ -35,6 +35,9 @@ Status write_table_layout(sqlite3* db, const TableSchema& schema);
 // wrong: not an SQLite database, not a table file, damaged.
 Status read_table_layout(sqlite3* db, TableSchema* schema);
 
+// The field columns of `records` in field order, quoted for SQL.
+std::string field_list_sql(const TableSchema& schema);
+
 // A sentence for an SQLite failure met while reading or writing a table file.
 std::string describe_sqlite_error(sqlite3* db, int code);
 

@@ -1,4 +1,7 @@
 // Insert, edit, post, cancel and delete; what later searches and moves see.
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "tests/app/tables/word_table.h"
 
 namespace quilm::test {
@@ -205,6 +208,36 @@ TEST_F(ChangeTest, AnotherTableOnTheFileSeesPostsOnItsNextMove) {
   other.Next();
   EXPECT_EQ(current_word(other), "gha");
   EXPECT_EQ(walk_field(other, "Word").size(), 6u);
+}
+
+// The writer dies inside a transaction after enough posts that SQLite had to
+// write pages of the file, which leaves a hot journal; the next open rolls
+// the file back to the records it held before.
+TEST_F(ChangeTest, WritesCutOffByACrashLeaveTheOldRecords) {
+  const std::string path = (dir / "Words.db").string();
+  table.Close();  // no SQLite state on the file may cross the fork
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    SqliteTable writer(path);
+    if (!writer.Open() || !writer.StartTransaction()) ::_exit(1);
+    const Bytes padding(400, 'x');  // a few MB in all, more than SQLite's page cache holds
+    for (int i = 0; i < 8000; ++i)
+      if (!insert_word(writer, std::to_string(i) + padding, i, 5)) ::_exit(1);
+    if (!writer.FindKey({"ka"}) || !writer.Edit() || !writer.SetFieldByName("Frequency", 1) || !writer.Post())
+      ::_exit(1);
+    ::_exit(0);  // neither commit nor close, as when the power fails
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  ASSERT_TRUE(std::filesystem::exists(path + "-journal"));
+
+  ASSERT_TRUE(table.Open());
+  EXPECT_EQ(table.RecordCount(), 5);
+  ASSERT_TRUE(table.FindKey({"ka"}));
+  EXPECT_EQ(table.FieldByName("Frequency").as_integer(), 30);
+  EXPECT_FALSE(std::filesystem::exists(path + "-journal"));
 }
 
 TEST(TableChanges, EditingAnEmptyTableStartsANewRecord) {
