@@ -29,6 +29,7 @@ std::string_view role_name(Role role) {
     case Role::SubjoinedLetter: return "subjoined letter";
     case Role::Ligature: return "ligature";
     case Role::SignCombination: return "sign combination";
+    case Role::OtherSign: return "other sign";
     case Role::Digit: return "digit";
     case Role::Punctuation: return "punctuation";
     case Role::AlternateGlyph: return "alternate glyph";

@@ -35,7 +35,8 @@ enum class Role : std::uint8_t {
   Nukta,
   SubjoinedLetter,   // VA, HA, RA drawn below the consonant they follow
   Ligature,          // one glyph for two or three letters
-  SignCombination,   // one glyph for signs of a subjoined letter; no character of its own
+  SignCombination,   // one glyph for a subjoined letter and its sign, or for two signs
+  OtherSign,         // udaat, yakash, visarga, a virama of its own
   Digit,
   Punctuation,       // also symbols and the space
   AlternateGlyph,    // a further glyph replaced by standard bytes before any use
@@ -47,7 +48,7 @@ std::string_view role_name(Role role);  // "nukta consonant" …
 struct ByteMeaning {
   Role role;
   // The Unicode characters the byte stands for, one to three; empty for bytes
-  // without a character (no meaning, alternate glyphs, sign combinations, 0x26).
+  // without a character (no meaning, alternate glyphs, 0x26).
   std::u32string_view unicode;
   std::string_view name;  // Unicode-style name of the glyph, for people
 };
@@ -75,5 +76,8 @@ extern const ByteSet kAboveBaseSign;   // AU, OO, EE, AI, bindi (0x49, 0x41), ad
 extern const ByteSet kBelowBaseSign;   // the three subjoined letters, U, UU
 extern const ByteSet kSubjoinedLetter; // subjoined VA, HA, RA
 extern const ByteSet kNuktaMayFollow;  // signs that may stand between a consonant and its nukta
+// Every glyph that stands for VIRAMA and a letter below its consonant: the
+// three subjoined letters and the further ones of the legacy fonts.
+extern const ByteSet kSubjoinedForm;
 
 }  // namespace quilm::pivot

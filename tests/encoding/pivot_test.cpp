@@ -65,8 +65,23 @@ TEST(PivotBytesTest, MeaningOfBytes) {
       {0x9C, Role::Ligature, "U+0A28 U+0A3E U+0A02"},
       {0x2B, Role::Ligature, "U+0A48 U+0A02"},
       {0xA7, Role::Ligature, "U+0A15 U+0A47"},
-      {0xA9, Role::SignCombination, ""},
-      {0xD5, Role::SignCombination, ""},
+      {0xA9, Role::SignCombination, "U+0A4D U+0A30 U+0A02"},  // subjoined RA with bindi
+      {0xD5, Role::SignCombination, "U+0A41 U+0A70"},
+      {0xEB, Role::SignCombination, "U+0A4D U+0A39 U+0A42"},  // subjoined HA with UU
+      // Further glyphs of the legacy fonts that the readers keep.
+      {0x7F, Role::OtherSign, "U+0A51"},  // udaat
+      {0xF3, Role::OtherSign, "U+0A75"},  // yakash
+      {0xE9, Role::OtherSign, "U+0A75"},
+      {0xFE, Role::OtherSign, "U+0A03"},  // visarga
+      {0xE4, Role::OtherSign, "U+0A4D"},  // a virama of its own
+      {0xEA, Role::SubjoinedLetter, "U+0A4D U+0A2F"},
+      {0xE8, Role::SubjoinedLetter, "U+0A4D U+0A1A"},
+      {0xEC, Role::SubjoinedLetter, "U+0A4D U+0A24"},
+      {0xED, Role::SubjoinedLetter, "U+0A4D U+0A28"},
+      {0xEE, Role::SubjoinedLetter, "U+0A4D U+0A1F"},
+      {0xEF, Role::Consonant, "U+0A2F"},  // open-top YA
+      {0xE5, Role::Punctuation, "U+0A74"},
+      {0xBC, Role::Punctuation, "U+262C"},
       {0x99, Role::Punctuation, "U+0027"},  // further apostrophes
       {0xB4, Role::Punctuation, "U+0027"},
       {0x2A, Role::Punctuation, "U+0027"},
@@ -87,7 +102,7 @@ TEST(PivotBytesTest, MeaningOfBytes) {
       {0x00, Role::Control, "U+0000"},
       {0x26, Role::IgnoredGlyph, ""},
       {0x8C, Role::AlternateGlyph, ""},
-      {0x7F, Role::NoMeaning, ""},
+      {0x80, Role::NoMeaning, ""},
       {0xFF, Role::NoMeaning, ""},
   };
   for (const Case& c : cases) {
@@ -108,10 +123,10 @@ TEST(PivotBytesTest, DigitsSpaceAndCommonPunctuationReadAsAscii) {
 
 TEST(PivotBytesTest, BytesWithoutMeaning) {
   std::string expected;
-  for (int b = 0x7F; b <= 0x82; ++b) expected += static_cast<char>(b);
+  for (int b = 0x80; b <= 0x82; ++b) expected += static_cast<char>(b);
   expected += "\x8D\x8F\x90\x91\x98\x9A\x9B\x9D\x9E\x9F\xA0\xA1\xA4\xA6\xAD\xAF\xB0\xB2\xB3";
-  expected += "\xB7\xB8\xB9\xBA\xBC\xBE\xE4\xE5";
-  for (int b = 0xE8; b <= 0xFF; ++b) expected += static_cast<char>(b);
+  expected += "\xB7\xB8\xB9\xBA\xBE";
+  expected += "\xF0\xF1\xF2\xF4\xF5\xF6\xF7\xF8\xF9\xFA\xFB\xFC\xFD\xFF";
   std::string actual;
   for (int b = 0; b < 256; ++b)
     if (role(static_cast<std::uint8_t>(b)) == Role::NoMeaning) actual += static_cast<char>(b);
@@ -122,11 +137,12 @@ TEST(PivotBytesTest, BytesPerRole) {
   std::map<std::string_view, int> count;
   for (int b = 0; b < 256; ++b) ++count[role_name(role(static_cast<std::uint8_t>(b)))];
   const std::map<std::string_view, int> expected = {
-      {"no meaning", 55},      {"control", 32},         {"consonant", 32},
+      {"no meaning", 41},      {"control", 32},         {"consonant", 33},
       {"nukta consonant", 6},  {"vowel carrier", 3},    {"independent vowel", 3},
       {"vowel sign", 10},      {"nasal sign", 4},       {"gemination sign", 2},
-      {"nukta", 1},            {"subjoined letter", 3}, {"ligature", 9},
-      {"sign combination", 4}, {"digit", 20},           {"punctuation", 42},
+      {"nukta", 1},            {"subjoined letter", 8}, {"ligature", 9},
+      {"sign combination", 5}, {"other sign", 5},       {"digit", 20},
+      {"punctuation", 44},
       {"alternate glyph", 29}, {"ignored glyph", 1},
   };
   EXPECT_EQ(count, expected);
@@ -146,6 +162,8 @@ TEST(PivotBytesTest, EveryLetterOrSignIsGurmukhi) {
       case Role::Nukta:
       case Role::SubjoinedLetter:
       case Role::Ligature:
+      case Role::SignCombination:
+      case Role::OtherSign:
         for (char32_t c : unicode(byte)) {
           SCOPED_TRACE(hex(byte));
           EXPECT_TRUE(c >= 0x0A00 && c <= 0x0A7F) << code_points(unicode(byte));
@@ -235,6 +253,7 @@ TEST(PivotClassesTest, Membership) {
   EXPECT_EQ(kAboveBaseSign, (ByteSet{0x22, 0x27, 0x2F, 0x3F, 0x41, 0x49, 0x5A, 0x60, 0x7A}));
   EXPECT_EQ(kBelowBaseSign, (ByteSet{0x50, 0x51, 0x5B, 0x71, 0x7B}));
   EXPECT_EQ(kSubjoinedLetter, (ByteSet{0x50, 0x51, 0x71}));
+  EXPECT_EQ(kSubjoinedForm, (ByteSet{0x50, 0x51, 0x71, 0xE8, 0xEA, 0xEC, 0xED, 0xEE}));
   EXPECT_EQ(kNuktaMayFollow, (ByteSet{0x22, 0x27, 0x2B, 0x2F, 0x3F, 0x41, 0x48, 0x49, 0x5A,
                                       0x5B, 0x60, 0x66, 0x68, 0x6B, 0x7A, 0x7B}));
 }
@@ -243,8 +262,11 @@ TEST(PivotClassesTest, ClassesAgreeWithTheByteTable) {
   for (int b = 0; b < 256; ++b) {
     const auto byte = static_cast<std::uint8_t>(b);
     SCOPED_TRACE(hex(byte));
-    EXPECT_EQ(kSubjoinedLetter.contains(byte), role(byte) == Role::SubjoinedLetter);
+    // Every subjoined glyph is in kSubjoinedForm; the class of the rules that
+    // name subjoined letters keeps the three that the pivot font always had.
+    EXPECT_EQ(kSubjoinedForm.contains(byte), role(byte) == Role::SubjoinedLetter);
     if (kSubjoinedLetter.contains(byte)) {
+      EXPECT_TRUE(kSubjoinedForm.contains(byte));
       EXPECT_TRUE(kBelowBaseSign.contains(byte));
     }
     // Above-base signs are vowel, nasal or addak signs (not every one of them:

@@ -4,10 +4,12 @@
 //
 //   quilm-tablegen pivot OUT.inc pivot.txt
 //   quilm-tablegen fonts OUT.inc font_names.txt font_index.txt font_dropdown.txt
+//   quilm-tablegen bytemap OUT.inc TABLE.txt
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "tools/tablegen/byte_map.h"
 #include "tools/tablegen/cpp_output.h"
 #include "tools/tablegen/font_tables.h"
 #include "tools/tablegen/pivot_table.h"
@@ -18,7 +20,8 @@ namespace {
 int usage() {
   std::fprintf(stderr,
                "usage: quilm-tablegen pivot OUT pivot.txt\n"
-               "       quilm-tablegen fonts OUT font_names.txt font_index.txt font_dropdown.txt\n");
+               "       quilm-tablegen fonts OUT font_names.txt font_index.txt font_dropdown.txt\n"
+               "       quilm-tablegen bytemap OUT TABLE.txt\n");
   return 2;
 }
 
@@ -29,6 +32,10 @@ int main(int argc, char** argv) {
   try {
     if (args.size() == 3 && args[0] == "pivot") {
       tablegen::write_output(args[1], tablegen::generate_pivot_table(args[2]));
+      return 0;
+    }
+    if (args.size() == 3 && args[0] == "bytemap") {
+      tablegen::write_output(args[1], tablegen::generate_byte_maps(args[2]));
       return 0;
     }
     if (args.size() == 5 && args[0] == "fonts") {

@@ -1,0 +1,29 @@
+// Unicode text as bytes: the program's Unicode files are UTF-16 little-endian
+// with a byte-order mark; the command line speaks UTF-8.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "common/bytes.h"
+
+namespace quilm {
+
+inline constexpr BytesView kUtf16Bom = "\xFF\xFE";
+
+// UTF-16LE bytes of `text`, after the byte-order mark when `bom` is on.
+Bytes to_utf16le(std::u16string_view text, bool bom);
+void append_utf16le(std::u16string_view text, Bytes& out);
+// The code units of UTF-16LE bytes (a leading byte-order mark is dropped);
+// nullopt for an odd number of bytes.
+std::optional<std::u16string> from_utf16le(BytesView bytes);
+
+// UTF-8 of `text`; an unpaired surrogate becomes U+FFFD.
+void append_utf8(std::u16string_view text, Bytes& out);
+Bytes to_utf8(std::u16string_view text);
+// The UTF-16 code units of UTF-8 text; nullopt when it is not UTF-8, with
+// the offset of the first bad byte in `bad_at`.
+std::optional<std::u16string> from_utf8(BytesView bytes, std::size_t* bad_at = nullptr);
+
+}  // namespace quilm
