@@ -30,10 +30,4 @@ int paragraph_breaks_in(const std::vector<TextRun>& runs);
 // Position of the first character of each paragraph; the first is 0.
 std::vector<int> paragraph_starts(const std::vector<TextRun>& runs);
 
-// Replaces the characters [start, start + removed) by `inserted`. The
-// paragraphs that held the removed stretch become paragraphs aligned as
-// `alignments` says (one alignment per paragraph after the change).
-void replace_in_document(Document& doc, int start, int removed, const std::vector<TextRun>& inserted,
-                         const std::vector<Alignment>& alignments);
-
 }  // namespace quilm

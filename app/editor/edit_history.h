@@ -18,8 +18,9 @@ struct Selection {
 struct DocumentEdit {
   int start = 0;
   std::vector<TextRun> removed, inserted;
-  // Alignments of the paragraphs from the one that holds `start`, over the
-  // stretch before and after the change.
+  // The paragraph that holds `start`, and the alignments of the paragraphs
+  // from it over the stretch, before and after the change.
+  int first_paragraph = 0;
   std::vector<Alignment> alignments_before, alignments_after;
   Selection selection_before, selection_after;
 };

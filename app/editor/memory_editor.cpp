@@ -22,7 +22,7 @@ MemoryEditor::MemoryEditor(std::shared_ptr<MemoryClipboard> clipboard) : clipboa
 
 std::u16string MemoryEditor::Text() const { return text_of(doc_.runs); }
 
-int MemoryEditor::TextLength() const { return length_of(doc_.runs); }
+int MemoryEditor::TextLength() const { return paragraphs_.text_length(); }
 
 void MemoryEditor::SetSelStart(int position) {
   selection_ = {std::clamp(position, 0, TextLength()), 0};
@@ -79,6 +79,7 @@ DocumentEdit MemoryEditor::format_edit(const FormatChange& change) const {
   edit.start = selection_.start;
   edit.removed = slice_runs(doc_.runs, selection_.start, selection_end());
   edit.inserted = with_change(edit.removed, change);
+  edit.first_paragraph = paragraph_of(selection_.start);
   edit.alignments_before = alignments_between(doc_, paragraph_of(selection_.start), paragraph_of(selection_end()));
   edit.alignments_after = edit.alignments_before;
   edit.selection_before = edit.selection_after = selection_;
@@ -95,11 +96,11 @@ void MemoryEditor::SetParagraphAlignment(Alignment alignment) { commit(alignment
 DocumentEdit MemoryEditor::alignment_edit(Alignment alignment) const {
   const int first = paragraph_of(selection_.start);
   const int last = paragraph_of(selection_end());
-  const std::vector<int>& starts = paragraph_starts_cached();
   DocumentEdit edit;
-  edit.start = starts[first];
-  edit.removed = slice_runs(doc_.runs, starts[first], starts[last]);
+  edit.start = paragraphs_.start_of(first);
+  edit.removed = slice_runs(doc_.runs, edit.start, paragraphs_.start_of(last));
   edit.inserted = edit.removed;
+  edit.first_paragraph = first;
   edit.alignments_before = alignments_between(doc_, first, last);
   edit.alignments_after.assign(edit.alignments_before.size(), alignment);
   edit.selection_before = edit.selection_after = selection_;
@@ -128,9 +129,9 @@ void MemoryEditor::Undo() {
   if (!history_.can_undo()) return;
   const DocumentEdit& edit = history_.undo();
   revert(doc_, edit);
+  paragraphs_.replaced(edit.start, length_of(edit.inserted), edit.removed);
   selection_ = edit.selection_before;
   pending_.reset();
-  paragraph_starts_.reset();
   modified_ = true;
 }
 
@@ -138,9 +139,9 @@ void MemoryEditor::Redo() {
   if (!history_.can_redo()) return;
   const DocumentEdit& edit = history_.redo();
   apply(doc_, edit);
+  paragraphs_.replaced(edit.start, length_of(edit.removed), edit.inserted);
   selection_ = edit.selection_after;
   pending_.reset();
-  paragraph_starts_.reset();
   modified_ = true;
 }
 
@@ -168,21 +169,10 @@ void MemoryEditor::Clip(int action) {
 
 // --- Lines and search -------------------------------------------------------------
 
-const std::vector<int>& MemoryEditor::paragraph_starts_cached() const {
-  if (!paragraph_starts_) paragraph_starts_ = paragraph_starts(doc_.runs);
-  return *paragraph_starts_;
-}
-
-int MemoryEditor::paragraph_of(int position) const {
-  const std::vector<int>& starts = paragraph_starts_cached();
-  return static_cast<int>(std::upper_bound(starts.begin(), starts.end(), position) - starts.begin()) - 1;
-}
-
-int MemoryEditor::LineCount() const { return static_cast<int>(paragraph_starts_cached().size()); }
+int MemoryEditor::LineCount() const { return paragraphs_.count(); }
 
 int MemoryEditor::LineStart(int line) const {
-  const std::vector<int>& starts = paragraph_starts_cached();
-  return line >= 0 && line < static_cast<int>(starts.size()) ? starts[line] : -1;
+  return line >= 0 && line < paragraphs_.count() ? paragraphs_.start_of(line) : -1;
 }
 
 int MemoryEditor::LineOfPosition(int position) const {
@@ -234,12 +224,13 @@ void MemoryEditor::replace_selection(std::vector<TextRun> runs) {
   const int start = selection_.start, end = selection_end();
   if (start == end && runs.empty()) return;
   const int first = paragraph_of(start), last = paragraph_of(end);
-  const bool starts_paragraph = paragraph_starts_cached()[first] == start;
+  const bool starts_paragraph = paragraphs_.start_of(first) == start;
   const Alignment kept = doc_.alignments[starts_paragraph ? last : first];
 
   DocumentEdit edit;
   edit.start = start;
   edit.removed = slice_runs(doc_.runs, start, end);
+  edit.first_paragraph = first;
   edit.alignments_before = alignments_between(doc_, first, last);
   edit.alignments_after.assign(paragraph_breaks_in(runs) + 1, kept);
   edit.selection_before = selection_;
@@ -251,19 +242,19 @@ void MemoryEditor::replace_selection(std::vector<TextRun> runs) {
 
 void MemoryEditor::commit(DocumentEdit edit) {
   apply(doc_, edit);
+  paragraphs_.replaced(edit.start, length_of(edit.removed), edit.inserted);
   selection_ = edit.selection_after;
-  paragraph_starts_.reset();
   modified_ = true;
   history_.record(std::move(edit));
 }
 
 void MemoryEditor::reset_to(Document doc) {
   doc_ = std::move(doc);
+  paragraphs_ = ParagraphIndex(doc_.runs);
   selection_ = {};
   pending_.reset();
   history_.clear();
   modified_ = false;
-  paragraph_starts_.reset();
 }
 
 }  // namespace quilm

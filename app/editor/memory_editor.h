@@ -12,6 +12,7 @@
 #include "app/editor/document.h"
 #include "app/editor/edit_history.h"
 #include "app/editor/editor.h"
+#include "app/editor/paragraph_index.h"
 
 namespace quilm {
 
@@ -82,8 +83,7 @@ class MemoryEditor final : public Editor {
  private:
   int selection_end() const { return selection_.start + selection_.length; }
   CharFormat caret_format() const;
-  const std::vector<int>& paragraph_starts_cached() const;
-  int paragraph_of(int position) const;
+  int paragraph_of(int position) const { return paragraphs_.paragraph_of(position); }
 
   // Replaces the selection by `runs` as one undoable change; the caret ends
   // after them.
@@ -96,6 +96,7 @@ class MemoryEditor final : public Editor {
   void reset_to(Document doc);
 
   Document doc_;
+  ParagraphIndex paragraphs_;  // of doc_
   Selection selection_;
   // Format of the text typed next, set while no selection takes a format;
   // forgotten when the caret moves.
@@ -110,8 +111,6 @@ class MemoryEditor final : public Editor {
   bool locked_ = false;
   PageLayout page_;
   std::array<int, kDocumentValues> document_values_{};
-
-  mutable std::optional<std::vector<int>> paragraph_starts_;  // cleared by every change
 };
 
 }  // namespace quilm

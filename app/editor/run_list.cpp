@@ -3,39 +3,58 @@
 #include <algorithm>
 #include <cassert>
 #include <iterator>
+#include <utility>
 
 namespace quilm {
 namespace {
 
 int size_of(const TextRun& run) { return static_cast<int>(run.text.size()); }
 
-// Splits the run that holds `position` so that a run starts there; gives the
-// index of that run (runs.size() when `position` is the end of the text).
-std::size_t split_at(std::vector<TextRun>& runs, int position) {
+// Index of the run that holds `position` and the position where it starts;
+// past the last run for the end of the text.
+std::pair<std::size_t, int> run_holding(const std::vector<TextRun>& runs, int position) {
   int run_start = 0;
   for (std::size_t i = 0; i < runs.size(); ++i) {
-    if (position == run_start) return i;
-    const int run_end = run_start + size_of(runs[i]);
-    if (position < run_end) {
-      const int offset = position - run_start;
-      TextRun tail{runs[i].text.substr(offset), runs[i].format};
-      runs[i].text.resize(offset);
-      runs.insert(runs.begin() + static_cast<std::ptrdiff_t>(i) + 1, std::move(tail));
-      return i + 1;
+    if (position < run_start + size_of(runs[i])) return {i, run_start};
+    run_start += size_of(runs[i]);
+  }
+  return {runs.size(), run_start};
+}
+
+// Puts `window` in place of the runs [first, last), moving the runs after
+// them once at most.
+void replace_runs(std::vector<TextRun>& runs, std::size_t first, std::size_t last, std::vector<TextRun>& window) {
+  const std::size_t common = std::min(last - first, window.size());
+  const auto at = runs.begin() + static_cast<std::ptrdiff_t>(first);
+  std::move(window.begin(), window.begin() + static_cast<std::ptrdiff_t>(common), at);
+  const auto rest = at + static_cast<std::ptrdiff_t>(common);
+  if (window.size() > common) {
+    runs.insert(rest, std::make_move_iterator(window.begin() + static_cast<std::ptrdiff_t>(common)),
+                std::make_move_iterator(window.end()));
+  } else {
+    runs.erase(rest, runs.begin() + static_cast<std::ptrdiff_t>(last));
+  }
+}
+
+// An edit inside one run that puts in text of that run's format (typing,
+// replacing a word, deleting inside a run) changes that run's text where it
+// is; nothing else moves. Gives false when the edit is not of that kind.
+bool splice_in_place(std::vector<TextRun>& runs, int start, int end, const std::vector<TextRun>& inserted) {
+  if (inserted.size() > 1) return false;
+  int run_start = 0;
+  for (TextRun& run : runs) {
+    if (run_start > start) return false;
+    const int run_end = run_start + size_of(run);
+    const bool holds = end <= run_end && (start < run_end || start == end);
+    const bool same_format = inserted.empty() || inserted.front().format == run.format;
+    const bool run_stays = !inserted.empty() || end - start < size_of(run);
+    if (holds && same_format && run_stays) {
+      run.text.replace(start - run_start, end - start, inserted.empty() ? u"" : inserted.front().text);
+      return true;
     }
     run_start = run_end;
   }
-  return runs.size();
-}
-
-// Merges the runs [first, last) and their neighbours on either side.
-void merge_around(std::vector<TextRun>& runs, std::size_t first, std::size_t last) {
-  const auto from = runs.begin() + static_cast<std::ptrdiff_t>(first > 0 ? first - 1 : 0);
-  const auto to = runs.begin() + static_cast<std::ptrdiff_t>(std::min(last + 1, runs.size()));
-  std::vector<TextRun> window(std::make_move_iterator(from), std::make_move_iterator(to));
-  merge_runs(window);
-  const auto at = runs.erase(from, to);
-  runs.insert(at, std::make_move_iterator(window.begin()), std::make_move_iterator(window.end()));
+  return false;
 }
 
 }  // namespace
@@ -68,13 +87,22 @@ std::vector<TextRun> slice_runs(const std::vector<TextRun>& runs, int start, int
   return out;
 }
 
+// The runs from the one before `start` to the one that holds `end` are
+// rebuilt (what stays of them around the inserted runs, merged) and put back.
 void splice_runs(std::vector<TextRun>& runs, int start, int end, const std::vector<TextRun>& inserted) {
-  const std::size_t first = split_at(runs, start);
-  const std::size_t last = split_at(runs, end);
-  const auto at = runs.erase(runs.begin() + static_cast<std::ptrdiff_t>(first),
-                             runs.begin() + static_cast<std::ptrdiff_t>(last));
-  runs.insert(at, inserted.begin(), inserted.end());
-  merge_around(runs, first, first + inserted.size());
+  if (splice_in_place(runs, start, end, inserted)) return;
+  const auto [first, first_start] = run_holding(runs, start);
+  const auto [last, last_start] = run_holding(runs, end);
+  const std::size_t from = first > 0 ? first - 1 : 0;
+  const std::size_t to = std::min(last + 1, runs.size());
+
+  std::vector<TextRun> window(runs.begin() + static_cast<std::ptrdiff_t>(from),
+                              runs.begin() + static_cast<std::ptrdiff_t>(std::min(first, runs.size())));
+  if (first < runs.size()) window.push_back({runs[first].text.substr(0, start - first_start), runs[first].format});
+  window.insert(window.end(), inserted.begin(), inserted.end());
+  if (last < runs.size()) window.push_back({runs[last].text.substr(end - last_start), runs[last].format});
+  merge_runs(window);
+  replace_runs(runs, from, to, window);
 }
 
 std::vector<TextRun> with_change(std::vector<TextRun> runs, const FormatChange& change) {
@@ -83,28 +111,16 @@ std::vector<TextRun> with_change(std::vector<TextRun> runs, const FormatChange& 
   return runs;
 }
 
-namespace {
-
-// The run that holds `position` and the position of its first character.
-std::pair<const TextRun*, int> run_holding(const std::vector<TextRun>& runs, int position) {
-  assert(!runs.empty());
-  int run_start = 0;
-  for (const TextRun& run : runs) {
-    if (position < run_start + size_of(run)) return {&run, run_start};
-    run_start += size_of(run);
-  }
-  return {&runs.back(), run_start - size_of(runs.back())};
-}
-
-}  // namespace
-
 const CharFormat& format_at(const std::vector<TextRun>& runs, int position) {
-  return run_holding(runs, position).first->format;
+  const std::size_t run = run_holding(runs, position).first;
+  assert(run < runs.size());
+  return runs[run].format;
 }
 
 char16_t char_at(const std::vector<TextRun>& runs, int position) {
   const auto [run, run_start] = run_holding(runs, position);
-  return run->text[static_cast<std::size_t>(position - run_start)];
+  assert(run < runs.size());
+  return runs[run].text[static_cast<std::size_t>(position - run_start)];
 }
 
 }  // namespace quilm
