@@ -8,7 +8,7 @@ data=${1:-"${XDG_DATA_HOME:-$HOME/.local/share}/quilm/data"}
 "$root/tools/build.sh" "$root/build"
 if [ ! -e "$data/filearch" ]; then
   mkdir -p "$data"
-  cp -R "$root/build/data/." "$data/"
+  cp -R "$root/build/ready-data/." "$data/"
   echo "Prepared the data folder $data" >&2
 fi
 cd "$data"
