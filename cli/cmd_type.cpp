@@ -1,0 +1,246 @@
+// quilm-cli type: types each line of standard input, key by key, into an
+// editor through the key-press hook of the program, and prints the text the
+// editor then holds. Every typing rule can be shown with it.
+#include <cstdio>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/editor/memory_editor.h"
+#include "cli/commands.h"
+#include "cli/exit_codes.h"
+#include "common/prompter.h"
+#include "encoding/utf16.h"
+#include "fonts/conversion.h"
+#include "fonts/registry.h"
+#include "typing/key_press.h"
+#include "typing/type_key.h"
+#include "typing/unicode_reading.h"
+
+namespace quilm::cli {
+namespace {
+
+void print_type_usage(std::FILE* out) {
+  std::fprintf(out,
+               "usage: quilm-cli type [--layout default|romanised|FONT] [--font FONT] [--check]\n"
+               "                      [--hex | --to unicode] [--hex-keys]\n"
+               "\n"
+               "Types each line of standard input, key by key, into an empty document as\n"
+               "the program's editor takes keys, and prints the text it then holds, one\n"
+               "line for each line typed.\n"
+               "\n"
+               "  --layout L     the keyboard layout: romanised (Punjabi typed phonetically,\n"
+               "                 the default), default (the font's own key layout), or a\n"
+               "                 font name or index whose key layout is used\n"
+               "  --font FONT    the editor's font before the first key (default Quilm2010);\n"
+               "                 the romanised layout types in Quilm2010 whatever it is\n"
+               "  --check        check for legal Punjabi character combinations (the option\n"
+               "                 governs the Quilm fonts; fonts 2 and 3 are always checked)\n"
+               "  --hex          print the text as space-separated hexadecimal bytes\n"
+               "  --to unicode   print the text as Unicode (UTF-8)\n"
+               "  --hex-keys     each line holds the keys as hexadecimal bytes\n"
+               "\n"
+               "A refused key beeps in the program; here it is counted on standard error.\n");
+}
+
+struct Options {
+  std::string layout = "romanised";
+  std::string font = "Quilm2010";
+  bool check = false, hex = false, unicode = false, hex_keys = false, help = false;
+};
+
+std::optional<Options> parse_options(const Args& args) {
+  Options o;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const bool has_value = i + 1 < args.size();
+    if (a == "--help" || a == "-h") {
+      o.help = true;
+    } else if (a == "--check") {
+      o.check = true;
+    } else if (a == "--hex") {
+      o.hex = true;
+    } else if (a == "--hex-keys") {
+      o.hex_keys = true;
+    } else if (a == "--layout" && has_value) {
+      o.layout = args[++i];
+    } else if (a == "--font" && has_value) {
+      o.font = args[++i];
+    } else if (a == "--to" && has_value && args[i + 1] == "unicode") {
+      o.unicode = true;
+      ++i;
+    } else {
+      std::fprintf(stderr, "quilm-cli type: unexpected argument \"%s\"\n", a.c_str());
+      return std::nullopt;
+    }
+  }
+  if (o.hex && o.unicode) {
+    std::fprintf(stderr, "quilm-cli type: --hex and --to unicode exclude each other\n");
+    return std::nullopt;
+  }
+  return o;
+}
+
+bool all_digits(const std::string& s) { return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos; }
+
+// A font named by its name or by a font index: the name the editor is given.
+std::optional<std::string> font_name_of(const std::string& arg, const FontRegistry& fonts) {
+  if (!all_digits(arg)) return arg;
+  const int index = arg.size() <= 3 ? std::stoi(arg) : -1;
+  if (const FontEncoding* e = fonts.encoding(index); e && !e->names.empty()) return std::string(e->names.front());
+  std::fprintf(stderr, "quilm-cli type: %s is not the font index of a font\n", arg.c_str());
+  return std::nullopt;
+}
+
+// The keyboard layout setting that --layout names.
+std::optional<int> layout_setting(const std::string& arg, const FontRegistry& fonts) {
+  if (arg == "romanised") return typing::kRomanisedLayout;
+  if (arg == "default") return typing::kDefaultLayout;
+  if (all_digits(arg)) {
+    const int index = arg.size() <= 3 ? std::stoi(arg) : -1;
+    if (fonts.encoding(index)) return index;
+    std::fprintf(stderr, "quilm-cli type: %s is not a font index\n", arg.c_str());
+    return std::nullopt;
+  }
+  return fonts.get_font_index(arg);
+}
+
+int hex_digit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+std::optional<std::u16string> hex_keys(std::string_view line) {
+  std::u16string keys;
+  std::size_t i = 0;
+  while (i < line.size()) {
+    if (line[i] == ' ' || line[i] == '\t' || line[i] == '\r') {
+      ++i;
+      continue;
+    }
+    int value = 0, digits = 0;
+    for (; i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r'; ++i, ++digits) {
+      const int d = hex_digit(line[i]);
+      if (d < 0 || digits == 2) return std::nullopt;
+      value = value * 16 + d;
+    }
+    keys.push_back(static_cast<char16_t>(value));
+  }
+  return keys;
+}
+
+// Each byte of the line is one key, as a Latin keyboard sends it.
+std::u16string byte_keys(std::string_view line) {
+  std::u16string keys;
+  for (char c : line)
+    if (c != '\r') keys.push_back(static_cast<char16_t>(static_cast<unsigned char>(c)));
+  return keys;
+}
+
+// Beeps are counted; nothing else is asked while keys are typed.
+class CountingPrompter final : public Prompter {
+ public:
+  int beeps = 0;
+  void message(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+  void error(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+  Answer ask_yes_no_cancel(const std::string&) override { return Answer::Cancel; }
+  bool ask_yes_no(const std::string&) override { return false; }
+  void beep() override { ++beeps; }
+  void status_caption(const std::string&) override {}
+  void progress_start(long) override {}
+  void progress_step(long) override {}
+  void progress_end() override {}
+};
+
+struct Typist {
+  const Options& options;
+  const FontRegistry& fonts;
+  std::string font;
+  int layout;
+
+  // The text that the keys leave in a new document, as the options print it.
+  std::string type_line(const std::u16string& keys, int& beeps) const {
+    MemoryEditor editor;
+    editor.SetFontName(font);
+    ConversionContext conversion;
+    typing::richedit1Enter(conversion);
+    CountingPrompter prompter;
+    typing::TypingState state;
+    state.keyboard_layout = layout;
+    typing::Keyboard kb{editor, fonts, conversion, prompter, state, options.check};
+    typing::type_keys(kb, keys);
+    beeps = prompter.beeps;
+    return render(editor, conversion);
+  }
+
+  std::string render(const Editor& editor, ConversionContext& conversion) const {
+    std::string out;
+    if (options.unicode) {
+      conversion.typing = false;
+      const FontConverter converter(conversion);
+      return to_utf8(typing::runs_as_unicode(editor.Runs(), fonts, converter));
+    }
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    for (char16_t c : editor.Text()) {
+      const auto b = static_cast<unsigned char>(c == kParagraphBreak ? '\r' : c);
+      if (!options.hex) {
+        out.push_back(static_cast<char>(b));
+        continue;
+      }
+      if (!out.empty()) out.push_back(' ');
+      out.push_back(kDigits[b >> 4]);
+      out.push_back(kDigits[b & 15]);
+    }
+    return out;
+  }
+};
+
+}  // namespace
+
+int run_type(const Args& args) {
+  const std::optional<Options> options = parse_options(args);
+  if (!options) {
+    print_type_usage(stderr);
+    return kUsage;
+  }
+  if (options->help) {
+    print_type_usage(stdout);
+    return kSuccess;
+  }
+  const FontRegistry fonts;
+  const std::optional<std::string> font = font_name_of(options->font, fonts);
+  const std::optional<int> layout = layout_setting(options->layout, fonts);
+  if (!font || !layout) return kUsage;
+  const Typist typist{*options, fonts, *font, *layout};
+
+  std::string line;
+  int line_number = 0;
+  while (std::getline(std::cin, line)) {
+    ++line_number;
+    std::u16string keys;
+    if (options->hex_keys) {
+      std::optional<std::u16string> parsed = hex_keys(line);
+      if (!parsed) {
+        std::fprintf(stderr, "quilm-cli type: line %d: not a list of hexadecimal bytes\n", line_number);
+        return kBadInput;
+      }
+      keys = std::move(*parsed);
+    } else {
+      keys = byte_keys(line);
+    }
+    int beeps = 0;
+    std::cout << typist.type_line(keys, beeps) << '\n';
+    if (beeps > 0) std::fprintf(stderr, "quilm-cli type: line %d: %d key(s) refused\n", line_number, beeps);
+  }
+  std::cout.flush();
+  if (!std::cout) {
+    std::fprintf(stderr, "quilm-cli type: cannot write standard output\n");
+    return kBadInput;
+  }
+  return kSuccess;
+}
+
+}  // namespace quilm::cli

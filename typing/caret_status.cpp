@@ -1,0 +1,15 @@
+// The caret's place.
+#include "typing/caret_status.h"
+
+namespace quilm::typing {
+
+CaretPlace caret_place(const Editor& editor) {
+  CaretPlace place;
+  const int caret = editor.SelStart();
+  const int line = editor.LineOfPosition(caret);
+  place.line = line + 1;
+  place.column = caret - editor.LineStart(line);
+  return place;
+}
+
+}  // namespace quilm::typing

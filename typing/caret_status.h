@@ -1,0 +1,25 @@
+// The caret's place for the status bar: "Page ", "Line " and "Col " panels,
+// refreshed whenever the caret moves.
+#pragma once
+
+#include <string>
+
+#include "app/editor/editor.h"
+
+namespace quilm::typing {
+
+struct CaretPlace {
+  int page = 1;    // from 1
+  int line = 1;    // the paragraph, from 1
+  int column = 0;  // characters before the caret in its paragraph, from 0
+
+  std::string page_caption() const { return "Page " + std::to_string(page); }
+  std::string line_caption() const { return "Line " + std::to_string(line); }
+  std::string column_caption() const { return "Col " + std::to_string(column); }
+};
+
+// The editor has no query for the page of a position, so a document of
+// several pages reports its page as 1 until it has one.
+CaretPlace caret_place(const Editor& editor);
+
+}  // namespace quilm::typing
