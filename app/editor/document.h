@@ -4,6 +4,7 @@
 // both editors read and write files the same way.
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include "app/editor/editor.h"
@@ -16,6 +17,9 @@ struct Document {
   std::vector<TextRun> runs;
   // One per paragraph, so always one more than the paragraph breaks.
   std::vector<Alignment> alignments{Alignment::Left};
+  // The six document values a file keeps (Editor::DocumentValue). Formats
+  // without a place for them read them as 0 and write nothing.
+  std::array<int, Editor::kDocumentValues> values{};
 
   bool operator==(const Document&) const = default;
 };

@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -96,6 +97,13 @@ struct FormatChange {
 };
 
 enum class Alignment : int { Left = 0, Right = 1, Center = 2, Justify = 3 };
+
+// Whether a font name is a legacy Gurmukhi font, whose characters are glyph
+// bytes. Files from other programs carry such bytes as Windows-1252
+// punctuation (U+201C for 0x93) or as symbol-font code points (U+F093);
+// loaders turn them back into the bytes inside runs of these fonts, and the
+// RTF writer writes their bytes as 8-bit codes.
+using LegacyFontTest = std::function<bool(const std::string& font_name)>;
 
 class Editor {
  public:
@@ -220,7 +228,14 @@ class Editor {
   // nothing to undo. View, page and document values stay.
   virtual void Clear() = 0;
 
+  // Set once by the editor's owner (from the font registry); without it no
+  // font counts as a legacy font.
+  void SetLegacyFonts(LegacyFontTest test) { legacy_fonts_ = std::move(test); }
+  const LegacyFontTest& LegacyFonts() const { return legacy_fonts_; }
+
  private:
+  LegacyFontTest legacy_fonts_;
+
   template <typename Change>
   void Modify(Change change) {
     FormatChange c;

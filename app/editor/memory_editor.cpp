@@ -187,18 +187,22 @@ int MemoryEditor::Find(const std::u16string& text, int from, bool match_case) co
 
 Status MemoryEditor::LoadFile(const std::filesystem::path& path, FormatCode format) {
   Document loaded;
-  const Status status = load_document_file(path, format, Format(), loaded);
-  if (status) reset_to(std::move(loaded));
+  const Status status = load_document_file(path, format, Format(), loaded, LegacyFonts());
+  if (!status) return status;
+  document_values_ = loaded.values;
+  reset_to(std::move(loaded));
   return status;
 }
 
 Status MemoryEditor::SaveFile(const std::filesystem::path& path, FormatCode format) const {
-  return save_document_file(path, format, doc_);
+  Document saved = doc_;
+  saved.values = document_values_;
+  return save_document_file(path, format, saved, LegacyFonts());
 }
 
 Status MemoryEditor::LoadFromMemory(BytesView bytes, FormatCode format) {
   Document loaded;
-  const Status status = read_document(format, bytes, Format(), loaded);
+  const Status status = read_document(format, bytes, Format(), loaded, LegacyFonts());
   if (!status) return status;
   DocumentEdit edit;
   edit.removed = doc_.runs;
@@ -211,7 +215,11 @@ Status MemoryEditor::LoadFromMemory(BytesView bytes, FormatCode format) {
   return status;
 }
 
-Status MemoryEditor::SaveToMemory(FormatCode format, Bytes& out) const { return write_document(format, doc_, out); }
+Status MemoryEditor::SaveToMemory(FormatCode format, Bytes& out) const {
+  Document saved = doc_;
+  saved.values = document_values_;
+  return write_document(format, saved, out, LegacyFonts());
+}
 
 void MemoryEditor::Clear() { reset_to(Document{}); }
 

@@ -253,18 +253,22 @@ int QtEditor::Find(const std::u16string& text, int from, bool match_case) const 
 
 Status QtEditor::LoadFile(const std::filesystem::path& path, FormatCode format) {
   Document loaded;
-  const Status status = load_document_file(path, format, Format(), loaded);
-  if (status) reset_to(loaded);
+  const Status status = load_document_file(path, format, Format(), loaded, LegacyFonts());
+  if (!status) return status;
+  document_values_ = loaded.values;
+  reset_to(loaded);
   return status;
 }
 
 Status QtEditor::SaveFile(const std::filesystem::path& path, FormatCode format) const {
-  return save_document_file(path, format, document_of(document()));
+  Document saved = document_of(document());
+  saved.values = document_values_;
+  return save_document_file(path, format, saved, LegacyFonts());
 }
 
 Status QtEditor::LoadFromMemory(BytesView bytes, FormatCode format) {
   Document loaded;
-  const Status status = read_document(format, bytes, Format(), loaded);
+  const Status status = read_document(format, bytes, Format(), loaded, LegacyFonts());
   if (!status) return status;
   QTextCursor c(&document());
   as_one_step(c, [&] {
@@ -278,7 +282,9 @@ Status QtEditor::LoadFromMemory(BytesView bytes, FormatCode format) {
 }
 
 Status QtEditor::SaveToMemory(FormatCode format, Bytes& out) const {
-  return write_document(format, document_of(document()), out);
+  Document saved = document_of(document());
+  saved.values = document_values_;
+  return write_document(format, saved, out, LegacyFonts());
 }
 
 void QtEditor::Clear() { reset_to(Document{}); }

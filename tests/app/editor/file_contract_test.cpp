@@ -215,16 +215,17 @@ TEST_P(EditorContract, LoadingAFileStartsFreshLoadingFromMemoryIsAnEdit) {
   EXPECT_EQ(e.Text(), u"from a file");
 }
 
-TEST_P(EditorContract, FormatsNotWrittenYetAreRefusedAndChangeNothing) {
+// The rich formats are tested with their readers and writers
+// (tests/app/editor/formats); here the codes that no file can use.
+TEST_P(EditorContract, FormatsThatNoFileUsesAreRefusedAndChangeNothing) {
   struct Case {
     const char* label;
     int code;
     const char* says;
   };
   const Case cases[] = {
-      {"pbi", 3, "not supported yet"},  {"HTML", 4, "not supported yet"}, {"RTF", 5, "not supported yet"},
-      {"Word", 9, "not supported yet"}, {"XML", 10, "not supported yet"}, {"CSS", 11, "not supported yet"},
-      {"PDF", 12, "PDF"},               {"no format 2", 2, "Unknown"},    {"bytes are memory only", 7, "memory"},
+      {"no format 2", 2, "Unknown"},
+      {"bytes are memory only", 7, "memory"},
   };
   const TempDir dir;
   e.SetSelText(u"keep");
