@@ -10,6 +10,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   fonts-lohit-guru
+  python3 python3-fonttools libharfbuzz-bin
 )
 
 missing=()

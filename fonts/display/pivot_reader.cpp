@@ -1,0 +1,16 @@
+// Reading legacy bytes into the pivot encoding, through the conversion driver.
+#include "fonts/display/pivot_reader.h"
+
+#include "fonts/conversion.h"
+#include "fonts/conversion_context.h"
+
+namespace quilm::display {
+
+Bytes read_as_pivot(BytesView text, int font_index) {
+  ConversionContext context;
+  return FontConverter(context).to_pivot(text, font_index);
+}
+
+bool has_reader(int font_index) { return reader_for_font(font_index) != nullptr; }
+
+}  // namespace quilm::display

@@ -1,0 +1,54 @@
+// Deciding which display fonts to load and which names to substitute.
+#include "fonts/display/substitution_plan.h"
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+
+#include "fonts/display/glyph_map.h"
+
+namespace quilm::display {
+namespace {
+
+std::string folded(std::string_view name) {
+  std::string out(name);
+  std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return std::tolower(c); });
+  return out;
+}
+
+std::set<std::string> folded_set(const std::vector<std::string>& names) {
+  std::set<std::string> out;
+  for (const std::string& n : names) out.insert(folded(n));
+  return out;
+}
+
+const DisplayFont* stand_in_of(const std::vector<DisplayFont>& fonts, int font_index) {
+  for (const DisplayFont& f : fonts)
+    if (!f.own_name && f.font_index == font_index) return &f;
+  return nullptr;
+}
+
+}  // namespace
+
+DisplayFontPlan plan_display_fonts(const FontRegistry& registry, const std::vector<DisplayFont>& fonts,
+                                   const std::vector<std::string>& installed) {
+  const std::set<std::string> present = folded_set(installed);
+  DisplayFontPlan plan;
+  std::set<std::string> drawn;  // names some font, installed or loaded, already draws
+  for (const DisplayFont& f : fonts) {
+    if (f.own_name) drawn.insert(folded(f.family));
+    if (!f.own_name || !present.contains(folded(f.family))) plan.to_load.push_back(f);
+  }
+  for (const FontEncoding& e : registry.encodings()) {
+    const DisplayFont* stand_in = stand_in_of(fonts, e.index);
+    if (!stand_in) continue;
+    for (const std::string& name : names_of_encoding(registry, e.index)) {
+      const std::string key = folded(name);
+      if (present.contains(key) || drawn.contains(key)) continue;
+      plan.substitutions.push_back({name, stand_in->family});
+    }
+  }
+  return plan;
+}
+
+}  // namespace quilm::display

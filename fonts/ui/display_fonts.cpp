@@ -1,0 +1,77 @@
+// Loading the display fonts and registering the substitutions.
+#include "fonts/ui/display_fonts.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+
+#include <string>
+#include <vector>
+
+#include "fonts/display/display_font_list.h"
+#include "fonts/display/substitution_plan.h"
+#include "fonts/registry.h"
+
+namespace quilm::ui {
+namespace {
+
+bool has_font_list(const QString& folder) {
+  return QFile::exists(QDir(folder).filePath(QString::fromUtf8(display::kDisplayFontList)));
+}
+
+std::vector<std::string> installed_families() {
+  std::vector<std::string> out;
+  for (const QString& family : QFontDatabase::families()) out.push_back(family.toStdString());
+  return out;
+}
+
+std::vector<display::DisplayFont> read_font_list(const QString& folder, QStringList& problems) {
+  QFile file(QDir(folder).filePath(QString::fromUtf8(display::kDisplayFontList)));
+  if (!file.open(QIODevice::ReadOnly)) {
+    problems << file.fileName() + ": cannot be read";
+    return {};
+  }
+  const QByteArray text = file.readAll();
+  std::vector<int> bad;
+  auto fonts = display::parse_display_font_list(std::string_view(text.constData(), text.size()), &bad);
+  for (int line : bad) problems << file.fileName() + ":" + QString::number(line) + ": not a font line";
+  return fonts;
+}
+
+}  // namespace
+
+QString display_fonts_folder() {
+  const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath("fonts");
+  if (has_font_list(beside)) return beside;
+  const QString build_tree = QStringLiteral(QUILM_DISPLAY_FONTS_DIR);
+  if (has_font_list(build_tree)) return build_tree;
+  return {};
+}
+
+DisplayFontsReport load_display_fonts(const QString& folder) {
+  DisplayFontsReport report;
+  report.folder = folder.isEmpty() ? display_fonts_folder() : folder;
+  if (report.folder.isEmpty()) {
+    report.problems << "no display fonts found";
+    return report;
+  }
+  const FontRegistry registry;
+  const auto fonts = read_font_list(report.folder, report.problems);
+  const display::DisplayFontPlan plan = display::plan_display_fonts(registry, fonts, installed_families());
+  for (const display::DisplayFont& f : plan.to_load) {
+    const QString path = QDir(report.folder).filePath(QString::fromStdString(f.file));
+    if (QFontDatabase::addApplicationFont(path) < 0)
+      report.problems << path + ": not a font Qt can load";
+    else
+      ++report.loaded;
+  }
+  for (const display::Substitution& s : plan.substitutions) {
+    QFont::insertSubstitution(QString::fromStdString(s.font_name), QString::fromStdString(s.family));
+    ++report.substituted;
+  }
+  return report;
+}
+
+}  // namespace quilm::ui

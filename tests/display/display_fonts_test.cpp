@@ -1,0 +1,206 @@
+// The generated display fonts, as the program loads them: a glyph for every
+// byte that an encoding's reader reads as a Gurmukhi letter or sign, signs
+// that sit on the glyph before them, the families the registry knows, and
+// substitution that leaves an installed font alone.
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QImage>
+#include <QPainterPath>
+#include <QRawFont>
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "fonts/display/display_font_list.h"
+#include "fonts/display/glyph_map.h"
+#include "fonts/display/pivot_reader.h"
+#include "fonts/font_index.h"
+#include "fonts/registry.h"
+#include "fonts/ui/display_fonts.h"
+#include "fonts/ui/text_image.h"
+
+namespace quilm::display {
+namespace {
+
+using pivot::Role;
+
+std::vector<DisplayFont> generated_fonts() {
+  QFile file(QDir(ui::display_fonts_folder()).filePath(QString::fromUtf8(kDisplayFontList)));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray text = file.readAll();
+  return parse_display_font_list(std::string_view(text.constData(), text.size()));
+}
+
+QRawFont raw_font(const DisplayFont& f) {
+  return QRawFont(QDir(ui::display_fonts_folder()).filePath(QString::fromStdString(f.file)), 24);
+}
+
+std::string label(const DisplayFont& f, std::uint8_t byte) {
+  char buf[8];
+  std::snprintf(buf, sizeof buf, "0x%02X", byte);
+  return f.family + " byte " + buf;
+}
+
+// Controls, bytes without meaning and bytes the reader drops.
+bool draws_nothing(const ByteReading& r) {
+  for (Role role : r.roles)
+    if (role != Role::Control && role != Role::NoMeaning) return false;
+  return true;
+}
+
+// How a one-byte glyph of the pivot encoding is placed, as legacy fonts place it.
+enum class Placement { spacing, on_glyph_before, any };
+
+Placement placement_of(const ByteReading& r) {
+  if (r.meaning.size() != 1) return Placement::any;
+  switch (r.roles[0]) {
+    case Role::Consonant:
+    case Role::NuktaConsonant:
+    case Role::VowelCarrier:
+    case Role::IndependentVowel:
+      return Placement::spacing;
+    case Role::VowelSign: {
+      const auto b = static_cast<std::uint8_t>(r.meaning[0]);
+      // sihari before its consonant, kanna (both glyphs) and bihari after it
+      return (b == 0x66 || b == 0x6B || b == 0x3E || b == 0x68) ? Placement::spacing : Placement::on_glyph_before;
+    }
+    case Role::NasalSign:
+    case Role::GeminationSign:
+    case Role::Nukta:
+      return Placement::on_glyph_before;
+    case Role::SubjoinedLetter: {
+      // VA, HA and RA below; a further one (YA) may follow as a spacing half form
+      const auto b = static_cast<std::uint8_t>(r.meaning[0]);
+      return (b == 0x50 || b == 0x51 || b == 0x71) ? Placement::on_glyph_before : Placement::any;
+    }
+    default:
+      return Placement::any;
+  }
+}
+
+TEST(DisplayFonts, TheFontsAreGenerated) {
+  ASSERT_FALSE(ui::display_fonts_folder().isEmpty());
+  const FontRegistry registry;
+  std::set<int> with_font;
+  for (const DisplayFont& f : generated_fonts()) with_font.insert(f.font_index);
+  for (int index : displayed_encodings(registry)) EXPECT_TRUE(with_font.contains(index)) << "font index " << index;
+}
+
+TEST(DisplayFonts, EveryGurmukhiByteHasAGlyph) {
+  for (const DisplayFont& f : generated_fonts()) {
+    const QRawFont raw = raw_font(f);
+    ASSERT_TRUE(raw.isValid()) << f.file;
+    for (const ByteReading& r : glyph_map(f.font_index)) {
+      SCOPED_TRACE(label(f, r.byte));
+      const bool has_glyph = raw.supportsCharacter(QChar(r.byte));
+      if (r.draws_gurmukhi()) {
+        EXPECT_TRUE(has_glyph);
+      } else if (draws_nothing(r) && !QChar(r.byte).isSpace()) {  // Qt draws tab and no-break space as a space
+        EXPECT_FALSE(has_glyph) << "left to the fallback font, not drawn blank";
+      }
+    }
+  }
+}
+
+TEST(DisplayFonts, SignsSitOnTheGlyphBeforeThem) {
+  for (const DisplayFont& f : generated_fonts()) {
+    const QRawFont raw = raw_font(f);
+    for (const ByteReading& r : glyph_map(f.font_index)) {
+      const Placement placement = placement_of(r);
+      if (placement == Placement::any || !raw.supportsCharacter(QChar(r.byte))) continue;
+      SCOPED_TRACE(label(f, r.byte));
+      const QList<quint32> glyph = raw.glyphIndexesForString(QString(QChar(r.byte)));
+      const qreal advance = raw.advancesForGlyphIndexes(glyph).at(0).x();
+      if (placement == Placement::spacing) {
+        EXPECT_GT(advance, 0);
+      } else {
+        EXPECT_EQ(advance, 0);
+      }
+    }
+  }
+}
+
+TEST(DisplayFonts, FamilyNames) {
+  const FontRegistry registry;
+  for (const DisplayFont& f : generated_fonts()) {
+    SCOPED_TRACE(f.family);
+    EXPECT_EQ(raw_font(f).familyName().toStdString(), f.family);
+    if (f.own_name) {
+      EXPECT_EQ(registry.get_font_index(f.family), f.font_index);
+    } else {
+      EXPECT_FALSE(registry.in_font_table(f.family)) << "a stand-in has a name of the project's own";
+      EXPECT_EQ(f.family.find("Lohit"), std::string::npos) << "the source font's reserved name";
+      EXPECT_EQ(f.family.find("Noto"), std::string::npos) << "the source font's reserved name";
+    }
+  }
+  EXPECT_TRUE(QFile::exists(QDir(ui::display_fonts_folder()).filePath("LICENSE.txt")));
+}
+
+TEST(DisplayFonts, FontNamesAreDrawnByTheirStandIns) {
+  struct Case {
+    const char* font_name;
+    const char* drawn_by;
+  };
+  const Case cases[] = {
+      {"AnmolLipi", "Quilm Legacy anmollipi"},
+      {"AnmolUbhri", "Quilm Legacy anmollipi"},
+      {"GurmukhiLys 020", "Quilm Legacy pivot"},
+      {"GurmukhiLys 020 Bold", "Quilm Legacy pivot"},
+      {"Jhelam", "Quilm Legacy jhelum"},
+      {"Quilm", "Quilm"},
+      {"Quilm2010", "Quilm2010"},
+      {"Quilm2010R", "Quilm2010R"},
+      {"Morvend_R", "Morvend_R"},
+      {"Satluj", "Satluj"},  // installed before the display fonts were loaded (see qt_main.cpp)
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.font_name);
+    EXPECT_EQ(ui::drawn_family(c.font_name).toStdString(), c.drawn_by);
+  }
+  EXPECT_TRUE(QFont::substitutes("Satluj").isEmpty());
+}
+
+const DisplayFont* pivot_font(const std::vector<DisplayFont>& fonts) {
+  for (const DisplayFont& f : fonts)
+    if (f.font_index == font_index::kPivot) return &f;
+  return nullptr;
+}
+
+// A byte that reads as one pivot glyph draws just what that glyph draws in
+// the pivot encoding's font: the same outline and the same advance.
+TEST(DisplayFonts, ABytesGlyphIsTheGlyphOfItsPivotReading) {
+  const std::vector<DisplayFont> fonts = generated_fonts();
+  const DisplayFont* pivot = pivot_font(fonts);
+  ASSERT_NE(pivot, nullptr);
+  const QRawFont in_pivot = raw_font(*pivot);
+  for (const DisplayFont& f : fonts) {
+    const QRawFont raw = raw_font(f);
+    for (const ByteReading& r : glyph_map(f.font_index)) {
+      if (r.pivot.size() != 1 || !raw.supportsCharacter(QChar(r.byte))) continue;
+      SCOPED_TRACE(label(f, r.byte));
+      const quint32 glyph = raw.glyphIndexesForString(QString(QChar(r.byte))).at(0);
+      const quint32 pivot_glyph =
+          in_pivot.glyphIndexesForString(QString(QChar(static_cast<std::uint8_t>(r.pivot[0])))).at(0);
+      EXPECT_EQ(raw.pathForGlyph(glyph), in_pivot.pathForGlyph(pivot_glyph));
+      EXPECT_EQ(raw.advancesForGlyphIndexes({glyph}), in_pivot.advancesForGlyphIndexes({pivot_glyph}));
+    }
+  }
+}
+
+TEST(DisplayFonts, LegacyTextIsDrawnInItsStandIn) {
+  const std::string anmollipi = "pMjwbI ikqwb";  // ਪੰਜਾਬੀ ਕਿਤਾਬ
+  const std::string pivot = read_as_pivot(anmollipi, 2);
+  const QImage legacy = ui::text_image("AnmolLipi", QString::fromLatin1(anmollipi.data(), anmollipi.size()));
+  const QImage in_pivot = ui::text_image("GurmukhiLys 020", QString::fromLatin1(pivot.data(), pivot.size()));
+  EXPECT_EQ(legacy.size(), in_pivot.size()) << "the same glyph widths";
+  QImage blank(legacy.size(), legacy.format());
+  blank.fill(Qt::white);
+  EXPECT_NE(legacy, blank);
+}
+
+}  // namespace
+}  // namespace quilm::display
