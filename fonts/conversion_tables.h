@@ -72,6 +72,9 @@ struct ReaderTable {
 
 struct WriterUnit {
   std::uint8_t first = 0, second = 0;
+  // A precedence unit gives the two single-byte outputs, written here; it
+  // only keeps a unit from starting at its second byte.
+  bool precedence = false;
   Glyphs output;
 };
 
@@ -113,6 +116,9 @@ struct WriterTable {
   TypingBehaviour na_uu_tippi;         // 0x7A or 0x7B completing 0x42 0x7B 0x7A
   PostPass post_pass = PostPass::none;
   std::uint8_t growth = 1;
+  // The glyph a nukta after a consonant of the joining set adds, for writers
+  // that join it without a unit for the pair (`first` is the consonant).
+  std::span<const WriterUnit> joined;
 };
 
 // Every compiled reader and writer (generated).

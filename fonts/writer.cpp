@@ -37,6 +37,15 @@ const WriterUnit* find_unit(const WriterTable& writer, std::uint8_t first, std::
   return nullptr;
 }
 
+// What a nukta after `consonant` joins to: the writer's unit for the pair, or
+// else its joined output for the consonant; nullptr when it has neither.
+const WriterUnit* find_joined(const WriterTable& writer, std::uint8_t consonant) {
+  if (const WriterUnit* unit = find_unit(writer, consonant, kNukta)) return unit;
+  for (const WriterUnit& joined : writer.joined)
+    if (joined.first == consonant) return &joined;
+  return nullptr;
+}
+
 // The output of one call, in a buffer sized for the longest output the
 // table allows.
 class Output {
@@ -99,7 +108,7 @@ class SlowSteps {
   // nukta as one glyph. Returns false when the writer treats it plainly.
   bool nukta_joins_consonant(std::uint8_t b, WriterContext at) {
     if (b != kNukta || !in_joining_set(at.previous)) return false;
-    const WriterUnit* joined = find_unit(writer_, at.previous, kNukta);
+    const WriterUnit* joined = find_joined(writer_, at.previous);
     if (!joined) return false;
     switch (writer_.nukta_after_joiner.action) {
       case PatternAction::plain:

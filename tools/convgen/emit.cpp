@@ -83,7 +83,9 @@ unsigned reader_growth(const Member& m) {
 
 unsigned writer_growth(const Member& m) {
   std::size_t growth = longest_single(m);
-  for (const auto& [pair, unit] : m.units) growth = std::max(growth, unit.output.size());
+  for (const auto& [pair, unit] : m.units)
+    growth = std::max(growth, unit.precedence ? precedence_output(m, unit).size() : unit.output.size());
+  for (const auto& [consonant, output] : m.joined) growth = std::max(growth, output.size());
   for (const auto& [byte, rule] : m.rules) growth = std::max(growth, rule.alternate.size());
   return static_cast<unsigned>(growth);
 }
@@ -121,10 +123,18 @@ const char* action_name(Action action) {
 void write_writer(const Member& m, std::ostream& out) {
   const std::string units = m.name + "_units";
   const std::string rules = m.name + "_rules";
+  const std::string joined = m.name + "_joined";
   if (!m.units.empty()) {
     out << "constexpr WriterUnit " << units << "[] = {\n";
     for (const auto& [pair, unit] : m.units)
-      out << "    {" << hex(unit.first) << ", " << hex(unit.second) << ", " << glyphs(unit.output) << "},\n";
+      out << "    {" << hex(unit.first) << ", " << hex(unit.second) << ", " << (unit.precedence ? "true" : "false")
+          << ", " << glyphs(unit.precedence ? precedence_output(m, unit) : unit.output) << "},\n";
+    out << "};\n";
+  }
+  if (!m.joined.empty()) {
+    out << "constexpr WriterUnit " << joined << "[] = {\n";
+    for (const auto& [consonant, output] : m.joined)
+      out << "    {" << hex(consonant) << ", 0x61, false, " << glyphs(output) << "},\n";
     out << "};\n";
   }
   std::vector<int> rule_of(256, 0);
@@ -148,7 +158,7 @@ void write_writer(const Member& m, std::ostream& out) {
   for (const PatternLine& p : m.patterns)
     out << "    {PatternAction::" << action_name(p.action) << ", " << hex(p.glyph) << "},\n";
   out << "    PostPass::" << (m.format_for_quilm ? "format_for_quilm" : "none") << ",\n    " << writer_growth(m)
-      << "};\n\n";
+      << ",\n    " << (m.joined.empty() ? "{}" : joined) << "};\n\n";
 }
 
 void write_lookup(const std::vector<Member>& members, Kind kind, const char* type, const char* list,

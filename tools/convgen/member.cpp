@@ -61,8 +61,11 @@ void apply_file(const TableFile& file, Member& m) {
   for (const auto& [byte, output] : file.singles) m.single[byte] = output;
   apply_units(file, m);
   apply_rules(file, m);
+  if (file.remove_keep_context) m.keep_context.clear();
   if (file.keep_context) m.keep_context = *file.keep_context;
+  for (const auto& [consonant, output] : file.joined) m.joined[consonant] = output;
   apply_patterns(file, m);
+  if (file.remove_post_pass) m.format_for_quilm = false;
   if (file.post_pass) m.format_for_quilm = true;
 }
 
@@ -75,6 +78,8 @@ void check_sizes(const Member& m) {
         unit.precedence ? m.single[pair.first].size() + m.single[pair.second].size() : unit.output.size();
     if (size > kMaxGlyphs) throw TableError(unit.at.where() + "an output longer than 7 bytes");
   }
+  for (const auto& [consonant, output] : m.joined)
+    if (output.size() > kMaxGlyphs) throw TableError(where + "a joined output longer than 7 bytes");
   for (const auto& [byte, rule] : m.rules)
     if (rule.alternate.size() > kMaxGlyphs) throw TableError(rule.at.where() + "an output longer than 7 bytes");
 }

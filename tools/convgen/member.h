@@ -23,6 +23,7 @@ struct Member {
   std::map<BytePair, UnitLine> units;     // by their first two bytes
   std::map<std::uint8_t, RuleLine> rules; // by the byte they rewrite
   std::vector<std::uint8_t> keep_context;
+  std::map<std::uint8_t, ByteString> joined;  // writers: nukta joined without a unit, by consonant
   std::array<PatternLine, 3> patterns;    // in the order of kPatternNames
   bool format_for_quilm = false;
 };

@@ -119,7 +119,6 @@ void parse_unit(LineReader& in, TableFile& file) {
 }
 
 void parse_precedence(LineReader& in, TableFile& file) {
-  if (file.kind != Kind::reader) in.fail("\"precedence\" belongs to readers");
   UnitLine unit;
   unit.at = in.at();
   unit.first = in.nonzero_byte();
@@ -139,8 +138,14 @@ void parse_remove(LineReader& in, TableFile& file) {
   } else if (what == "rules") {
     require_writer(in, "remove rules");
     file.remove_rules = true;
+  } else if (what == "keep-context") {
+    require_writer(in, "remove keep-context");
+    file.remove_keep_context = true;
+  } else if (what == "post-pass") {
+    require_writer(in, "remove post-pass");
+    file.remove_post_pass = true;
   } else {
-    in.fail("\"remove\" takes \"unit\" or \"rules\"");
+    in.fail("\"remove\" takes \"unit\", \"rules\", \"keep-context\" or \"post-pass\"");
   }
   in.expect_end();
 }
@@ -171,6 +176,19 @@ void parse_rule(LineReader& in, TableFile& file) {
     rule.byte = b;
     file.rules.push_back(rule);
   }
+}
+
+// joined 3B -> 46: the glyph a nukta after SA adds, for writers that have no unit for the pair.
+void parse_joined(LineReader& in, TableFile& file) {
+  require_writer(in, "joined");
+  const std::uint8_t consonant = in.nonzero_byte();
+  if (consonant != 0x3B && consonant != 0x62 && consonant != 0x63 && consonant != 0x69 && consonant != 0x72 &&
+      consonant != 0x79)
+    in.fail("only the consonants 3B 62 63 69 72 79 join a following nukta");
+  in.expect("->");
+  ByteString out = in.output(false);
+  in.expect_end();
+  if (!file.joined.emplace(consonant, std::move(out)).second) in.fail("joined output listed twice");
 }
 
 void parse_pattern(LineReader& in, TableFile& file) {
@@ -235,6 +253,9 @@ void parse_line(LineReader& in, TableFile& file) {
   } else if (first == "pattern") {
     in.word();
     parse_pattern(in, file);
+  } else if (first == "joined") {
+    in.word();
+    parse_joined(in, file);
   } else if (first == "base" || first == "fonts" || first == "keep-context" || first == "post-pass") {
     in.word();
     parse_header(in, file, first);

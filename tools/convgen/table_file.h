@@ -62,6 +62,11 @@ struct TableFile {
   std::vector<UnitLine> units;
   std::vector<std::pair<std::uint8_t, std::uint8_t>> removed_units;
   bool remove_rules = false;
+  bool remove_keep_context = false;  // (derived) none of the base's keep-context bytes
+  bool remove_post_pass = false;     // (derived) not the base's post-pass
+  // Writers: the glyph a nukta after a consonant of the joining set adds when
+  // the writer has no unit for the pair (by the consonant).
+  std::map<std::uint8_t, ByteString> joined;
   std::vector<RuleLine> rules;
   std::optional<std::vector<std::uint8_t>> keep_context;
   std::map<std::string, PatternLine> patterns;  // by pattern name
