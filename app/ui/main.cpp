@@ -7,9 +7,11 @@
 #include "app/ui/main_form.h"
 #include "app/ui/splash.h"
 #include "app/ui/windows.h"
+#include "fonts/ui/display_fonts.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  quilm::ui::load_display_fonts();  // stand-ins for legacy fonts the user lacks
   app.setApplicationName("Quilm");
   app.setApplicationDisplayName(quilm::kProgramTitle);
 
