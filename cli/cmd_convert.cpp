@@ -9,8 +9,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "cli/commands.h"
+#include "cli/convert_encodings.h"
 #include "cli/exit_codes.h"
 #include "common/bytes.h"
 #include "fonts/conversion.h"
@@ -24,21 +26,25 @@ constexpr std::size_t kChunk = 1 << 20;
 
 void print_convert_usage(std::FILE* out) {
   std::fprintf(out,
-               "usage: quilm-cli convert --from FONT --to FONT [--format] [--hex] [--typing]\n"
+               "usage: quilm-cli convert --from FONT --to FONT [--format] [--hex] [--typing] [--utf16]\n"
                "\n"
                "Converts standard input, line by line, from the encoding of one font into\n"
                "another. FONT is a font name (\"AnmolLipi\", \"Satluj\") or a font index\n"
                "(9 is the pivot encoding). Unsupported fonts pass text unchanged.\n"
+               "FONT may also be \"unicode\" (UTF-8), \"iscii\", or, as --to only,\n"
+               "\"devanagari\" (Devanagari Unicode): the program's export and import.\n"
                "\n"
                "  --format   tidy the pivot text between reading and writing (Format_for_Gurmukhi)\n"
                "  --hex      each line holds space-separated hexadecimal bytes, in and out\n"
                "  --typing   convert as typed text: the typing-context flag is on and the\n"
-               "             writer context carries from line to line\n");
+               "             writer context carries from line to line\n"
+               "  --utf16    Unicode in and out as UTF-16LE with a byte-order mark, as the\n"
+               "             program's Unicode files\n");
 }
 
 struct Options {
   std::string from, to;
-  bool format = false, hex = false, typing = false, help = false;
+  bool format = false, hex = false, typing = false, help = false, utf16 = false;
 };
 
 std::optional<Options> parse_options(const Args& args) {
@@ -53,6 +59,8 @@ std::optional<Options> parse_options(const Args& args) {
       o.hex = true;
     } else if (a == "--typing") {
       o.typing = true;
+    } else if (a == "--utf16") {
+      o.utf16 = true;
     } else if ((a == "--from" || a == "--to") && i + 1 < args.size()) {
       (a == "--from" ? o.from : o.to) = args[++i];
     } else {
@@ -139,6 +147,18 @@ bool flush(Bytes& out) {
   return ok;
 }
 
+// Unicode, ISCII or Devanagari on one side (cli/convert_encodings.cpp).
+int convert_with_encodings(const Options& o, const FontRegistry& registry) {
+  EncodingConversion c{o.from, o.to, -1, -1, o.hex, o.utf16};
+  for (auto [name, index] : {std::pair{&o.from, &c.from_font}, std::pair{&o.to, &c.to_font}}) {
+    if (is_encoding_endpoint(*name)) continue;
+    const std::optional<int> font = resolve_font(*name, registry);
+    if (!font) return kUsage;
+    *index = *font;
+  }
+  return run_encoding_conversion(c);
+}
+
 }  // namespace
 
 int run_convert(const Args& args) {
@@ -152,6 +172,8 @@ int run_convert(const Args& args) {
     return kSuccess;
   }
   const FontRegistry registry;
+  if (is_encoding_endpoint(options->from) || is_encoding_endpoint(options->to))
+    return convert_with_encodings(*options, registry);
   const std::optional<int> source = resolve_font(options->from, registry);
   const std::optional<int> destination = resolve_font(options->to, registry);
   if (!source || !destination) return kUsage;

@@ -84,6 +84,13 @@ void append_unit(std::u16string_view t, std::size_t& i, Bytes& out) {
 
 }  // namespace
 
+std::optional<std::uint8_t> pivot_punctuation_byte(char16_t c) {
+  if (c >= 0x100) return std::nullopt;
+  const std::uint8_t b = punctuation_bytes()[c];
+  if (b == 0 && c != 0) return std::nullopt;
+  return b;
+}
+
 bool has_pivot_glyph(char16_t c) {
   if (unknown_glyph_byte(c)) return true;
   return is_indic(c) && !pivot_of_letter(c).empty();

@@ -8,6 +8,8 @@
 // for glyphs without a known meaning, come back as their bytes.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +20,11 @@ namespace quilm {
 // Whether the pivot encoding can hold `c` inside a Gurmukhi run: a Gurmukhi
 // or Devanagari character that has a pivot glyph, or U+F000..U+F0FF.
 bool has_pivot_glyph(char16_t c);
+
+// The pivot byte of a punctuation mark, digit, space or control character
+// outside Gurmukhi runs (the full stop is 0x48, the semicolon 0x6C), so that
+// it can be written in a legacy font; nullopt when the pivot has none.
+std::optional<std::uint8_t> pivot_punctuation_byte(char16_t c);
 
 // `text` is a run of characters for which has_pivot_glyph holds. Any other
 // character (the run splitting keeps them out of Gurmukhi runs) becomes the

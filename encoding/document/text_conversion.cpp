@@ -1,0 +1,110 @@
+// Text conversions, one legacy font at a time.
+#include "encoding/document/text_conversion.h"
+
+#include "encoding/devanagari.h"
+#include "encoding/iscii.h"
+#include "encoding/iscii_runs.h"
+#include "encoding/tippi_bindi.h"
+#include "encoding/unicode_input.h"
+#include "encoding/unicode_output.h"
+#include "encoding/unicode_runs.h"
+#include "fonts/font_index.h"
+
+namespace quilm {
+namespace {
+
+bool is_glyph(std::uint8_t b) { return b >= 0x21; }
+
+// A separator of Unicode or ISCII text in a legacy font: the glyph bytes of
+// the same punctuation mark, else the character as it stands.
+void append_separator(char16_t c, int font, const FontConverter& converter, std::u16string& out) {
+  const std::optional<std::uint8_t> pivot = pivot_punctuation_byte(c);
+  if (!pivot || c < 0x21) {
+    out.push_back(c);
+    return;
+  }
+  const char byte = static_cast<char>(*pivot);
+  for (char g : converter.from_pivot(BytesView(&byte, 1), font)) out.push_back(static_cast<unsigned char>(g));
+}
+
+// Calls word(w) for every stretch of glyph bytes and other(b) for every
+// other byte, in order.
+template <typename Word, typename Other>
+void walk_words(BytesView text, Word word, Other other) {
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= text.size(); ++i) {
+    if (i < text.size() && is_glyph(byte_at(text, i))) continue;
+    if (i > start) word(text.substr(start, i - start));
+    if (i < text.size()) other(byte_at(text, i));
+    start = i + 1;
+  }
+}
+
+}  // namespace
+
+void append_legacy_word_as_unicode(BytesView word, int font, const FontConverter& converter,
+                                   UnicodeScript script, std::u16string& out) {
+  const Bytes pivot = converter.to_pivot(word, font);
+  if (script == UnicodeScript::Devanagari) GurToHindiUnicode(pivot, out);
+  else GurToUnicode(pivot, out);
+}
+
+std::u16string legacy_text_to_unicode(BytesView text, int font, const FontConverter& converter,
+                                      UnicodeScript script) {
+  std::u16string out;
+  out.reserve(text.size() + text.size() / 4);
+  walk_words(
+      text, [&](BytesView w) { append_legacy_word_as_unicode(w, font, converter, script, out); },
+      [&](std::uint8_t b) { out.push_back(b); });
+  return out;
+}
+
+void append_legacy_word_as_iscii(BytesView word, int font, const FontConverter& converter, Bytes& out) {
+  out += GurToISCII(converter.to_pivot(word, font));
+}
+
+Bytes legacy_text_to_iscii(BytesView text, int font, const FontConverter& converter) {
+  Bytes out;
+  out.reserve(text.size() * 2);
+  walk_words(
+      text, [&](BytesView w) { append_legacy_word_as_iscii(w, font, converter, out); },
+      [&](std::uint8_t b) { out.push_back(static_cast<char>(b)); });
+  return out;
+}
+
+std::u16string unicode_text_to_legacy(std::u16string_view text, int font, const FontConverter& converter) {
+  std::u16string out;
+  out.reserve(text.size());
+  for (const UnicodePiece& piece : split_unicode_runs(text)) {
+    if (piece.kind == UnicodePiece::Kind::Separator) {
+      append_separator(piece.text[0], font, converter, out);
+      continue;
+    }
+    if (piece.kind == UnicodePiece::Kind::Latin) {
+      out += piece.text;
+      continue;
+    }
+    for (char c : converter.from_pivot(UniCodetoGur(piece.text), font))
+      out.push_back(static_cast<unsigned char>(c));
+  }
+  return out;
+}
+
+Bytes iscii_text_to_legacy(BytesView iscii, int font, const FontConverter& converter) {
+  Bytes out;
+  out.reserve(iscii.size());
+  for (const IsciiPiece& piece : split_iscii_runs(iscii)) {
+    if (piece.kind == IsciiPiece::Kind::Gurmukhi) {
+      out += converter.from_pivot(convert_tippi_bindi(ISCIItoGur(piece.bytes)), font);
+    } else if (piece.kind == IsciiPiece::Kind::Separator) {
+      std::u16string glyphs;
+      append_separator(static_cast<unsigned char>(piece.bytes[0]), font, converter, glyphs);
+      for (char16_t g : glyphs) out.push_back(static_cast<char>(g));
+    } else {
+      out += piece.bytes;
+    }
+  }
+  return out;
+}
+
+}  // namespace quilm

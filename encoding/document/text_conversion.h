@@ -1,0 +1,44 @@
+// Conversions of whole texts in one legacy font to and from Unicode, ISCII
+// and Devanagari Unicode, word by word as the document export and import do
+// them: the glyph bytes from 0x21 up form words, which go through the pivot
+// encoding; spaces, control bytes and line ends stay as they are (a CR LF
+// pair stays one line end). The command line converts with these, and the
+// document routines share their word conversions.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "common/bytes.h"
+#include "fonts/conversion.h"
+
+namespace quilm {
+
+enum class UnicodeScript { Gurmukhi, Devanagari };
+
+// One word of legacy glyph bytes of font index `font` into Unicode.
+void append_legacy_word_as_unicode(BytesView word, int font, const FontConverter& converter,
+                                   UnicodeScript script, std::u16string& out);
+// Legacy text into Unicode: words converted, every other byte as itself.
+std::u16string legacy_text_to_unicode(BytesView text, int font, const FontConverter& converter,
+                                      UnicodeScript script);
+
+// One word, and a text, of legacy glyph bytes into ISCII.
+void append_legacy_word_as_iscii(BytesView word, int font, const FontConverter& converter, Bytes& out);
+Bytes legacy_text_to_iscii(BytesView text, int font, const FontConverter& converter);
+
+// Unicode text into font index `font`, as the Unicode import reads it:
+// Gurmukhi runs through the pivot encoding into the font's glyph bytes,
+// Latin letters as they stand. Text without fonts cannot set separators in
+// an English font as the import does, so punctuation is written as the
+// font's glyph of the same mark (spaces, controls and characters the pivot
+// lacks stay as they are). The result is editor text: a glyph byte b is the
+// character U+00bb, other characters are themselves.
+std::u16string unicode_text_to_legacy(std::u16string_view text, int font, const FontConverter& converter);
+
+// ISCII bytes into font index `font`, as the ISCII import reads them:
+// Gurmukhi runs through ISCIItoGur and the choice of tippi or bindi, ASCII
+// letters as they stand, punctuation as the font's glyph of the same mark.
+Bytes iscii_text_to_legacy(BytesView iscii, int font, const FontConverter& converter);
+
+}  // namespace quilm
