@@ -9,6 +9,7 @@
 #include "app/settings.h"
 #include "fonts/conversion_context.h"
 #include "fonts/registry.h"
+#include "typing/typing_state.h"
 
 namespace quilm {
 
@@ -22,6 +23,8 @@ struct Workspace {
   // The typing-context flag and the writer context that every conversion
   // shares; tools build their FontConverter over it.
   ConversionContext conversion;
+  // The keyboard layout setting, the language toggle and the previous Roman key.
+  typing::TypingState typing;
 
   // Start-up could not read its files: the close step then writes nothing.
   bool startup_failed = false;

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QTextEdit>
@@ -18,6 +19,10 @@
 #include "app/keyboard_layout_choice.h"
 #include "app/startup.h"
 #include "app/ui/ruler.h"
+#include "typing/caret_status.h"
+#include "typing/key_press.h"
+#include "typing/language_toggle.h"
+#include "typing/type_key.h"
 
 namespace quilm::ui {
 namespace {
@@ -88,6 +93,8 @@ void TMainForm::setupWidgets() {
   editor_ = std::make_unique<QtEditor>(richedit1_);
   connect(richedit1_, &QTextEdit::selectionChanged, this, &TMainForm::refreshEditButtons);
   connect(richedit1_, &QTextEdit::undoAvailable, this, &TMainForm::refreshEditButtons);
+  connect(richedit1_, &QTextEdit::cursorPositionChanged, this, &TMainForm::richedit1PositionChanged);
+  setupEditorPopup();
 
   setupStatusBar();
 }
@@ -290,6 +297,7 @@ void TMainForm::FormShow() {
   size_box_->setCurrentText(QString::number(ws_.settings.punjabi_font_size));
   const auto items = keyboard_layout_items(ws_.fonts);
   panels_[5]->setText(qs(keyboard_layout_caption(ws_.settings.layout_choice, items)));
+  ws_.typing.keyboard_layout = keyboard_layout_setting(ws_.settings.layout_choice, items, ws_.fonts);
   refreshEditButtons();
 }
 
@@ -335,13 +343,53 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (key->key() == Qt::Key_CapsLock) caps_lock_ = !caps_lock_;
     if (key->key() == Qt::Key_NumLock) num_lock_ = !num_lock_;
     refreshLockIndicators();
+    if (richedit1KeyPress(key)) return true;
   }
+  if (watched == richedit1_ && event->type() == QEvent::FocusIn) typing::richedit1Enter(ws_.conversion);
   return QMainWindow::eventFilter(watched, event);
+}
+
+bool TMainForm::richedit1KeyPress(QKeyEvent* key) {
+  const QString text = key->text();
+  if (text.size() != 1 || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) return false;
+  typing::Keyboard keyboard{*editor_, ws_.fonts, ws_.conversion, *prompter_, ws_.typing,
+                            ws_.settings.legal_combination_check};
+  return typing::type_printable_key(keyboard, text.front().unicode());
+}
+
+void TMainForm::richedit1PositionChanged() {
+  const typing::CaretPlace place = typing::caret_place(*editor_);
+  panels_[0]->setText(qs(place.page_caption()));
+  panels_[1]->setText(qs(place.line_caption()));
+  panels_[2]->setText(qs(place.column_caption()));
 }
 
 // ---------------------------------------------------------------- commands
 
 void TMainForm::Exit1Click() { close(); }
+
+void TMainForm::setupEditorPopup() {
+  language_english1_ = new QAction(typing::language_caption(ws_.typing), this);
+  language_english1_->setObjectName("LanguageEnglish1");
+  language_english1_->setShortcut(QKeySequence("Ctrl+L"));
+  language_english1_->setShortcutContext(Qt::WidgetShortcut);
+  richedit1_->addAction(language_english1_);
+  connect(language_english1_, &QAction::triggered, this, &TMainForm::LanguageEnglish1Click);
+  richedit1_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(richedit1_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    std::unique_ptr<QMenu> popup(richedit1_->createStandardContextMenu());
+    popup->addSeparator();
+    popup->addAction(language_english1_);
+    popup->exec(richedit1_->mapToGlobal(at));
+  });
+}
+
+void TMainForm::LanguageEnglish1Click() {
+  Settings& s = ws_.settings;
+  typing::LanguageEnglish1Click(*editor_, ws_.fonts, ws_.typing, {s.punjabi_font, s.punjabi_font_size},
+                                {s.english_font, s.english_font_size});
+  language_english1_->setText(typing::language_caption(ws_.typing));
+}
 
 void TMainForm::OnScreenKeyboard1Click() {
   onscreen_keyboard1_->setChecked(!onscreen_keyboard1_->isChecked());

@@ -15,6 +15,7 @@
 class QAction;
 class QComboBox;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QProgressBar;
 class QTextEdit;
@@ -61,6 +62,8 @@ class TMainForm : public QMainWindow {
   void OnScreenKeyboard1Click();
   void Exit1Click();
   void applyKeyboardPanel();
+  void LanguageEnglish1Click();
+  void richedit1PositionChanged();
 
  private:
   void FormCreate();
@@ -73,6 +76,10 @@ class TMainForm : public QMainWindow {
   void setupStatusBar();
   void setupFileActions();
   void setupViewActions();
+  void setupEditorPopup();
+  // A key typed into the editor goes through the key-press hook; true when
+  // the hook has handled it and the editor must not insert it.
+  bool richedit1KeyPress(QKeyEvent* key);
   void checkViewItem(int view_mode);
   void checkZoomItem(int percent);
   void refreshLockIndicators();
@@ -108,6 +115,7 @@ class TMainForm : public QMainWindow {
   QAction* filename1_ = nullptr;
   QAction* filename2_ = nullptr;
   QAction* onscreen_keyboard1_ = nullptr;
+  QAction* language_english1_ = nullptr;  // the editor's popup item, Ctrl+L
   std::array<QAction*, 3> view_items_{};
   std::vector<QAction*> zoom_items_;
 
