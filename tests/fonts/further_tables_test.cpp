@@ -91,11 +91,12 @@ TEST(FurtherWriters, UnitsJoinedNuktaAndPrecedence) {
 
 TEST(FurtherWriters, TypedNuktaAfterTheConsonant) {
   // The consonant was typed before (`earlier`); the nukta key gives the
-  // font's nukta glyph for that consonant.
+  // font's nukta glyph for that consonant, and the typing pattern's glyph
+  // 46 after a consonant that has none.
   const struct {
     const char* earlier;
     const char* expected;
-  } cases[] = {{"3B", "46"}, {"63", "5C"}, {"79", "5D"}, {"62", "61"}};
+  } cases[] = {{"3B", "46"}, {"63", "5C"}, {"79", "5D"}, {"62", "46"}, {"6B", "61"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string("Ekta, nukta typed after ") + c.earlier);
     EXPECT_EQ(convert({"", "gur_to_ekta", "61", c.expected}, true, c.earlier), c.expected);
