@@ -23,6 +23,7 @@ void print_glyph_map_usage(std::FILE* out) {
                "  encoding INDEX STEM\n"
                "  name     INDEX FONT-NAME                (one line per font name)\n"
                "  byte     INDEX XX PIVOT MEANING ROLES UNICODE\n"
+               "  pair     INDEX XX YY PIVOT MEANING ROLES UNICODE   (two bytes read together)\n"
                "PIVOT is what the reader gives for byte XX alone, MEANING the same with\n"
                "alternate glyphs replaced by their standard bytes (both hexadecimal), ROLES\n"
                "the role of each MEANING byte (comma-separated), UNICODE its characters\n"
@@ -60,6 +61,10 @@ std::string code_points(std::u32string_view text) {
   return out.empty() ? "-" : out;
 }
 
+std::string reading(const display::ByteReading& r) {
+  return hex_bytes(r.pivot) + "\t" + hex_bytes(r.meaning) + "\t" + role_list(r.roles) + "\t" + code_points(r.unicode);
+}
+
 void print_encoding(const FontRegistry& registry, int index) {
   const FontEncoding* e = registry.encoding(index);
   const std::string stem = index == font_index::kPivot ? "pivot" : std::string(e->stem);
@@ -67,8 +72,9 @@ void print_encoding(const FontRegistry& registry, int index) {
   for (const std::string& name : display::names_of_encoding(registry, index))
     std::printf("name\t%d\t%s\n", index, name.c_str());
   for (const display::ByteReading& r : display::glyph_map(index))
-    std::printf("byte\t%d\t%02X\t%s\t%s\t%s\t%s\n", index, r.byte, hex_bytes(r.pivot).c_str(),
-                hex_bytes(r.meaning).c_str(), role_list(r.roles).c_str(), code_points(r.unicode).c_str());
+    std::printf("byte\t%d\t%02X\t%s\n", index, r.byte, reading(r).c_str());
+  for (const display::PairReading& p : display::pair_map(index))
+    std::printf("pair\t%d\t%s\t%s\n", index, hex_bytes(p.bytes).c_str(), reading(p.reading).c_str());
 }
 
 std::optional<std::vector<int>> parse_indices(const Args& args, const FontRegistry& registry) {

@@ -64,10 +64,10 @@ std::u32string characters(BytesView text) {
   return out;
 }
 
-ByteReading read_byte(int font_index, std::uint8_t byte) {
+ByteReading read_bytes(int font_index, BytesView bytes) {
   ByteReading r;
-  r.byte = byte;
-  r.pivot = read_as_pivot(Bytes(1, static_cast<char>(byte)), font_index);
+  r.byte = byte_at(bytes, 0);
+  r.pivot = read_as_pivot(bytes, font_index);
   r.meaning = standard_bytes(r.pivot);
   for (std::size_t i = 0; i < r.meaning.size(); ++i) r.roles.push_back(pivot::role(byte_at(r.meaning, i)));
   r.unicode = characters(r.meaning);
@@ -84,7 +84,13 @@ bool ByteReading::draws_gurmukhi() const {
 
 std::vector<ByteReading> glyph_map(int font_index) {
   std::vector<ByteReading> map;
-  for (int b = 0; b < 256; ++b) map.push_back(read_byte(font_index, static_cast<std::uint8_t>(b)));
+  for (int b = 0; b < 256; ++b) map.push_back(read_bytes(font_index, Bytes(1, static_cast<char>(b))));
+  return map;
+}
+
+std::vector<PairReading> pair_map(int font_index) {
+  std::vector<PairReading> map;
+  for (const Bytes& pair : reader_pairs(font_index)) map.push_back({pair, read_bytes(font_index, pair)});
   return map;
 }
 

@@ -30,6 +30,13 @@ struct ByteReading {
 // The reading of every byte 0x00..0xFF in font index `font_index`.
 std::vector<ByteReading> glyph_map(int font_index);
 
+// Two bytes that the reader reads together, and what they read as together.
+struct PairReading {
+  Bytes bytes;          // the two bytes
+  ByteReading reading;  // `byte` is the first of them
+};
+std::vector<PairReading> pair_map(int font_index);
+
 // The font indices that get a display font: the pivot encoding and every
 // encoding with a reader and at least one font name, in registry order.
 std::vector<int> displayed_encodings(const FontRegistry& registry);

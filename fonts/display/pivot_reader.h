@@ -3,6 +3,8 @@
 // which both name a ByteSet of their own, never meet in one file.
 #pragma once
 
+#include <vector>
+
 #include "common/bytes.h"
 
 namespace quilm::display {
@@ -13,5 +15,9 @@ Bytes read_as_pivot(BytesView text, int font_index);
 
 // True when the font index has a reader of its own.
 bool has_reader(int font_index);
+
+// The two bytes of each unit that the reader of `font_index` reads together
+// (a legacy font often draws one letter in two glyphs, such as EK ONKAR).
+std::vector<Bytes> reader_pairs(int font_index);
 
 }  // namespace quilm::display

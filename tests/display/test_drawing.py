@@ -7,8 +7,9 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "fontgen"))
-from drawing import REFERENCE_CONSONANT, characters_drawn, drawing_for, logical_order  # noqa: E402
-from glyph_map import ByteReading, parse_glyph_map  # noqa: E402
+from drawing import (REFERENCE_CONSONANT, characters_drawn, drawing_for,  # noqa: E402
+                     letters_in_two_glyphs, logical_order)
+from glyph_map import ByteReading, Encoding, parse_glyph_map  # noqa: E402
 from shaping import ShapedGlyph  # noqa: E402
 
 KA, SA, RA, CA = "\u0a15", "\u0a38", "\u0a30", "\u0a1a"
@@ -47,6 +48,15 @@ class CharactersDrawn(unittest.TestCase):
         for r, chars, label in cases:
             with self.subTest(label):
                 self.assertEqual(characters_drawn(r), chars)
+
+
+class LettersInTwoGlyphs(unittest.TestCase):
+    def test_the_first_byte_draws_the_letter_the_second_nothing(self):
+        onkar = reading(b"\xbb", ["punctuation"], "\u0a74")
+        e = Encoding(35, "quilmp", pairs=[(0xC3, 0xC4, onkar), (0x65, 0x6B, onkar)])
+        chars = {0x65: KA}
+        self.assertEqual(letters_in_two_glyphs(e, chars), {0xC4})
+        self.assertEqual(chars, {0x65: KA, 0xC3: "\u0a74"}, "a byte with a meaning of its own keeps it")
 
 
 class Placement(unittest.TestCase):
@@ -89,12 +99,14 @@ class GlyphMapListing(unittest.TestCase):
                    "byte\t2\t41\t6E\t6E\tvowel_carrier\tU+0A05\n"
                    "byte\t2\t8E\t8E\t54 5B\tvowel_carrier,vowel_sign\tU+0A09\n"
                    "byte\t2\t00\t00\t00\tcontrol\tU+0000\n"
-                   "byte\t2\tB2\t-\t-\t-\t-\n")
+                   "byte\t2\tB2\t-\t-\t-\t-\n"
+                   "pair\t2\tC3 C4\tBB\tBB\tpunctuation\tU+0A74\n")
         [e] = parse_glyph_map(listing)
         self.assertEqual((e.index, e.stem, e.names), (2, "anmollipi", ["AnmolLipi", "Anmol Kalmi"]))
         self.assertEqual(e.bytes[0], ByteReading(0x41, b"\x6e", b"\x6e", ["vowel_carrier"], "\u0a05"))
         self.assertEqual(e.bytes[1].meaning, b"\x54\x5b")
         self.assertEqual(e.bytes[3], ByteReading(0xB2, b"", b"", [], ""))
+        self.assertEqual(e.pairs, [(0xC3, 0xC4, ByteReading(0xC3, b"\xbb", b"\xbb", ["punctuation"], "\u0a74"))])
 
 
 if __name__ == "__main__":

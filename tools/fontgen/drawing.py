@@ -77,6 +77,21 @@ def characters_drawn(reading):
     return logical_order(reading.text)
 
 
+def letters_in_two_glyphs(encoding, chars_by_byte):
+    """A letter that an encoding draws in two glyphs (two bytes its reader
+    reads together, neither of which means anything alone, as EK ONKAR in
+    some fonts) is drawn whole at the first byte, and the second byte becomes
+    an empty zero-width glyph. Adds the first bytes to `chars_by_byte` and
+    returns the second bytes."""
+    empty = set()
+    for first, second, reading in encoding.pairs:
+        chars = characters_drawn(reading)
+        if chars and first not in chars_by_byte and second not in chars_by_byte and second not in empty:
+            chars_by_byte[first] = chars
+            empty.add(second)
+    return empty
+
+
 def text_to_shape(chars):
     """Signs are shaped after the reference consonant; letters alone."""
     return REFERENCE_CONSONANT + chars if is_sign(chars[0]) else chars

@@ -19,6 +19,7 @@ class Encoding:
     stem: str
     names: list = field(default_factory=list)
     bytes: list = field(default_factory=list)   # ByteReading, 0x00 to 0xFF
+    pairs: list = field(default_factory=list)   # (first, second, ByteReading): bytes read together
 
 
 def _hex_field(value):
@@ -31,6 +32,11 @@ def _list_field(value, sep):
 
 def _text_field(value):
     return "".join(chr(int(c[2:], 16)) for c in _list_field(value, " "))
+
+
+def _reading(byte, fields):
+    pivot, meaning, roles, chars = fields
+    return ByteReading(byte, _hex_field(pivot), _hex_field(meaning), _list_field(roles, ","), _text_field(chars))
 
 
 def parse_glyph_map(text):
@@ -46,10 +52,10 @@ def parse_glyph_map(text):
         elif kind == "name":
             encodings[index].names.append(fields[2])
         elif kind == "byte":
-            _, _, byte, pivot, meaning, roles, chars = fields
-            encodings[index].bytes.append(ByteReading(
-                int(byte, 16), _hex_field(pivot), _hex_field(meaning),
-                _list_field(roles, ","), _text_field(chars)))
+            encodings[index].bytes.append(_reading(int(fields[2], 16), fields[3:]))
+        elif kind == "pair":
+            first, second = _hex_field(fields[2])
+            encodings[index].pairs.append((first, second, _reading(first, fields[3:])))
         else:
             raise ValueError(f"glyph map line {number}: unknown kind {kind!r}")
     return list(encodings.values())

@@ -22,8 +22,8 @@ import sys
 from fontTools.ttLib import TTFont
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from drawing import (characters_drawn, drawing_for, missing_in,  # noqa: E402
-                     reference_texts, text_to_shape)
+from drawing import (Drawing, characters_drawn, drawing_for,  # noqa: E402
+                     letters_in_two_glyphs, missing_in, reference_texts, text_to_shape)
 from font_build import write_font  # noqa: E402
 from glyph_map import parse_glyph_map  # noqa: E402
 from shaping import shape_texts  # noqa: E402
@@ -97,6 +97,7 @@ def main():
     encodings = parse_glyph_map(listing)
     own_names = set(read_names(args.own_fonts))
     chars = {e.index: {r.byte: c for r in e.bytes if (c := characters_drawn(r))} for e in encodings}
+    second_halves = {e.index: letters_in_two_glyphs(e, chars[e.index]) for e in encodings}
     texts = reference_texts() | {text_to_shape(c) for m in chars.values() for c in m.values()}
     shaped = shape_texts(args.hb_shape, args.source, texts)
     bounds = glyph_bounds(TTFont(args.source))
@@ -105,6 +106,7 @@ def main():
     manifest = ["# family\tfile\tfont index\town or stand-in"]
     for e in encodings:
         drawings = drawings_of(e, chars[e.index], shaped, bounds, warn)
+        drawings.update({b: Drawing([], 0, "") for b in second_halves[e.index]})
         for family, kind in fonts_of(e, own_names):
             write_font(TTFont(args.source), drawings, family, os.path.join(args.out, file_name(family)), VERSION_NOTE)
             manifest.append(f"{family}\t{file_name(family)}\t{e.index}\t{kind}")
