@@ -10,7 +10,19 @@ namespace {
 
 constexpr int kNotSupported = 30;
 
+bool needs_no_converting(int font_index) { return font_index == 8 || font_index == 9; }
+
 }  // namespace
+
+ConversionSupport conversion_support(int font_index) {
+  if (needs_no_converting(font_index)) return {true, true};
+  return {reader_for_font(font_index) != nullptr, writer_for_font(font_index) != nullptr};
+}
+
+bool convertible(int font_index) {
+  const ConversionSupport support = conversion_support(font_index);
+  return support.reads && support.writes;
+}
 
 Bytes FontConverter::conversion(BytesView text, int source, int destination, bool format) const {
   if (source == destination && !format) return Bytes(text);

@@ -12,6 +12,22 @@
 
 namespace quilm {
 
+// Which halves of a conversion a font index has: a reader into the pivot
+// encoding, a writer out of it. The pivot encoding (9) and the identity
+// encoding (8) have both, since text in them needs no converting.
+struct ConversionSupport {
+  bool reads = false;
+  bool writes = false;
+};
+ConversionSupport conversion_support(int font_index);
+
+// True when text of `font_index` converts both ways. False for names that
+// are not supported (30), for the destination-only Devanagari index (70),
+// and for encodings that are recognised but whose glyph layout has no
+// tables yet (DhunGuruNanak, GOLD): conversion would pass their text
+// unchanged, so the conversion dialogs say so instead of converting.
+bool convertible(int font_index);
+
 class FontConverter {
  public:
   // `context` (the workspace's) outlives the converter; writers update it.

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "fonts/conversion.h"
 #include "fonts/reader.h"
 #include "fonts/writer.h"
 #include "tests/fonts/conversion_hex.h"
@@ -100,6 +101,36 @@ TEST(FurtherWriters, TypedNuktaAfterTheConsonant) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string("Ekta, nukta typed after ") + c.earlier);
     EXPECT_EQ(convert({"", "gur_to_ekta", "61", c.expected}, true, c.earlier), c.expected);
+  }
+}
+
+TEST(ConversionSupport, SaysWhichEncodingsConvert) {
+  const struct {
+    int font_index;
+    bool reads, writes;
+  } cases[] = {
+      {0, true, true},     // a writer derived from its reader
+      {9, true, true},     // the pivot encoding needs no converting
+      {8, true, true},     // nor does the identity encoding
+      {44, true, true},    // Nanak, written with the Satluj writer
+      {30, false, false},  // not supported
+      {43, false, false},  // DhunGuruNanak: recognised, no tables yet
+      {47, false, false},  // GOLD: recognised, no tables yet
+      {99, false, false},  // outside the table
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.font_index);
+    const ConversionSupport support = conversion_support(c.font_index);
+    EXPECT_EQ(support.reads, c.reads);
+    EXPECT_EQ(support.writes, c.writes);
+    EXPECT_EQ(convertible(c.font_index), c.reads && c.writes);
+  }
+}
+
+TEST(ConversionSupport, EveryNamedEncodingButTwoConverts) {
+  for (int index = 0; index <= 50; ++index) {
+    if (index == 30 || index == 43 || index == 47) continue;
+    EXPECT_TRUE(convertible(index)) << index;
   }
 }
 
