@@ -75,8 +75,9 @@ std::uint8_t key_h(RomanisedKey& k) {
   return key;
 }
 
-// N is the tippi, except after the vowels that take the bindi and after
-// URA; after the kanna it makes the one glyph of kanna and bindi.
+// N is the tippi, except after the vowel signs that take the bindi and on
+// URA with its sign (U, UU); after the kanna it makes the one glyph of kanna
+// and bindi.
 std::uint8_t key_nasal(RomanisedKey& k) {
   if (k.at.p1() == kKanna) return k.replace_p1({kKannaBindi});
   if (in_set(t::nasal_takes_bindi, k.at.p1()) || k.at.p2() == kUra) return kBindi;
