@@ -17,6 +17,9 @@ struct DocumentState {
   FormatCode save_format = FormatCode::Rtf;
   bool iscii_mode = false;
   bool cancelled = false;
+  // The "&Save" command: off after Import, until Open or Save As gives the
+  // document a file of its own format.
+  bool save_enabled = true;
 };
 
 }  // namespace quilm

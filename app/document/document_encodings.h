@@ -1,0 +1,40 @@
+// The Unicode and ISCII files of the File menu: "Import..." of Unicode text
+// and ISCII files, "Export..." as Unicode text and ISCII, and Save of a
+// document that came from ISCII. The conversions themselves belong to the
+// encoding subsystem; the document commands reach them through this
+// interface, which the program and the command line fill with them.
+#pragma once
+
+#include <filesystem>
+
+#include "app/editor/editor.h"
+#include "common/status.h"
+
+namespace quilm {
+
+class DocumentEncodings {
+ public:
+  virtual ~DocumentEncodings() = default;
+  // Read a file into the emptied document; a failure leaves it as it was.
+  virtual Status import_unicode(Editor& editor, const std::filesystem::path& path) = 0;
+  virtual Status import_iscii(Editor& editor, const std::filesystem::path& path) = 0;
+  // Write the document; a failure leaves the file as it was.
+  virtual Status save_unicode(Editor& editor, const std::filesystem::path& path) = 0;
+  virtual Status save_iscii(Editor& editor, const std::filesystem::path& path) = 0;
+};
+
+// For a build without the conversions: every call says so and changes nothing.
+class MissingEncodings final : public DocumentEncodings {
+ public:
+  Status import_unicode(Editor&, const std::filesystem::path&) override { return missing("Unicode import"); }
+  Status import_iscii(Editor&, const std::filesystem::path&) override { return missing("ISCII import"); }
+  Status save_unicode(Editor&, const std::filesystem::path&) override { return missing("Unicode export"); }
+  Status save_iscii(Editor&, const std::filesystem::path&) override { return missing("ISCII export"); }
+
+ private:
+  static Status missing(const char* what) {
+    return Status::Error(std::string("The ") + what + " is not available in this build of Quilm.");
+  }
+};
+
+}  // namespace quilm
