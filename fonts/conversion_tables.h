@@ -101,6 +101,9 @@ struct TypingBehaviour {
 };
 
 enum class PostPass : std::uint8_t { none, format_for_quilm };
+// Run over the pivot text before the writer reads it: sa_nukta_as_sha reads
+// SA followed by nukta (0x3B 0x61) as the one letter SHA (0x46).
+enum class PrePass : std::uint8_t { none, sa_nukta_as_sha };
 
 struct WriterTable {
   std::string_view name;  // "gur_to_satluj"
@@ -119,6 +122,7 @@ struct WriterTable {
   // The glyph a nukta after a consonant of the joining set adds, for writers
   // that join it without a unit for the pair (`first` is the consonant).
   std::span<const WriterUnit> joined;
+  PrePass pre_pass = PrePass::none;
 };
 
 // Every compiled reader and writer (generated).

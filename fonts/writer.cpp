@@ -167,9 +167,20 @@ class SlowSteps {
   Output& out_;
 };
 
-}  // namespace
+// SA followed by nukta as the one letter SHA.
+Bytes sa_nukta_as_sha(BytesView pivot) {
+  Bytes out;
+  out.reserve(pivot.size());
+  for (std::size_t i = 0; i < pivot.size(); ++i) {
+    const bool sa_nukta = byte_at(pivot, i) == 0x3B && i + 1 < pivot.size() && byte_at(pivot, i + 1) == kNukta;
+    out.push_back(static_cast<char>(sa_nukta ? 0x46 : byte_at(pivot, i)));
+    if (sa_nukta) ++i;
+  }
+  return out;
+}
 
-Bytes write_from_pivot(const WriterTable& writer, BytesView pivot, ConversionContext& context) {
+// The writer's steps over the pivot text, once its pre-pass has run.
+Bytes write_steps(const WriterTable& writer, BytesView pivot, ConversionContext& context) {
   context.erase_before_caret = 0;
   const void* zero = std::memchr(pivot.data(), 0, pivot.size());
   const std::size_t n = zero ? static_cast<const char*>(zero) - pivot.data() : pivot.size();
@@ -201,6 +212,13 @@ Bytes write_from_pivot(const WriterTable& writer, BytesView pivot, ConversionCon
   Bytes result = buffer.bytes(out.size());
   if (writer.post_pass == PostPass::format_for_quilm) return Format_for_Quilm(result);
   return result;
+}
+
+}  // namespace
+
+Bytes write_from_pivot(const WriterTable& writer, BytesView pivot, ConversionContext& context) {
+  if (writer.pre_pass == PrePass::sa_nukta_as_sha) return write_steps(writer, sa_nukta_as_sha(pivot), context);
+  return write_steps(writer, pivot, context);
 }
 
 }  // namespace quilm

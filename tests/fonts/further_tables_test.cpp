@@ -90,6 +90,25 @@ TEST(FurtherWriters, UnitsJoinedNuktaAndPrecedence) {
   }
 }
 
+TEST(KrutiDevWriter, TransliteratesIntoDevanagari) {
+  const Case cases[] = {
+      {"SA + nukta is SHA", "gur_to_kruti", "3B 61", "27 6B"},
+      {"SA + nukta before subjoined HA is SHA before it", "gur_to_kruti", "3B 61 51", "27 67"},
+      {"addak doubles the consonant after it", "gur_to_kruti", "5A 6D", "CE"},
+      {"and so does its second glyph", "gur_to_kruti", "60 6D", "CE"},
+      {"addak doubles SHA read from SA + nukta", "gur_to_kruti", "5A 3B 61", "27 27 6B"},
+      {"addak at the end", "gur_to_kruti", "5A", "57"},
+      {"addak before a vowel sign", "gur_to_kruti", "5A 6B", "57 6B"},
+      {"tippi before MA is the doubled MA", "gur_to_kruti", "7A 77", "45 65"},
+      {"tippi elsewhere", "gur_to_kruti", "7A 6B", "61 6B"},
+      {"a byte that gives nothing", "gur_to_kruti", "6B 26 6B", "6B 6B"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.label) + " [" + c.converter + ": " + c.input + "]");
+    EXPECT_EQ(convert(c), c.expected);
+  }
+}
+
 TEST(FurtherWriters, TypedNuktaAfterTheConsonant) {
   // The consonant was typed before (`earlier`); the nukta key gives the
   // font's nukta glyph for that consonant, and the typing pattern's glyph
@@ -116,6 +135,7 @@ TEST(ConversionSupport, SaysWhichEncodingsConvert) {
       {30, false, false},  // not supported
       {43, false, false},  // DhunGuruNanak: recognised, no tables yet
       {47, false, false},  // GOLD: recognised, no tables yet
+      {70, false, true},   // Devanagari: a destination only
       {99, false, false},  // outside the table
   };
   for (const auto& c : cases) {

@@ -158,7 +158,8 @@ void write_writer(const Member& m, std::ostream& out) {
   for (const PatternLine& p : m.patterns)
     out << "    {PatternAction::" << action_name(p.action) << ", " << hex(p.glyph) << "},\n";
   out << "    PostPass::" << (m.format_for_quilm ? "format_for_quilm" : "none") << ",\n    " << writer_growth(m)
-      << ",\n    " << (m.joined.empty() ? "{}" : joined) << "};\n\n";
+      << ",\n    " << (m.joined.empty() ? "{}" : joined) << ",\n    PrePass::"
+      << (m.sa_nukta_as_sha ? "sa_nukta_as_sha" : "none") << "};\n\n";
 }
 
 void write_lookup(const std::vector<Member>& members, Kind kind, const char* type, const char* list,

@@ -67,6 +67,7 @@ void apply_file(const TableFile& file, Member& m) {
   apply_patterns(file, m);
   if (file.remove_post_pass) m.format_for_quilm = false;
   if (file.post_pass) m.format_for_quilm = true;
+  if (file.pre_pass) m.sa_nukta_as_sha = true;
 }
 
 void check_sizes(const Member& m) {

@@ -26,6 +26,7 @@ struct Member {
   std::map<std::uint8_t, ByteString> joined;  // writers: nukta joined without a unit, by consonant
   std::array<PatternLine, 3> patterns;    // in the order of kPatternNames
   bool format_for_quilm = false;
+  bool sa_nukta_as_sha = false;  // writers: the pre-pass that reads SA + nukta as SHA
 };
 
 // Merges every file with its bases and checks the result: known bases of the

@@ -232,6 +232,11 @@ void parse_header(LineReader& in, TableFile& file, const std::string& directive)
     const std::string pass = in.word();
     if (pass != "Format_for_Quilm") in.fail("the only post-pass is Format_for_Quilm");
     file.post_pass = pass;
+  } else if (directive == "pre-pass") {
+    require_writer(in, "pre-pass");
+    const std::string pass = in.word();
+    if (pass != "sa-nukta-as-sha") in.fail("the only pre-pass is sa-nukta-as-sha");
+    file.pre_pass = pass;
   }
   in.expect_end();
 }
@@ -256,7 +261,8 @@ void parse_line(LineReader& in, TableFile& file) {
   } else if (first == "joined") {
     in.word();
     parse_joined(in, file);
-  } else if (first == "base" || first == "fonts" || first == "keep-context" || first == "post-pass") {
+  } else if (first == "base" || first == "fonts" || first == "keep-context" || first == "post-pass" ||
+             first == "pre-pass") {
     in.word();
     parse_header(in, file, first);
   } else {

@@ -71,6 +71,7 @@ struct TableFile {
   std::optional<std::vector<std::uint8_t>> keep_context;
   std::map<std::string, PatternLine> patterns;  // by pattern name
   std::optional<std::string> post_pass;
+  std::optional<std::string> pre_pass;
 };
 
 // The pattern names a writer may set.
