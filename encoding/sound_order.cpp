@@ -72,8 +72,10 @@ void repair_at(Bytes& t, std::size_t p) {
     insert_before(t, p, kLetterA);
   if ((at(p) == kSignU || at(p) == kSignUU) && !previous_in(t, p, consonant_or_subjoined | ByteSet{kUra}))
     insert_before(t, p, kUra);
+  // A second vowel sign needs a carrier of its own; a sihari, which stands
+  // before its carrier, gets it from the sihari rule above instead.
   if (p + 1 < t.size() && kCarriedVowelSign.contains(t[p]) && kCarriedVowelSign.contains(t[p + 1]) &&
-      t[p] != t[p + 1])
+      t[p] != t[p + 1] && byte_at(t, p + 1) != kSihari)
     give_carrier(t, p + 1);
 }
 

@@ -1,0 +1,51 @@
+// Real scripture lines (tests/encoding/fixtures/scripture_lines.txt, cut from
+// the Shabad OS Database, CC BY-SA 4.0) through Unicode and back: each holds
+// one of the further glyphs of the AnmolLipi fonts.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "encoding/document/text_conversion.h"
+#include "encoding/unicode_input.h"
+#include "encoding/unicode_output.h"
+#include "fonts/conversion.h"
+#include "tests/encoding/hex_text.h"
+
+namespace quilm {
+namespace {
+
+constexpr int kAnmolLipi = 2;
+
+std::vector<Bytes> fixture_lines() {
+  std::ifstream in(std::string(QUILM_SOURCE_DIR) + "/tests/encoding/fixtures/scripture_lines.txt", std::ios::binary);
+  std::vector<Bytes> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// Unicode of a line -> pivot -> Unicode gives the same Unicode: no letter is
+// lost or changed on the way back.
+TEST(ScriptureRoundTripTest, UnicodeThroughThePivotIsStable) {
+  ConversionContext context;
+  const FontConverter converter(context);
+  const std::vector<Bytes> lines = fixture_lines();
+  ASSERT_FALSE(lines.empty());
+  for (const Bytes& line : lines) {
+    SCOPED_TRACE(line);
+    const std::u16string unicode = legacy_text_to_unicode(line, kAnmolLipi, converter, UnicodeScript::Gurmukhi);
+    const std::u16string back = legacy_text_to_unicode(
+        [&] {
+          Bytes pivot;
+          for (char16_t c : unicode_text_to_legacy(unicode, 9, converter)) pivot.push_back(static_cast<char>(c));
+          return pivot;
+        }(),
+        9, converter, UnicodeScript::Gurmukhi);
+    EXPECT_EQ(test::hex(back), test::hex(unicode));
+    for (char16_t c : unicode) EXPECT_FALSE(c >= 0x0A80 && c < 0x0B00) << test::hex(unicode);  // no Gujarati
+  }
+}
+
+}  // namespace
+}  // namespace quilm
