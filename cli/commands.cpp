@@ -8,10 +8,9 @@ int run_font_index(const Args& args);
 int run_fonts(const Args& args);
 int run_convert(const Args& args);
 int run_table(const Args& args);
-int run_glyph_map(const Args& args);
 int run_normalise(const Args& args);
-int run_glyph_map(const Args& args);
 int run_type(const Args& args);
+int run_glyph_map(const Args& args);
 
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
@@ -20,10 +19,9 @@ const std::vector<Command>& commands() {
       {"fonts", "list the font encodings with their converters and font names", run_fonts},
       {"convert", "convert text between Gurmukhi font encodings", run_convert},
       {"table", "create table files from schemas, dump and search them", run_table},
-      {"glyph-map", "what each byte of a font encoding draws, for the display fonts", run_glyph_map},
       {"normalise", "bring pivot words to their lookup spelling (convert_for_gurmukhi)", run_normalise},
-      {"glyph-map", "what each byte of a font encoding draws, for the display fonts", run_glyph_map},
       {"type", "type keys through the keyboard layouts and print the text they make", run_type},
+      {"glyph-map", "what each byte of a font encoding draws, for the display fonts", run_glyph_map},
   };
   return table;
 }
