@@ -1,6 +1,7 @@
 // Throughput of conversion over a few megabytes of real AnmolLipi text: the
-// AnmolLipi reader, the Satluj writer, and font-to-font conversion through
-// the driver, each line by line as the tools call them.
+// AnmolLipi reader, the Satluj writer, font-to-font conversion through the
+// driver, and AnmolLipi to and from Unicode as the export and import convert
+// it, each line by line as the tools call them.
 //
 //   quilm_conversion_bench [--corpus=FILE] [benchmark options]
 // The corpus is FILE, else $QUILM_CORPUS, else the configured default;
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "common/bytes.h"
+#include "encoding/document/text_conversion.h"
 #include "fonts/conversion.h"
 #include "fonts/reader.h"
 #include "fonts/writer.h"
@@ -23,6 +25,7 @@ namespace quilm {
 namespace {
 
 std::string g_corpus_path = QUILM_ANMOLLIPI_CORPUS;
+constexpr int kAnmolLipi = 2;
 
 // About 4 MB of AnmolLipi lines built from a few verses.
 Bytes generated_text() {
@@ -59,11 +62,16 @@ struct Corpus {
   std::vector<BytesView> lines = split_lines(anmollipi);
   Bytes pivot;
   std::vector<BytesView> pivot_lines;
+  std::vector<std::u16string> unicode_lines;
 
   Corpus() {
     const ReaderTable& reader = *find_reader("anmollipi_to_gur");
     for (BytesView line : lines) (pivot += read_into_pivot(reader, line)) += '\n';
     pivot_lines = split_lines(pivot);
+    ConversionContext context;
+    const FontConverter converter(context);
+    for (BytesView line : lines)
+      unicode_lines.push_back(legacy_text_to_unicode(line, kAnmolLipi, converter, UnicodeScript::Gurmukhi));
   }
 };
 
@@ -108,6 +116,32 @@ void BM_ConversionAnmolLipiToSatluj(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * total_bytes(c.lines));
 }
 BENCHMARK(BM_ConversionAnmolLipiToSatluj)->Arg(0)->Arg(1)->ArgName("format")->Unit(benchmark::kMillisecond);
+
+// AnmolLipi into Unicode, word by word through the pivot encoding, as the
+// Unicode export writes it; the rate is of the AnmolLipi input.
+void BM_AnmolLipiToUnicode(benchmark::State& state) {
+  const Corpus& c = corpus();
+  ConversionContext context;
+  const FontConverter converter(context);
+  for (auto _ : state)
+    for (BytesView line : c.lines)
+      benchmark::DoNotOptimize(legacy_text_to_unicode(line, kAnmolLipi, converter, UnicodeScript::Gurmukhi));
+  state.SetBytesProcessed(state.iterations() * total_bytes(c.lines));
+}
+BENCHMARK(BM_AnmolLipiToUnicode)->Unit(benchmark::kMillisecond);
+
+// Unicode back into AnmolLipi, as the Unicode import reads it; the rate is of
+// the AnmolLipi text produced, so that both directions compare.
+void BM_UnicodeToAnmolLipi(benchmark::State& state) {
+  const Corpus& c = corpus();
+  ConversionContext context;
+  const FontConverter converter(context);
+  for (auto _ : state)
+    for (const std::u16string& line : c.unicode_lines)
+      benchmark::DoNotOptimize(unicode_text_to_legacy(line, kAnmolLipi, converter));
+  state.SetBytesProcessed(state.iterations() * total_bytes(c.lines));
+}
+BENCHMARK(BM_UnicodeToAnmolLipi)->Unit(benchmark::kMillisecond);
 
 // The whole text in one call: the engines without per-line overhead.
 void BM_ReaderAnmolLipiWholeText(benchmark::State& state) {
