@@ -41,11 +41,16 @@ void QtPrompter::status_caption(const std::string& text) {
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+// A maximum of 0 shows a bar that only says the program is busy. The
+// hourglass stays until the operation ends.
 void QtPrompter::progress_start(long max) {
+  if (!busy_) QApplication::setOverrideCursor(Qt::WaitCursor);
+  busy_ = true;
   if (!progress_) return;
   progress_->setRange(0, static_cast<int>(max));
   progress_->setValue(0);
   progress_->show();
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void QtPrompter::progress_step(long position) {
@@ -55,6 +60,8 @@ void QtPrompter::progress_step(long position) {
 }
 
 void QtPrompter::progress_end() {
+  if (busy_) QApplication::restoreOverrideCursor();
+  busy_ = false;
   if (progress_) progress_->hide();
   if (caption_) caption_->clear();
 }

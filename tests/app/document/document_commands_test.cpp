@@ -5,9 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-
 #include "app/editor/memory_editor.h"
+#include "tests/support/fake_file_dialogs.h"
 #include "tests/support/fake_prompter.h"
 #include "tests/support/temp_dir.h"
 
@@ -15,24 +14,6 @@ namespace quilm {
 namespace {
 
 namespace fs = std::filesystem;
-
-class FakeDialogs : public FileDialogs {
- public:
-  std::deque<std::optional<FileChoice>> answers;  // nullopt: Cancel; none left: Cancel
-  std::vector<FileDialogRequest> opened, saved;
-
-  std::optional<FileChoice> open(const FileDialogRequest& r) override { return answer(opened, r); }
-  std::optional<FileChoice> save(const FileDialogRequest& r) override { return answer(saved, r); }
-
- private:
-  std::optional<FileChoice> answer(std::vector<FileDialogRequest>& log, const FileDialogRequest& r) {
-    log.push_back(r);
-    if (answers.empty()) return std::nullopt;
-    auto a = answers.front();
-    answers.pop_front();
-    return a;
-  }
-};
 
 // Stands in for the Unicode and ISCII conversions: records the calls.
 class FakeEncodings : public DocumentEncodings {
@@ -65,7 +46,7 @@ struct FileMenu : ::testing::Test {
   Workspace ws;
   MemoryEditor editor;
   test::FakePrompter prompter;
-  FakeDialogs dialogs;
+  test::FakeFileDialogs dialogs;
   FakeEncodings encodings;
   DocumentCommands commands{ws, editor, prompter, dialogs, encodings};
 
@@ -75,8 +56,8 @@ struct FileMenu : ::testing::Test {
     editor.SetSelText(text);
     commands.DocumentChanged();
   }
-  void choose(const fs::path& path, int filter = 1) { dialogs.answers.push_back(FileChoice{path, filter}); }
-  void cancel_dialog() { dialogs.answers.push_back(std::nullopt); }
+  void choose(const fs::path& path, int filter = 1) { dialogs.choose(path, filter); }
+  void cancel_dialog() { dialogs.cancel(); }
   // A document opened from a file of its own.
   void open_titled(const std::string& name, const Bytes& contents = "text") {
     dir.write(name, contents);
