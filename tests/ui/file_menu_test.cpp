@@ -179,30 +179,34 @@ TEST(FileMenu, ARecentFileWithAnAmpersandInItsPathShowsIt) {
   EXPECT_EQ(w.text(), u"x");
 }
 
-TEST(FileMenu, AFileThatCannotBeOpenedIsShownAndTheOpenDocumentStays) {
+TEST(FileMenu, AFileThatCannotBeReadIsShownAndTheOpenDocumentStays) {
+  enum class Made { WithContents, AsFolder, NotAtAll };
   struct Case {
     const char* label;
+    const char* command;
     const char* file;
-    const char* contents;  // nullptr: a folder of that name
+    Made made;
+    const char* contents;
   };
   const Case cases[] = {
-      {"damaged RTF", "bad.rtf", "{\\rtf1 cut short"},
-      {"damaged Quilm document", "bad.pbi", "<quilm><run"},
-      {"Unicode text of an odd length", "bad.txt", "\xFF\xFE\x38"},
-      {"a folder", "folder.doc", nullptr},
+      {"damaged RTF", "Open1", "bad.rtf", Made::WithContents, "{\\rtf1 cut short"},
+      {"damaged Quilm document", "Open1", "bad.pbi", Made::WithContents, "<quilm><run"},
+      // The third filter of the Open dialog opens a ".txt" file as Unicode text.
+      {"Unicode text of an odd length", "Open1", "bad.txt", Made::WithContents, "\xFF\xFE\x38"},
+      {"a folder", "Open1", "folder.doc", Made::AsFolder, nullptr},
+      {"a file gone since it was chosen", "Open1", "gone.rtf", Made::NotAtAll, nullptr},
+      {"import of Unicode text of an odd length", "Import1", "bad.txt", Made::WithContents, "\xFF\xFE\x38"},
+      {"import of an ISCII file gone since it was chosen", "Import1", "gone.aci", Made::NotAtAll, nullptr},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
     FileMenuWindow w;
     w.open_file("good.txt", "good text");
     ASSERT_EQ(w.text(), u"good text");
-    if (c.contents)
-      w.docs.write(c.file, c.contents);
-    else
-      fs::create_directory(w.docs / c.file);
-    // The third filter opens a ".txt" file as Unicode text.
+    if (c.made == Made::WithContents) w.docs.write(c.file, c.contents);
+    if (c.made == Made::AsFolder) fs::create_directory(w.docs / c.file);
     w.dialogs.choose(w.docs / c.file, 3);
-    w.click("Open1");
+    w.click(c.command);
     ASSERT_EQ(w.prompter.errors.size(), 1u);
     EXPECT_NE(w.prompter.errors[0].find(c.file), std::string::npos) << w.prompter.errors[0];
     EXPECT_EQ(w.text(), u"good text");

@@ -212,6 +212,51 @@ TEST_F(FileMenu, AFailedSaveIsShownAndKeepsTheDocumentChanged) {
   EXPECT_FALSE(fs::exists(dir / "text.txt"));
 }
 
+// Records how many progress bars had ended when an error box came.
+struct ProgressBeforeErrors : test::FakePrompter {
+  std::vector<int> ends_at_error;
+  void error(const std::string& text) override {
+    ends_at_error.push_back(progress_ends);
+    FakePrompter::error(text);
+  }
+};
+
+TEST_F(FileMenu, LoadsAndSavesShowTheirCaptionAndABusyBarThatEndsBeforeAFailureIsShown) {
+  struct Case {
+    const char* label;
+    const char* file;
+    const char* contents;  // of the file opened, or nullptr: the document is saved to it
+    const char* caption;
+    bool fails;
+  };
+  const Case cases[] = {
+      {"open", "a.txt", "text", "Opening File...", false},
+      {"open of a damaged file", "a.rtf", "{\\rtf1", "Opening File...", true},
+      {"save", "b.pbi", nullptr, "Saving File...", false},
+      {"save into a missing folder", "missing/b.pbi", nullptr, "Saving File...", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    ProgressBeforeErrors shown;
+    DocumentCommands files{ws, editor, shown, dialogs, encodings};
+    // One character: closing it asks nothing.
+    editor.Clear();
+    editor.SetSelText(u"x");
+    if (c.contents) {
+      dir.write(c.file, c.contents);
+      choose(dir / c.file);
+      files.Open1Click();
+    } else {
+      choose(dir / c.file, 5);
+      files.SaveAs1Click();
+    }
+    EXPECT_EQ(shown.captions, (std::vector<std::string>{c.caption, ""}));
+    EXPECT_EQ(shown.progress_max, 0);
+    EXPECT_EQ(shown.progress_ends, 1);
+    EXPECT_EQ(shown.ends_at_error, c.fails ? std::vector<int>{1} : std::vector<int>{});
+  }
+}
+
 TEST_F(FileMenu, OpenLoadsByExtensionAndRemembersTheFile) {
   ws.settings.default_save_type = 4;
   dir.write("page.htm", "<p align=center><font face=\"AnmolLipi\">\x93k</font></p>");
