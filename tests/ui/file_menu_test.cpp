@@ -257,6 +257,35 @@ TEST(FileMenu, TheItemsFollowWhatTheDocumentAllows) {
   }
 }
 
+TEST(FileMenu, ExportWritesEachKindAndLeavesTheDocumentItsName) {
+  struct Case {
+    const char* label;
+    int filter;
+    const char* chosen;
+    const char* written;
+    Bytes starts_with;
+    bool centred_page_view;
+  };
+  const Case cases[] = {
+      {"Unicode text", 1, "out", "out.txt", Bytes("\xFF\xFE", 2), false},
+      // The text is in the Punjabi default font, so it becomes ISCII Gurmukhi.
+      {"ISCII", 2, "out.txt", "out.aci", "\xA8\xCA\xB8", false},
+      {"PDF, drawn in the centred page view", 3, "out", "out.pdf", "%PDF-", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    FileMenuWindow w;
+    w.open_file("letter.txt", "abc");
+    w.dialogs.choose(w.docs / c.chosen, c.filter);
+    w.click("Export1");
+    EXPECT_TRUE(w.prompter.errors.empty()) << w.prompter.errors.at(0);
+    EXPECT_EQ(w.dialogs.saved.back().proposed_name, w.path("letter.txt"));
+    EXPECT_EQ(w.docs.read(c.written).substr(0, c.starts_with.size()), c.starts_with);
+    EXPECT_EQ(w.title(), w.path("letter.txt"));
+    EXPECT_EQ(w.item("ExtendedPageView1")->isChecked(), c.centred_page_view);
+  }
+}
+
 TEST(FileMenu, ImportShowsTheFileAsTheDocumentNameAndSaveAsGivesItAFile) {
   FileMenuWindow w;
   w.docs.write("u.txt", Bytes("\xFF\xFE\x38\x0A", 4));
