@@ -11,17 +11,29 @@ namespace {
 QString title() { return QApplication::applicationDisplayName(); }
 QString text_of(const std::string& s) { return QString::fromStdString(s); }
 
+// A box shown while the hourglass is up points with the arrow.
+class ArrowWhileShown {
+ public:
+  ArrowWhileShown() { QApplication::setOverrideCursor(Qt::ArrowCursor); }
+  ~ArrowWhileShown() { QApplication::restoreOverrideCursor(); }
+  ArrowWhileShown(const ArrowWhileShown&) = delete;
+  ArrowWhileShown& operator=(const ArrowWhileShown&) = delete;
+};
+
 }  // namespace
 
 void QtPrompter::message(const std::string& text) {
+  ArrowWhileShown arrow;
   QMessageBox::information(parent_, title(), text_of(text));
 }
 
 void QtPrompter::error(const std::string& text) {
+  ArrowWhileShown arrow;
   QMessageBox::critical(parent_, title(), text_of(text));
 }
 
 Answer QtPrompter::ask_yes_no_cancel(const std::string& text) {
+  ArrowWhileShown arrow;
   auto choice = QMessageBox::question(parent_, title(), text_of(text),
                                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   if (choice == QMessageBox::Yes) return Answer::Yes;
@@ -30,6 +42,7 @@ Answer QtPrompter::ask_yes_no_cancel(const std::string& text) {
 }
 
 bool QtPrompter::ask_yes_no(const std::string& text) {
+  ArrowWhileShown arrow;
   return QMessageBox::question(parent_, title(), text_of(text), QMessageBox::Yes | QMessageBox::No) ==
          QMessageBox::Yes;
 }
