@@ -13,6 +13,8 @@ namespace fs = std::filesystem;
 
 constexpr const char* kImportCaption = "Importing File...";
 constexpr const char* kExportCaption = "Exporting File...";
+constexpr const char* kOpenCaption = "Opening File...";
+constexpr const char* kSaveCaption = "Saving File...";
 constexpr int kExportUnicode = 1, kExportIscii = 2, kExportPdf = 3;
 constexpr int kCentredPageView = 2;
 
@@ -43,6 +45,15 @@ void DocumentCommands::clear_modified() {
   editor_.SetModified(false);
 }
 
+Status DocumentCommands::long_step(const char* caption, const std::function<Status()>& step) {
+  if (caption) prompter_.status_caption(caption);
+  prompter_.progress_start(0);
+  const Status result = step();
+  prompter_.progress_end();
+  if (caption) prompter_.status_caption("");
+  return result;
+}
+
 bool DocumentCommands::CloseCurrentFile() {
   DocumentState& doc = ws_.document;
   doc.cancelled = false;
@@ -68,7 +79,7 @@ bool DocumentCommands::CloseCurrentFile() {
 }
 
 bool DocumentCommands::OpenInputFile(const fs::path& path, FormatCode format) {
-  const Status loaded = editor_.LoadFile(path, format);
+  const Status loaded = long_step(kOpenCaption, [&] { return editor_.LoadFile(path, format); });
   if (!loaded) {
     prompter_.error(loaded.message());
     return false;
@@ -122,7 +133,7 @@ void DocumentCommands::Close1Click() {
 bool DocumentCommands::save_to(const fs::path& path, FormatCode format) {
   clear_read_only(path);
   store_page_values(editor_);
-  const Status saved = editor_.SaveFile(path, format);
+  const Status saved = long_step(kSaveCaption, [&] { return editor_.SaveFile(path, format); });
   if (!saved) {
     prompter_.error(saved.message());
     return false;
@@ -134,7 +145,7 @@ bool DocumentCommands::Save1Click() {
   DocumentState& doc = ws_.document;
   if (doc.iscii_mode) {
     clear_read_only(doc.name);
-    const Status saved = encodings_.save_iscii(editor_, doc.name);
+    const Status saved = long_step(kSaveCaption, [&] { return encodings_.save_iscii(editor_, doc.name); });
     if (!saved) {
       prompter_.error(saved.message());
       return false;
@@ -192,8 +203,9 @@ void DocumentCommands::Import1Click() {
     return;
   }
   const bool unicode = upper_extension(choice->path) == ".TXT";
-  const Status imported = unicode ? encodings_.import_unicode(editor_, choice->path)
-                                  : encodings_.import_iscii(editor_, choice->path);
+  const Status imported = long_step(nullptr, [&] {
+    return unicode ? encodings_.import_unicode(editor_, choice->path) : encodings_.import_iscii(editor_, choice->path);
+  });
   if (!imported) {
     prompter_.error(imported.message());
     prompter_.status_caption("");
@@ -230,16 +242,15 @@ void DocumentCommands::Export1Click() {
   }
   const int start = editor_.SelStart(), length = editor_.SelLength();
   clear_read_only(path);
-  Status saved = Status::Ok();
-  if (kind == kExportIscii) {
-    saved = encodings_.save_iscii(editor_, path);
-  } else if (kind == kExportPdf) {
+  if (kind == kExportPdf) {
     editor_.SetViewMode(kCentredPageView);
     ws_.settings.view_mode = kCentredPageView;
-    saved = editor_.SaveFile(path, FormatCode::Pdf);
-  } else {
-    saved = encodings_.save_unicode(editor_, path);
   }
+  const Status saved = long_step(nullptr, [&] {
+    if (kind == kExportIscii) return encodings_.save_iscii(editor_, path);
+    if (kind == kExportPdf) return editor_.SaveFile(path, FormatCode::Pdf);
+    return encodings_.save_unicode(editor_, path);
+  });
   if (!saved) prompter_.error(saved.message());
   editor_.Select(start, length);
   prompter_.status_caption("");

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "app/document/document_encodings.h"
@@ -57,6 +58,10 @@ class DocumentCommands {
   bool modified() const { return ws_.document.modified || editor_.Modified(); }
 
  private:
+  // Runs a load or save that may take long: its caption (none: the one
+  // shown stays) and a progress bar without steps while it runs, both gone
+  // before a failure is shown.
+  Status long_step(const char* caption, const std::function<Status()>& step);
   bool save_to(const std::filesystem::path& path, FormatCode format);
   void clear_modified();
   bool may_replace(const std::filesystem::path& path);

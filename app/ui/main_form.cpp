@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -15,9 +14,12 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include "app/document/converting_encodings.h"
+#include "app/document/recent_files.h"
 #include "app/editor/ui/qt_editor.h"
 #include "app/keyboard_layout_choice.h"
 #include "app/startup.h"
+#include "app/ui/qt_file_dialogs.h"
 #include "app/ui/ruler.h"
 #include "typing/caret_status.h"
 #include "typing/key_press.h"
@@ -31,7 +33,6 @@ constexpr int kToolBarHeight = 30;
 constexpr int kButtonBarHeight = 30;
 constexpr int kRulerHeight = 24;
 constexpr int kStatusBarHeight = 24;
-constexpr const char* kSaveQuestion = "Do you want to save the changes?";
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
@@ -45,12 +46,18 @@ QFrame* sunken_panel(QWidget* parent, const char* name) {
 
 }  // namespace
 
-TMainForm::TMainForm(const std::filesystem::path& data_folder, Prompter* prompter)
+TMainForm::TMainForm(const std::filesystem::path& data_folder, Prompter* prompter, FileDialogs* file_dialogs)
     : qt_prompter_(this), prompter_(prompter ? prompter : &qt_prompter_) {
   setObjectName("TMainForm");
   setWindowTitle(kProgramTitle);
   resize(1000, 720);
   setupWidgets();
+  if (!file_dialogs) {
+    qt_file_dialogs_ = std::make_unique<QtFileDialogs>(this);
+    file_dialogs = qt_file_dialogs_.get();
+  }
+  encodings_ = std::make_unique<ConvertingEncodings>(ws_, *prompter_);
+  document_ = std::make_unique<DocumentCommands>(ws_, *editor_, *prompter_, *file_dialogs, *encodings_);
   setupFileActions();
   setupViewActions();
   qt_prompter_.attach_status(panels_[6], progress_bar_);
@@ -197,6 +204,9 @@ void TMainForm::setupStatusBar() {
   progress_bar_->setObjectName("ProgressBar1");
   progress_bar_->setTextVisible(false);
   progress_bar_->hide();
+  auto* fill = new QHBoxLayout(progress_panel_);
+  fill->setContentsMargins(1, 1, 1, 1);
+  fill->addWidget(progress_bar_);
   row->addWidget(progress_panel_, 1);
 }
 
@@ -205,14 +215,69 @@ void TMainForm::setupStatusBar() {
 void TMainForm::setupFileActions() {
   QMenu* file = menuBar()->addMenu(tr("&File"));
   file->setObjectName("File1");
-  filename1_ = file->addAction("&1");
-  filename1_->setObjectName("Filename1");
-  filename2_ = file->addAction("&2");
-  filename2_->setObjectName("FileName2");
+  connect(file, &QMenu::aboutToShow, this, &TMainForm::File1Click);
+  // An item, and the tool button that does the same, run `command`.
+  auto add = [&](const char* name, const char* caption, const char* shortcut, const char* button,
+                 std::function<void()> command) {
+    QAction* a = file->addAction(caption);
+    a->setObjectName(name);
+    if (shortcut) a->setShortcut(QKeySequence(shortcut));
+    connect(a, &QAction::triggered, this, [this, command] { runFileCommand(command); });
+    if (auto* b = button ? tool_panel_->findChild<QToolButton*>(button) : nullptr) {
+      b->setEnabled(true);
+      connect(b, &QToolButton::clicked, this, [this, command] { runFileCommand(command); });
+    }
+    return a;
+  };
+  add("New1", "&New", "Ctrl+N", "NewButton", [this] { document_->New1Click(); });
+  add("Open1", "&Open...", "Ctrl+O", "OpenButton", [this] { document_->Open1Click(); });
+  close1_ = add("Close1", "&Close", nullptr, nullptr, [this] { document_->Close1Click(); });
+  save1_ = add("Save1", "&Save", "Ctrl+S", "SaveButton", [this] { document_->Save1Click(); });
+  save_as1_ = add("SaveAs1", "Save&As...", nullptr, nullptr, [this] { document_->SaveAs1Click(); });
+  file->addSeparator();
+  add("Import1", "Import...", nullptr, nullptr, [this] { document_->Import1Click(); });
+  export1_ = add("Export1", "Export...", nullptr, nullptr, [this] { document_->Export1Click(); });
+  file->addSeparator();
+  filename1_ = add("Filename1", "&1", nullptr, nullptr, [this] { document_->RecentFileClick(1); });
+  filename2_ = add("FileName2", "&2", nullptr, nullptr, [this] { document_->RecentFileClick(2); });
   file->addSeparator();
   QAction* exit = file->addAction("E&xit", this, &TMainForm::Exit1Click);
   exit->setObjectName("Exit1");
   exit->setShortcut(QKeySequence("Ctrl+Q"));
+  // RichEdit1Change; the shortcuts of the items follow the document as the menu does.
+  connect(richedit1_, &QTextEdit::textChanged, this, [this] {
+    document_->DocumentChanged();
+    File1Click();
+  });
+  File1Click();
+}
+
+void TMainForm::runFileCommand(const std::function<void()>& command) {
+  command();
+  showDocumentState();
+}
+
+// Opening the File menu: what the document allows is enabled.
+void TMainForm::File1Click() {
+  const FileMenuState state = document_->File1Click();
+  close1_->setEnabled(state.close);
+  save1_->setEnabled(state.save);
+  save_as1_->setEnabled(state.save_as);
+  export1_->setEnabled(state.export_);
+}
+
+void TMainForm::showDocumentState() {
+  setWindowTitle(qs(ws_.document.name));
+  // A path may hold '&', which a caption would take for an accelerator.
+  auto show_recent = [](QAction* item, const std::string& caption) {
+    const std::string path = recent_path(caption);
+    item->setText(qs(caption.substr(0, 2)) + qs(path).replace('&', "&&"));
+    item->setVisible(!path.empty());
+  };
+  show_recent(filename1_, ws_.settings.recent_file1);
+  show_recent(filename2_, ws_.settings.recent_file2);
+  checkViewItem(ws_.settings.view_mode);
+  File1Click();
 }
 
 void TMainForm::setupViewActions() {
@@ -272,8 +337,7 @@ void TMainForm::FormCreate() {
     abandon_startup();
     return;
   }
-  filename1_->setText(qs(ws_.settings.recent_file1));
-  filename2_->setText(qs(ws_.settings.recent_file2));
+  showDocumentState();
   ReadjustHeights();
   if (result == CreationResult::SettingsError) return;
 
@@ -328,7 +392,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     event->accept();
     return;
   }
-  if (!closeCurrentFile()) {
+  if (!document_->CloseCurrentFile()) {
     event->ignore();
     return;
   }
@@ -401,38 +465,6 @@ void TMainForm::applyKeyboardPanel() {
   keyboard_panel_->setVisible(shown);
   ws_.settings.onscreen_keyboard = shown;
   ReadjustHeights();
-}
-
-// Closing the document before the program ends. The full document commands
-// (save formats, Save As) come with the File menu; here the user is asked and
-// can cancel, and a Yes saves as 8-bit text or Unicode text.
-bool TMainForm::closeCurrentFile() {
-  ws_.document.cancelled = false;
-  if (editor_->Modified() && editor_->TextLength() > 1) {
-    const Answer answer = prompter_->ask_yes_no_cancel(kSaveQuestion);
-    if (answer == Answer::Cancel) {
-      ws_.document.cancelled = true;
-      return false;
-    }
-    if (answer == Answer::Yes) {
-      const QString path = QFileDialog::getSaveFileName(this, "Save File", QString(),
-                                                        "Unicode Text (*.txt);;Text files (*.txt)");
-      if (path.isEmpty()) {
-        ws_.document.cancelled = true;
-        return false;
-      }
-      Status saved = editor_->SaveFile(path.toStdString(), FormatCode::Unicode);
-      if (!saved.ok()) {
-        prompter_->error(saved.message());
-        ws_.document.cancelled = true;
-        return false;
-      }
-    }
-  }
-  ws_.document.untitled = true;
-  ws_.document.modified = false;
-  editor_->SetModified(false);
-  return true;
 }
 
 // ---------------------------------------------------------------- layout and state

@@ -5,8 +5,10 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 
+#include "app/document/document_commands.h"
 #include "app/main_layout.h"
 #include "app/stored_tables.h"
 #include "app/ui/qt_prompter.h"
@@ -33,8 +35,9 @@ class TMainForm : public QMainWindow {
   Q_OBJECT
  public:
   // `data_folder` is the folder that was current at start-up. Tests pass a
-  // scripted prompter instead of the window's message boxes.
-  explicit TMainForm(const std::filesystem::path& data_folder, Prompter* prompter = nullptr);
+  // scripted prompter and file dialogs instead of the window's own.
+  explicit TMainForm(const std::filesystem::path& data_folder, Prompter* prompter = nullptr,
+                     FileDialogs* file_dialogs = nullptr);
   ~TMainForm() override;
 
   // Start-up could not read its files; the program ends without writing.
@@ -75,6 +78,11 @@ class TMainForm : public QMainWindow {
   void setupButtonBar();
   void setupStatusBar();
   void setupFileActions();
+  // Runs a File menu command, then shows what it changed: the document name
+  // as the caption, the recent files, the view.
+  void runFileCommand(const std::function<void()>& command);
+  void File1Click();
+  void showDocumentState();
   void setupViewActions();
   void setupEditorPopup();
   // A key typed into the editor goes through the key-press hook; true when
@@ -86,13 +94,15 @@ class TMainForm : public QMainWindow {
   void refreshEditButtons();
   void setViewMode(int mode);
   void setZoom(int percent);
-  bool closeCurrentFile();
 
   Workspace ws_;
   StoredTables tables_;
   QtPrompter qt_prompter_;
   Prompter* prompter_;
   std::unique_ptr<QtEditor> editor_;
+  std::unique_ptr<FileDialogs> qt_file_dialogs_;
+  std::unique_ptr<DocumentEncodings> encodings_;
+  std::unique_ptr<DocumentCommands> document_;
 
   QWidget* client_ = nullptr;
   QWidget* tool_panel_ = nullptr;
@@ -112,6 +122,10 @@ class TMainForm : public QMainWindow {
   QToolButton* copy_button_ = nullptr;
   QToolButton* paste_button_ = nullptr;
 
+  QAction* close1_ = nullptr;
+  QAction* save1_ = nullptr;
+  QAction* save_as1_ = nullptr;
+  QAction* export1_ = nullptr;
   QAction* filename1_ = nullptr;
   QAction* filename2_ = nullptr;
   QAction* onscreen_keyboard1_ = nullptr;

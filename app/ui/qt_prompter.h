@@ -34,6 +34,7 @@ class QtPrompter : public Prompter {
   QWidget* parent_;
   QPointer<QLabel> caption_;
   QPointer<QProgressBar> progress_;
+  bool busy_ = false;  // the hourglass of a running operation is shown
 };
 
 }  // namespace quilm::ui

@@ -11,18 +11,12 @@
 #include "app/ui/windows.h"
 #include "tests/support/fake_prompter.h"
 #include "tests/support/temp_dir.h"
+#include "tests/ui/ready_data_folder.h"
 
 namespace quilm::ui {
 namespace {
 
-// A data folder made the way the run script makes it: a copy of the ready one.
-struct DataFolder {
-  test::TempDir dir;
-  DataFolder() {
-    std::filesystem::copy(QUILM_READY_DATA_DIR, dir.path(), std::filesystem::copy_options::recursive);
-  }
-  Bytes settings() const { return dir.read("filearch"); }
-};
+using DataFolder = test::ReadyDataFolder;
 
 QWidget* child(QWidget& w, const char* name) { return w.findChild<QWidget*>(name); }
 

@@ -8,8 +8,10 @@
 #include "app/editor/formats/document_format.h"
 #include "app/editor/line_ends.h"
 #include "app/editor/text_search.h"
+#include "common/file_io.h"
 #include "app/editor/ui/page_count.h"
 #include "app/editor/ui/qt_document.h"
+#include "app/editor/ui/qt_pdf.h"
 #include "app/editor/ui/qt_text.h"
 
 namespace quilm {
@@ -260,7 +262,10 @@ Status QtEditor::LoadFile(const std::filesystem::path& path, FormatCode format) 
   return status;
 }
 
+// PDF is drawn by Qt with the fonts on screen; every other format is
+// written by the document formats.
 Status QtEditor::SaveFile(const std::filesystem::path& path, FormatCode format) const {
+  if (format == FormatCode::Pdf) return write_file_atomically(path, document_pdf(document(), page_));
   Document saved = document_of(document());
   saved.values = document_values_;
   return save_document_file(path, format, saved, LegacyFonts());

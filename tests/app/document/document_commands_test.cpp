@@ -5,9 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-
 #include "app/editor/memory_editor.h"
+#include "tests/support/fake_file_dialogs.h"
 #include "tests/support/fake_prompter.h"
 #include "tests/support/temp_dir.h"
 
@@ -15,24 +14,6 @@ namespace quilm {
 namespace {
 
 namespace fs = std::filesystem;
-
-class FakeDialogs : public FileDialogs {
- public:
-  std::deque<std::optional<FileChoice>> answers;  // nullopt: Cancel; none left: Cancel
-  std::vector<FileDialogRequest> opened, saved;
-
-  std::optional<FileChoice> open(const FileDialogRequest& r) override { return answer(opened, r); }
-  std::optional<FileChoice> save(const FileDialogRequest& r) override { return answer(saved, r); }
-
- private:
-  std::optional<FileChoice> answer(std::vector<FileDialogRequest>& log, const FileDialogRequest& r) {
-    log.push_back(r);
-    if (answers.empty()) return std::nullopt;
-    auto a = answers.front();
-    answers.pop_front();
-    return a;
-  }
-};
 
 // Stands in for the Unicode and ISCII conversions: records the calls.
 class FakeEncodings : public DocumentEncodings {
@@ -65,7 +46,7 @@ struct FileMenu : ::testing::Test {
   Workspace ws;
   MemoryEditor editor;
   test::FakePrompter prompter;
-  FakeDialogs dialogs;
+  test::FakeFileDialogs dialogs;
   FakeEncodings encodings;
   DocumentCommands commands{ws, editor, prompter, dialogs, encodings};
 
@@ -75,8 +56,8 @@ struct FileMenu : ::testing::Test {
     editor.SetSelText(text);
     commands.DocumentChanged();
   }
-  void choose(const fs::path& path, int filter = 1) { dialogs.answers.push_back(FileChoice{path, filter}); }
-  void cancel_dialog() { dialogs.answers.push_back(std::nullopt); }
+  void choose(const fs::path& path, int filter = 1) { dialogs.choose(path, filter); }
+  void cancel_dialog() { dialogs.cancel(); }
   // A document opened from a file of its own.
   void open_titled(const std::string& name, const Bytes& contents = "text") {
     dir.write(name, contents);
@@ -229,6 +210,51 @@ TEST_F(FileMenu, AFailedSaveIsShownAndKeepsTheDocumentChanged) {
   EXPECT_NE(prompter.errors[0].find("U+0A38"), std::string::npos);
   EXPECT_TRUE(commands.modified());
   EXPECT_FALSE(fs::exists(dir / "text.txt"));
+}
+
+// Records how many progress bars had ended when an error box came.
+struct ProgressBeforeErrors : test::FakePrompter {
+  std::vector<int> ends_at_error;
+  void error(const std::string& text) override {
+    ends_at_error.push_back(progress_ends);
+    FakePrompter::error(text);
+  }
+};
+
+TEST_F(FileMenu, LoadsAndSavesShowTheirCaptionAndABusyBarThatEndsBeforeAFailureIsShown) {
+  struct Case {
+    const char* label;
+    const char* file;
+    const char* contents;  // of the file opened, or nullptr: the document is saved to it
+    const char* caption;
+    bool fails;
+  };
+  const Case cases[] = {
+      {"open", "a.txt", "text", "Opening File...", false},
+      {"open of a damaged file", "a.rtf", "{\\rtf1", "Opening File...", true},
+      {"save", "b.pbi", nullptr, "Saving File...", false},
+      {"save into a missing folder", "missing/b.pbi", nullptr, "Saving File...", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    ProgressBeforeErrors shown;
+    DocumentCommands files{ws, editor, shown, dialogs, encodings};
+    // One character: closing it asks nothing.
+    editor.Clear();
+    editor.SetSelText(u"x");
+    if (c.contents) {
+      dir.write(c.file, c.contents);
+      choose(dir / c.file);
+      files.Open1Click();
+    } else {
+      choose(dir / c.file, 5);
+      files.SaveAs1Click();
+    }
+    EXPECT_EQ(shown.captions, (std::vector<std::string>{c.caption, ""}));
+    EXPECT_EQ(shown.progress_max, 0);
+    EXPECT_EQ(shown.progress_ends, 1);
+    EXPECT_EQ(shown.ends_at_error, c.fails ? std::vector<int>{1} : std::vector<int>{});
+  }
 }
 
 TEST_F(FileMenu, OpenLoadsByExtensionAndRemembersTheFile) {

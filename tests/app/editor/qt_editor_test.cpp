@@ -7,6 +7,7 @@
 #include <QTextCursor>
 
 #include "tests/app/editor/editor_contract.h"
+#include "tests/support/temp_dir.h"
 
 namespace quilm::test {
 namespace {
@@ -94,6 +95,53 @@ TEST(QtEditor, ReadsAFontNamedInTheOldSingleFamilyProperty) {
   e.widget()->textCursor().insertText("x", old);
   e.Select(0, 1);
   EXPECT_EQ(e.FontName(), "OldFont");
+}
+
+}  // namespace
+}  // namespace quilm::test
+
+namespace quilm::test {
+namespace {
+
+// The number after `key` in `pdf`, the first place it occurs ("/Count 2").
+std::string after(const Bytes& pdf, const std::string& key) {
+  const std::size_t at = pdf.find(key);
+  if (at == Bytes::npos) return "";
+  const std::size_t start = at + key.size();
+  return pdf.substr(start, pdf.find_first_of("/>\n", start) - start);
+}
+
+TEST(QtEditor, PdfIsDrawnByQtOnThePaperOfThePageAndReplacesTheFileWhole) {
+  struct Case {
+    const char* label;
+    Editor::PageLayout page;
+    int lines;
+    const char* media_box;
+    bool one_page;
+  };
+  const Case cases[] = {
+      {"A4, one page", {11906, 16838, 1440, 1440, 1440, 1440}, 3, "[0 0 595.000000 842.000000]", true},
+      {"Letter, text for several pages", {12240, 15840, 1440, 1440, 1440, 1440}, 80, "[0 0 612.000000 792.000000]", false},
+      {"margins wider than the paper leave an inch", {4000, 4000, 5000, 5000, 5000, 5000}, 1, "[0 0 200.000000 200.000000]", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    TempDir dir;
+    dir.write("out.pdf", "an older and longer file that the PDF replaces");
+    QtEditor e;
+    e.SetPage(c.page);
+    std::u16string text;
+    for (int i = 0; i < c.lines; ++i) text += u"ਸਤਿ ਨਾਮੁ line\r";
+    type(e, text, font("Arial", 12));
+    ASSERT_TRUE(e.SaveFile(dir / "out.pdf", FormatCode::Pdf));
+    const Bytes pdf = dir.read("out.pdf");
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+    EXPECT_NE(pdf.rfind("%%EOF"), Bytes::npos);
+    EXPECT_EQ(after(pdf, "/MediaBox "), c.media_box);
+    // As many pages as the editor counts.
+    EXPECT_EQ(e.CurrentPages() == 1, c.one_page);
+    EXPECT_EQ(after(pdf, "/Count"), " " + std::to_string(e.CurrentPages()));
+  }
 }
 
 }  // namespace

@@ -1,0 +1,59 @@
+#include "app/document/converting_encodings.h"
+
+#include "encoding/document/iscii_document.h"
+#include "encoding/document/unicode_document.h"
+
+namespace quilm {
+namespace {
+
+// The prompter of the conversions, without their error boxes: the document
+// commands show the failure the conversion returns, once.
+class ErrorsReturned final : public Prompter {
+ public:
+  explicit ErrorsReturned(Prompter& shown) : shown_(shown) {}
+  void message(const std::string& text) override { shown_.message(text); }
+  void error(const std::string&) override {}
+  Answer ask_yes_no_cancel(const std::string& text) override { return shown_.ask_yes_no_cancel(text); }
+  bool ask_yes_no(const std::string& text) override { return shown_.ask_yes_no(text); }
+  void beep() override { shown_.beep(); }
+  void status_caption(const std::string& text) override { shown_.status_caption(text); }
+  void progress_start(long max) override { shown_.progress_start(max); }
+  void progress_step(long position) override { shown_.progress_step(position); }
+  void progress_end() override { shown_.progress_end(); }
+
+ private:
+  Prompter& shown_;
+};
+
+using DocumentFileStep = Status (*)(const DocumentContext&, const std::filesystem::path&);
+
+Status run(Workspace& ws, Editor& editor, Prompter& prompter, DocumentFileStep step,
+           const std::filesystem::path& path) {
+  ErrorsReturned quiet(prompter);
+  const FontConverter converter(ws.conversion);
+  const Settings& s = ws.settings;
+  const DocumentContext context{
+      editor, ws.fonts, converter, quiet,
+      DefaultFonts{s.punjabi_font, s.punjabi_font_size, s.english_font, s.english_font_size}};
+  return step(context, path);
+}
+
+}  // namespace
+
+Status ConvertingEncodings::import_unicode(Editor& editor, const std::filesystem::path& path) {
+  return run(ws_, editor, prompter_, ImportUnicodeFile, path);
+}
+
+Status ConvertingEncodings::import_iscii(Editor& editor, const std::filesystem::path& path) {
+  return run(ws_, editor, prompter_, ImportISCIIFile, path);
+}
+
+Status ConvertingEncodings::save_unicode(Editor& editor, const std::filesystem::path& path) {
+  return run(ws_, editor, prompter_, SaveUnicodeFile, path);
+}
+
+Status ConvertingEncodings::save_iscii(Editor& editor, const std::filesystem::path& path) {
+  return run(ws_, editor, prompter_, SaveISCIIFile, path);
+}
+
+}  // namespace quilm
