@@ -12,20 +12,33 @@ packages=(
   fonts-lohit-guru
   python3 python3-fonttools libharfbuzz-bin
 )
+# Word documents and PDF through LibreOffice in headless mode; installed
+# without its recommendations, which would bring a whole desktop suite.
+lean_packages=(libreoffice-writer-nogui)
 
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
+missing_of() {
+  for p in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+      echo "$p"
+    fi
+  done
+}
 
-echo "Installing: ${missing[*]}" >&2
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get install -y -q "${missing[@]}" || {
-  $sudo apt-get update -q
-  $sudo apt-get install -y -q "${missing[@]}"
+updated=""
+install() {
+  echo "Installing: $*" >&2
+  $sudo apt-get install -y -q "$@" || {
+    [ -n "$updated" ] && return 1
+    $sudo apt-get update -q
+    updated=yes
+    $sudo apt-get install -y -q "$@"
+  }
 }
+
+mapfile -t missing < <(missing_of "${packages[@]}")
+[ ${#missing[@]} -eq 0 ] || install "${missing[@]}"
+mapfile -t missing < <(missing_of "${lean_packages[@]}")
+[ ${#missing[@]} -eq 0 ] || install --no-install-recommends "${missing[@]}"
