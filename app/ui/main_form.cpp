@@ -19,6 +19,9 @@
 #include "app/keyboard_layout_choice.h"
 #include "app/startup.h"
 #include "app/ui/ruler.h"
+#include "fonts/convert/change_font.h"
+#include "fonts/convert/ui/change_font_dialog.h"
+#include "fonts/convert/ui/convert_font_dialog.h"
 #include "typing/caret_status.h"
 #include "typing/key_press.h"
 #include "typing/language_toggle.h"
@@ -53,6 +56,7 @@ TMainForm::TMainForm(const std::filesystem::path& data_folder, Prompter* prompte
   setupWidgets();
   setupFileActions();
   setupViewActions();
+  setupFontConvertActions();
   qt_prompter_.attach_status(panels_[6], progress_bar_);
   ws_.data_folder = data_folder;
   FormCreate();
@@ -239,6 +243,37 @@ void TMainForm::setupViewActions() {
     a->setData(percent);
     zoom_items_.push_back(a);
   }
+}
+
+// "Punjabi Font Convert": the document in the editor and files on disk.
+void TMainForm::setupFontConvertActions() {
+  QMenu* convert = menuBar()->addMenu("Punjabi Font Convert");
+  convert->setObjectName("PunjabiFontConvert1");
+  QAction* current = convert->addAction("Current File", this, &TMainForm::CurrentFile1Click);
+  current->setObjectName("CurrentFile1");
+  current->setShortcut(QKeySequence(Qt::Key_F8));
+  QAction* external = convert->addAction("External File", this, &TMainForm::ExternalFile1Click);
+  external->setObjectName("ExternalFile1");
+}
+
+void TMainForm::CurrentFile1Click() {
+  if (!change_font_) {
+    change_font_ = new ChangeFontDialog(ws_, *editor_, *prompter_, this);
+    connect(change_font_, &QDialog::finished, this, [this] { prompter_->status_caption(""); });
+  }
+  prompter_->status_caption(kConvertingFontCaption);
+  const int sel_start = editor_->SelStart();
+  change_font_->show();
+  change_font_->raise();
+  editor_->SetSelStart(sel_start);
+  refreshLockIndicators();
+}
+
+void TMainForm::ExternalFile1Click() {
+  if (!convert_font_) convert_font_ = new ConvertFontDialog(ws_, *prompter_, this);
+  convert_font_->show();
+  convert_font_->raise();
+  refreshLockIndicators();
 }
 
 void TMainForm::checkViewItem(int view_mode) {
