@@ -254,6 +254,16 @@ void TMainForm::setupFontConvertActions() {
   current->setShortcut(QKeySequence(Qt::Key_F8));
   QAction* external = convert->addAction("External File", this, &TMainForm::ExternalFile1Click);
   external->setObjectName("ExternalFile1");
+  // The tool bar's button for "Current File", before the stretch at its end.
+  auto* button = new QToolButton(tool_panel_);
+  button->setObjectName("FontConvertButton");
+  button->setText(tr("Font Convert"));
+  button->setToolTip("Punjabi Font Convert");
+  button->setStatusTip("Punjabi Font Convert");
+  button->setAutoRaise(true);
+  connect(button, &QToolButton::clicked, current, &QAction::trigger);
+  auto* row = static_cast<QHBoxLayout*>(tool_panel_->layout());
+  row->insertWidget(row->count() - 1, button);
 }
 
 void TMainForm::CurrentFile1Click() {

@@ -158,6 +158,12 @@ TEST(ChangeFont, UnicodeDestination) {
   EXPECT_EQ(unicode.editor.Text(), before);
   EXPECT_TRUE(unicode.prompter.silent());
 
+  // A Unicode document converted into a font goes through the Unicode import.
+  FontDocument into_font;
+  into_font.editor.SetSelText(u"\u0A2A\u0A70\u0A1C\u0A3E\u0A2C");
+  into_font.change_font("Satluj");
+  EXPECT_EQ(into_font.runs(), "Satluj: EA B3 DC C5 EC");
+
   // A legacy document becomes Unicode Gurmukhi.
   FontDocument legacy;
   legacy.add("EA B3 DC C5 EC", "Satluj");
