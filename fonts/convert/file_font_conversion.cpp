@@ -15,6 +15,12 @@ constexpr const char* kNotSupported = "   NOT Supported";
 
 bool is_glyph(char16_t c) { return c <= 0xFF; }
 
+// True when both paths name one existing file.
+bool same_file(const std::filesystem::path& a, const std::filesystem::path& b) {
+  std::error_code error;
+  return std::filesystem::equivalent(a, b, error) && !error;
+}
+
 constexpr std::string_view kNotOfferedAsSource[] = {"Morvend_R", "Punjabi Typewriter",
                                                     "Punjabi Typewriter Engraved", "Punjabi Typewriter Old"};
 
@@ -73,6 +79,13 @@ FontConversionResult FontFileConversion::Convert(const FileConversionChoice& cho
     prompter_.message((chosen ? choice.source_font : text_.FontName()) + kNotSupported);
     return FontConversionResult::Refused;
   }
+
+  // The source browse proposes the source file as the destination too; the
+  // written file keeps one font and no other formatting, so ask first.
+  if (same_file(choice.source_file, choice.destination_file) &&
+      !prompter_.ask_yes_no(choice.destination_file.string() +
+                            " is the source file. Replace it with the converted text?"))
+    return FontConversionResult::Refused;
 
   prompter_.status_caption(kConvertingFontCaption);
   const std::u16string converted = converted_text(source, destination);

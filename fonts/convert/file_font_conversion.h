@@ -57,7 +57,8 @@ class FontFileConversion {
   // the source font, converts and writes the destination file in the format
   // of its extension (the file type when the extension names none).
   // Refused, with "<name>   NOT Supported" and nothing written, when the
-  // source font has no reader or the destination font no writer.
+  // source font has no reader or the destination font no writer; refused
+  // too when the destination is the source file and the user, asked, says no.
   FontConversionResult Convert(const FileConversionChoice& choice);
 
  private:

@@ -69,6 +69,19 @@ TEST(FontFileConversion, RefusesUnsupportedFontsAndWritesNothing) {
   }
 }
 
+TEST(FontFileConversion, ReplacingTheSourceFileIsAskedFirst) {
+  for (const Answer answer : {Answer::No, Answer::Yes}) {
+    SCOPED_TRACE(answer == Answer::Yes ? "replace" : "keep");
+    FileConversionFixture f;
+    f.dir.write("in.txt", hex("68 59 5B"));
+    f.prompter.answers = {answer};
+    const FontConversionResult result = f.convert("in.txt", "in.txt", "AnmolLipi", "Satluj");
+    EXPECT_EQ(f.prompter.questions.size(), 1u);
+    EXPECT_EQ(result, answer == Answer::Yes ? FontConversionResult::Converted : FontConversionResult::Refused);
+    EXPECT_EQ(to_hex(f.dir.read("in.txt")) == "68 59 5B", answer == Answer::No);
+  }
+}
+
 TEST(FontFileConversion, MissingSourceIsAnErrorAndWritesNothing) {
   FileConversionFixture f;
   EXPECT_EQ(f.convert("none.txt", "out.txt", "AnmolLipi", "Satluj"), FontConversionResult::Refused);
