@@ -271,11 +271,11 @@ void TMainForm::CurrentFile1Click() {
     change_font_ = new ChangeFontDialog(ws_, *editor_, *prompter_, this);
     connect(change_font_, &QDialog::finished, this, [this] { prompter_->status_caption(""); });
   }
+  // The selection stays as it is: the dialog converts only the selection
+  // when there is one, and puts the caret back at its start afterwards.
   prompter_->status_caption(kConvertingFontCaption);
-  const int sel_start = editor_->SelStart();
   change_font_->show();
   change_font_->raise();
-  editor_->SetSelStart(sel_start);
   refreshLockIndicators();
 }
 

@@ -100,7 +100,10 @@ TEST(FontConvertDialogs, MainWindowMenuOpensChangeFontWithItsCaption) {
   EXPECT_EQ(current->shortcut(), QKeySequence(Qt::Key_F8));
   EXPECT_EQ(external->text(), "External File");
 
+  form.editor().SetSelText(u"abc");
+  form.editor().Select(1, 2);
   current->trigger();
+  EXPECT_EQ(form.editor().SelLength(), 2);  // Convert must still see the selection
   auto* change_font = form.findChild<QDialog*>("ChangeFont");
   ASSERT_NE(change_font, nullptr);
   EXPECT_TRUE(change_font->isVisible());
