@@ -23,6 +23,9 @@ struct Workspace {
   // The typing-context flag and the writer context that every conversion
   // shares; tools build their FontConverter over it.
   ConversionContext conversion;
+  // The font index of the last character that a font conversion of the whole
+  // document examined, kept from one conversion to the next.
+  int last_word_font_index = 0;
   // The keyboard layout setting, the language toggle and the previous Roman key.
   typing::TypingState typing;
 

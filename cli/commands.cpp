@@ -11,6 +11,8 @@ int run_table(const Args& args);
 int run_normalise(const Args& args);
 int run_type(const Args& args);
 int run_glyph_map(const Args& args);
+int run_convert_doc(const Args& args);
+int run_convert_file(const Args& args);
 
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
@@ -18,6 +20,8 @@ const std::vector<Command>& commands() {
       {"font-index", "print the font index of font names", run_font_index},
       {"fonts", "list the font encodings with their converters and font names", run_fonts},
       {"convert", "convert text between Gurmukhi font encodings", run_convert},
+      {"convert-doc", "convert the Gurmukhi fonts of a document file, run by run (\"Change Font\")", run_convert_doc},
+      {"convert-file", "convert a file from one Gurmukhi font into another (\"Convert Font\")", run_convert_file},
       {"table", "create table files from schemas, dump and search them", run_table},
       {"normalise", "bring pivot words to their lookup spelling (convert_for_gurmukhi)", run_normalise},
       {"type", "type keys through the keyboard layouts and print the text they make", run_type},

@@ -21,6 +21,9 @@
 #include "app/startup.h"
 #include "app/ui/qt_file_dialogs.h"
 #include "app/ui/ruler.h"
+#include "fonts/convert/change_font.h"
+#include "fonts/convert/ui/change_font_dialog.h"
+#include "fonts/convert/ui/convert_font_dialog.h"
 #include "typing/caret_status.h"
 #include "typing/key_press.h"
 #include "typing/language_toggle.h"
@@ -60,6 +63,7 @@ TMainForm::TMainForm(const std::filesystem::path& data_folder, Prompter* prompte
   document_ = std::make_unique<DocumentCommands>(ws_, *editor_, *prompter_, *file_dialogs, *encodings_);
   setupFileActions();
   setupViewActions();
+  setupFontConvertActions();
   qt_prompter_.attach_status(panels_[6], progress_bar_);
   ws_.data_folder = data_folder;
   FormCreate();
@@ -304,6 +308,47 @@ void TMainForm::setupViewActions() {
     a->setData(percent);
     zoom_items_.push_back(a);
   }
+}
+
+// "Punjabi Font Convert": the document in the editor and files on disk.
+void TMainForm::setupFontConvertActions() {
+  QMenu* convert = menuBar()->addMenu("Punjabi Font Convert");
+  convert->setObjectName("PunjabiFontConvert1");
+  QAction* current = convert->addAction("Current File", this, &TMainForm::CurrentFile1Click);
+  current->setObjectName("CurrentFile1");
+  current->setShortcut(QKeySequence(Qt::Key_F8));
+  QAction* external = convert->addAction("External File", this, &TMainForm::ExternalFile1Click);
+  external->setObjectName("ExternalFile1");
+  // The tool bar's button for "Current File", before the stretch at its end.
+  auto* button = new QToolButton(tool_panel_);
+  button->setObjectName("FontConvertButton");
+  button->setText(tr("Font Convert"));
+  button->setToolTip("Punjabi Font Convert");
+  button->setStatusTip("Punjabi Font Convert");
+  button->setAutoRaise(true);
+  connect(button, &QToolButton::clicked, current, &QAction::trigger);
+  auto* row = static_cast<QHBoxLayout*>(tool_panel_->layout());
+  row->insertWidget(row->count() - 1, button);
+}
+
+void TMainForm::CurrentFile1Click() {
+  if (!change_font_) {
+    change_font_ = new ChangeFontDialog(ws_, *editor_, *prompter_, this);
+    connect(change_font_, &QDialog::finished, this, [this] { prompter_->status_caption(""); });
+  }
+  // The selection stays as it is: the dialog converts only the selection
+  // when there is one, and puts the caret back at its start afterwards.
+  prompter_->status_caption(kConvertingFontCaption);
+  change_font_->show();
+  change_font_->raise();
+  refreshLockIndicators();
+}
+
+void TMainForm::ExternalFile1Click() {
+  if (!convert_font_) convert_font_ = new ConvertFontDialog(ws_, *prompter_, this);
+  convert_font_->show();
+  convert_font_->raise();
+  refreshLockIndicators();
 }
 
 void TMainForm::checkViewItem(int view_mode) {

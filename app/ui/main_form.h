@@ -29,6 +29,8 @@ class QtEditor;
 
 namespace quilm::ui {
 
+class ChangeFontDialog;
+class ConvertFontDialog;
 class Ruler;
 
 class TMainForm : public QMainWindow {
@@ -84,6 +86,9 @@ class TMainForm : public QMainWindow {
   void File1Click();
   void showDocumentState();
   void setupViewActions();
+  void setupFontConvertActions();
+  void CurrentFile1Click();
+  void ExternalFile1Click();
   void setupEditorPopup();
   // A key typed into the editor goes through the key-press hook; true when
   // the hook has handled it and the editor must not insert it.
@@ -132,6 +137,9 @@ class TMainForm : public QMainWindow {
   QAction* language_english1_ = nullptr;  // the editor's popup item, Ctrl+L
   std::array<QAction*, 3> view_items_{};
   std::vector<QAction*> zoom_items_;
+
+  ChangeFontDialog* change_font_ = nullptr;    // created on first use, then reused
+  ConvertFontDialog* convert_font_ = nullptr;
 
   int keyboard_panel_height_ = 140;
   bool caps_lock_ = false;

@@ -5,11 +5,13 @@
 //   quilm-tablegen pivot OUT.inc pivot.txt
 //   quilm-tablegen fonts OUT.inc font_names.txt font_index.txt font_dropdown.txt
 //   quilm-tablegen bytemap OUT.inc TABLE.txt
+//   quilm-tablegen bytesets OUT.inc TABLE.txt
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "tools/tablegen/byte_map.h"
+#include "tools/tablegen/byte_sets.h"
 #include "tools/tablegen/cpp_output.h"
 #include "tools/tablegen/font_tables.h"
 #include "tools/tablegen/pivot_table.h"
@@ -21,7 +23,8 @@ int usage() {
   std::fprintf(stderr,
                "usage: quilm-tablegen pivot OUT pivot.txt\n"
                "       quilm-tablegen fonts OUT font_names.txt font_index.txt font_dropdown.txt\n"
-               "       quilm-tablegen bytemap OUT TABLE.txt\n");
+               "       quilm-tablegen bytemap OUT TABLE.txt\n"
+               "       quilm-tablegen bytesets OUT TABLE.txt\n");
   return 2;
 }
 
@@ -36,6 +39,10 @@ int main(int argc, char** argv) {
     }
     if (args.size() == 3 && args[0] == "bytemap") {
       tablegen::write_output(args[1], tablegen::generate_byte_maps(args[2]));
+      return 0;
+    }
+    if (args.size() == 3 && args[0] == "bytesets") {
+      tablegen::write_output(args[1], tablegen::generate_byte_sets(args[2]));
       return 0;
     }
     if (args.size() == 5 && args[0] == "fonts") {

@@ -1,0 +1,38 @@
+// Where the font conversion of the document writes: the destination font name
+// that converted text takes, and the writer that produces its glyph bytes.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "common/bytes.h"
+#include "fonts/conversion.h"
+#include "fonts/registry.h"
+
+namespace quilm {
+
+// "PNB-TTAmar" has no font index of its own (it gives 30): its text is
+// written by gur_to_cdac, the writer that no font index selects.
+inline constexpr std::string_view kCdacFontName = "PNB-TTAmar";
+
+class DestinationFont {
+ public:
+  DestinationFont(std::string name, const FontRegistry& registry, const FontConverter& converter);
+
+  const std::string& name() const { return name_; }
+  // False when no writer produces this font: converting into it would leave
+  // pivot bytes under a font name that draws them as something else.
+  bool supported() const;
+
+  // A word of font index `source`: read into the pivot encoding and tidied,
+  // then written in the destination font (tidied again on the way out).
+  Bytes convert_word(BytesView word, int source) const;
+
+ private:
+  std::string name_;
+  int index_;
+  bool cdac_;
+  const FontConverter& converter_;
+};
+
+}  // namespace quilm
