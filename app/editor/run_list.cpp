@@ -46,9 +46,13 @@ bool splice_in_place(std::vector<TextRun>& runs, int start, int end, const std::
     if (run_start > start) return false;
     const int run_end = run_start + size_of(run);
     const bool holds = end <= run_end && (start < run_end || start == end);
+    if (!holds) {
+      run_start = run_end;
+      continue;
+    }
     const bool same_format = inserted.empty() || inserted.front().format == run.format;
     const bool run_stays = !inserted.empty() || end - start < size_of(run);
-    if (holds && same_format && run_stays) {
+    if (same_format && run_stays) {
       run.text.replace(start - run_start, end - start, inserted.empty() ? u"" : inserted.front().text);
       return true;
     }
