@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Quilm needs to build, test and run, when
 # any of them is missing. Safe to run again: it does nothing when all are there.
+# usage: tools/install-deps.sh [--fuzz]
+#   --fuzz   instead, what the fuzz targets need (clang and its sanitizer and
+#            libFuzzer runtime); only tools/fuzz.sh asks for these
 set -euo pipefail
 
 packages=(
@@ -12,6 +15,9 @@ packages=(
   fonts-lohit-guru
   python3 python3-fonttools libharfbuzz-bin
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  packages=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
