@@ -41,7 +41,7 @@ corpus_seeds() {
   case $target in
     unicode_to_gur_fuzz)
       while IFS= read -r line && [ $n -lt 200 ]; do
-        printf '%s' "$line" | iconv -f UTF-8 -t UTF-16LE >"$out/prose$n"; n=$((n + 1))
+        printf '%s' "$line" | iconv -c -f UTF-8 -t UTF-16LE >"$out/prose$n" || true; n=$((n + 1))
       done < <(awk 'NR % 300 == 1' "$corpus_text/punjabi-prose.txt" | cut -c1-400)
       ;;
     conversion_fuzz)
