@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <thread>
 
@@ -20,12 +21,21 @@ namespace fs = std::filesystem;
 
 constexpr int kKillsPerKind = 25;
 
+// Starts the save loop and returns once it is ready to save.
 pid_t start_save_loop(const char* kind, const fs::path& path) {
+  int ready[2];
+  if (::pipe(ready) != 0) return -1;
   const pid_t pid = ::fork();
   if (pid == 0) {
+    ::dup2(ready[1], STDOUT_FILENO);
     ::execl(QUILM_SAVE_LOOP, QUILM_SAVE_LOOP, kind, path.c_str(), static_cast<char*>(nullptr));
     ::_exit(127);
   }
+  ::close(ready[1]);
+  char first = 0;
+  while (::read(ready[0], &first, 1) < 0 && errno == EINTR) {
+  }
+  ::close(ready[0]);
   return pid;
 }
 
@@ -38,10 +48,10 @@ bool kill_save_loop(pid_t pid) {
   return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
 }
 
-// Delays from a fraction of a millisecond (the loop still starting) to tens
-// of milliseconds (many saves done), spread so that kills land at many
-// points of a save.
-std::chrono::microseconds kill_delay(int i) { return std::chrono::microseconds(300 + (i * 7919) % 40000); }
+// Delays from a few microseconds (the first save under way) to tens of
+// milliseconds (many saves done), spread so that kills land at many points
+// of a save.
+std::chrono::microseconds kill_delay(int i) { return std::chrono::microseconds(5 + (i * 7919) % 40000); }
 
 TEST(CrashSafeSaving, KilledWhileSavingLeavesOldOrNewFileWhole) {
   for (const SavedFileKind& kind : saved_file_kinds()) {

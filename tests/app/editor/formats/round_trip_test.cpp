@@ -86,6 +86,13 @@ TEST(FormatRoundTrip, RtfWritesLegacyGlyphsAsBytes) {
   EXPECT_NE(bytes.find("\\fcharset0 AnmolLipi;"), Bytes::npos) << bytes;
 }
 
+TEST(FormatRoundTrip, RtfWritesTheLargestSizeInHalfPoints) {
+  const Document doc = document_from_text(u"a", format_of("Arial", 2147483647));
+  Bytes bytes;
+  ASSERT_TRUE(write_document(FormatCode::Rtf, doc, bytes).ok());
+  EXPECT_NE(bytes.find("\\fs4294967294"), Bytes::npos) << bytes;
+}
+
 TEST(FormatRoundTrip, XmlEscapesWhatXmlCannotHold) {
   Document doc = document_from_text(std::u16string(u"a<&>\x01\x1F\x7F\x93") + char16_t(0xD800) + u"b" +
                                         char16_t(0xFFFF) + u"\U0001F600",
