@@ -118,6 +118,7 @@ class TMainForm : public QMainWindow {
   QAction* language_english1_ = nullptr;  // the editor's popup item, Ctrl+L
   std::array<QAction*, 3> view_items_{};
   std::vector<QAction*> zoom_items_;
+  QMetaObject::Connection focus_hints_;  // the application's focusChanged, to ShowHints
 
   int keyboard_panel_height_ = 140;
   bool caps_lock_ = false;
