@@ -14,6 +14,7 @@
 #include <optional>
 #include <string_view>
 
+#include "app/editor/formats/unicode_text.h"
 #include "cli/exit_codes.h"
 #include "cli/hex_bytes.h"
 #include "common/bytes.h"
@@ -192,7 +193,19 @@ std::optional<Bytes> input_text(const EncodingConversion& c, Bytes raw) {
     std::fprintf(stderr, "quilm-cli convert: UTF-16 input has an odd number of bytes\n");
     return std::nullopt;
   }
+  const std::size_t first_byte = raw.substr(0, 2) == kUtf16Bom ? kUtf16Bom.size() : 0;
+  if (Status paired = check_surrogate_pairs(*units, first_byte); !paired) {
+    std::fprintf(stderr, "quilm-cli convert: %s\n", paired.message().c_str());
+    return std::nullopt;
+  }
   return to_utf8(*units);
+}
+
+// Such bytes are converted as question marks; the user is told how many.
+void report_undefined_iscii_bytes(BytesView input) {
+  if (const std::size_t undefined = undefined_iscii_bytes(input); undefined > 0)
+    std::fprintf(stderr, "quilm-cli convert: %zu bytes of the input are not ISCII characters and became '?'\n",
+                 undefined);
 }
 
 }  // namespace
@@ -211,6 +224,7 @@ int run_encoding_conversion(const EncodingConversion& c) {
   }
   const std::optional<Bytes> input = input_text(c, std::move(raw));
   if (!input) return kBadInput;
+  if (side_of(c.from) == Side::Iscii) report_undefined_iscii_bytes(*input);
 
   ConversionContext context;
   const FontConverter fonts(context);

@@ -5,6 +5,9 @@
 // addak and one glyph per dotted letter.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+
 #include "common/bytes.h"
 
 namespace quilm {
@@ -15,6 +18,14 @@ Bytes GurToISCII(BytesView pivot);
 
 // ISCII to pivot text. Both nasal signs come back as bindi (the import then
 // chooses with convert_tippi_bindi); two dandas come back as a double danda.
+// A byte that ISCII does not define becomes the question mark, as does '?'
+// itself: passed on, it would be read as some pivot glyph and the text would
+// change without a word.
 Bytes ISCIItoGur(BytesView iscii);
+
+// The bytes that ISCII leaves undefined: 0x80 to 0xA0, 0xEB to 0xEE and
+// 0xFB to 0xFF.
+bool iscii_defines(std::uint8_t byte);
+std::size_t undefined_iscii_bytes(BytesView iscii);
 
 }  // namespace quilm

@@ -12,6 +12,7 @@ namespace {
 #include "encoding/iscii_tables.inc"
 
 constexpr std::uint8_t kHalant = 0xE8, kNukta = 0xE9, kSignI = 0xDB, kDanda = 0xEA;
+constexpr char kPivotQuestionMark = '\x3C';  // 0x3F is the vowel sign AI there
 constexpr std::uint8_t kAddakMark = 0x95, kRraMark = 0x96, kViramaMark = 0x9C;
 
 // Consonant and nukta -> the mark of the letter with nukta.
@@ -125,10 +126,29 @@ BytesView independent_vowel(std::uint8_t b) {
   }
 }
 
+// Undefined bytes become '?' before anything else, so that none of them is
+// taken for one of the internal marks (0x8C..0x9C).
+Bytes without_undefined_bytes(BytesView iscii) {
+  Bytes out(iscii);
+  for (char& c : out)
+    if (!iscii_defines(static_cast<std::uint8_t>(c))) c = '?';
+  return out;
+}
+
 }  // namespace
 
+bool iscii_defines(std::uint8_t byte) {
+  return !((byte >= 0x80 && byte <= 0xA0) || (byte >= 0xEB && byte <= 0xEE) || byte >= 0xFB);
+}
+
+std::size_t undefined_iscii_bytes(BytesView iscii) {
+  std::size_t count = 0;
+  for (const char c : iscii) count += iscii_defines(static_cast<std::uint8_t>(c)) ? 0 : 1;
+  return count;
+}
+
 Bytes ISCIItoGur(BytesView iscii) {
-  Bytes t = mark_halants(mark_letters(iscii));
+  Bytes t = mark_halants(mark_letters(without_undefined_bytes(iscii)));
   sihari_before_consonant(t);
   Bytes out;
   out.reserve(t.size() + t.size() / 4);
@@ -137,6 +157,8 @@ Bytes ISCIItoGur(BytesView iscii) {
     if (b == kDanda && i + 1 < t.size() && byte_at(t, i + 1) == kDanda) {
       out.push_back('\xBD');  // two dandas: the double danda
       ++i;
+    } else if (b == '?') {
+      out.push_back(kPivotQuestionMark);
     } else if (const BytesView vowel = independent_vowel(b); !vowel.empty()) {
       out.append(vowel);
     } else if (const BytesView mapped = kIsciiToGur[b]; !mapped.empty()) {

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Quilm needs to build, test and run, when
 # any of them is missing. Safe to run again: it does nothing when all are there.
+# usage: tools/install-deps.sh [--fuzz]
+#   --fuzz   instead, what the fuzz targets need (clang and its sanitizer and
+#            libFuzzer runtime); only tools/fuzz.sh asks for these
 set -euo pipefail
 
 packages=(
@@ -15,6 +18,10 @@ packages=(
 # Word documents and PDF through LibreOffice in headless mode; installed
 # without its recommendations, which would bring a whole desktop suite.
 lean_packages=(libreoffice-writer-nogui)
+if [ "${1:-}" = "--fuzz" ]; then
+  packages=(clang libclang-rt-14-dev)
+  lean_packages=()
+fi
 
 missing_of() {
   for p in "$@"; do
@@ -40,5 +47,5 @@ install() {
 
 mapfile -t missing < <(missing_of "${packages[@]}")
 [ ${#missing[@]} -eq 0 ] || install "${missing[@]}"
-mapfile -t missing < <(missing_of "${lean_packages[@]}")
+mapfile -t missing < <(missing_of ${lean_packages[@]+"${lean_packages[@]}"})
 [ ${#missing[@]} -eq 0 ] || install --no-install-recommends "${missing[@]}"

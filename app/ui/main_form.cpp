@@ -69,7 +69,9 @@ TMainForm::TMainForm(const std::filesystem::path& data_folder, Prompter* prompte
   FormCreate();
 }
 
-TMainForm::~TMainForm() = default;
+// QWidget's own destructor moves the focus away and so emits focusChanged
+// after this part of the object is gone: the hint handler must not hear it.
+TMainForm::~TMainForm() { disconnect(focus_hints_); }
 
 Editor& TMainForm::editor() { return *editor_; }
 
@@ -375,7 +377,7 @@ void TMainForm::setZoom(int percent) {
 // ---------------------------------------------------------------- window events
 
 void TMainForm::FormCreate() {
-  connect(qApp, &QApplication::focusChanged, this, [this] { ShowHints(); });
+  focus_hints_ = connect(qApp, &QApplication::focusChanged, this, [this] { ShowHints(); });
   const CreationResult result = load_startup_state(ws_, ws_.data_folder, *editor_, *prompter_);
   if (result == CreationResult::Failed) return;
   if (!tables_.open_for("TMainForm", ws_.data_folder, *prompter_)) {

@@ -137,6 +137,7 @@ class TMainForm : public QMainWindow {
   QAction* language_english1_ = nullptr;  // the editor's popup item, Ctrl+L
   std::array<QAction*, 3> view_items_{};
   std::vector<QAction*> zoom_items_;
+  QMetaObject::Connection focus_hints_;  // the application's focusChanged, to ShowHints
 
   ChangeFontDialog* change_font_ = nullptr;    // created on first use, then reused
   ConvertFontDialog* convert_font_ = nullptr;

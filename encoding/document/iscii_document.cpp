@@ -75,6 +75,9 @@ Status ImportISCIIFile(const DocumentContext& context, const std::filesystem::pa
   context.prompter.progress_end();
   context.prompter.status_caption("");
   editor.SetSelStart(0);
+  if (const std::size_t undefined = undefined_iscii_bytes(bytes); undefined > 0)
+    context.prompter.message(std::to_string(undefined) +
+                             " bytes of the file are not ISCII characters and were imported as '?'.");
   return Status::Ok();
 }
 

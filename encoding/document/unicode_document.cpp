@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "app/editor/formats/unicode_text.h"
 #include "encoding/document/document_files.h"
 #include "encoding/document/document_walk.h"
 #include "encoding/document/text_conversion.h"
@@ -104,6 +105,8 @@ Status ImportUnicodeFile(const DocumentContext& context, const std::filesystem::
   const std::optional<std::u16string> text = from_utf16le(bytes);
   if (!text)
     return Status::Error("Cannot import " + path.string() + ": a Unicode file has an even number of bytes");
+  if (Status paired = check_surrogate_pairs(*text, kUtf16Bom.size()); !paired)
+    return Status::Error("Cannot import " + path.string() + ": " + paired.message());
   context.prompter.status_caption("Importing from Unicode...");
   insert_unicode_pieces(context, *text);
   context.prompter.status_caption("");

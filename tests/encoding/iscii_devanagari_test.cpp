@@ -52,6 +52,11 @@ TEST(IsciiToGurTest, Rules) {
       {"both nasal signs are bindi", "B3 A1 B3 A2", "65 49 65 49"},
       {"LLA", "D2", "E6"},
       {"SA and nukta", "D7 E9", "46"},
+      // Bytes ISCII leaves undefined, among them those the conversion uses
+      // as internal marks, are question marks and never letters.
+      {"undefined bytes between letters", "B3 8C B3 9C 80 A0", "65 3C 65 3C 3C 3C"},
+      {"undefined bytes after the danda and the digits, and the question mark", "EB EE FB FF 3F", "3C 3C 3C 3C 3C"},
+      {"undefined byte after a halant", "B3 E8 92", "65 E4 3C"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);

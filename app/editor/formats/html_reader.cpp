@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
+#include <limits>
 #include <map>
 #include <optional>
 #include <string>
@@ -89,14 +91,24 @@ std::optional<int> parse_size(const std::string& value, int current) {
   const std::string v = lower(trim(value));
   char* end = nullptr;
   const double number = std::strtod(v.c_str(), &end);
-  if (end == v.c_str() || number <= 0) return std::nullopt;
+  if (end == v.c_str() || !(number > 0)) return std::nullopt;  // NaN too
   const std::string unit = trim(end);
   double points = number;
   if (unit == "px") points = number * 0.75;
   else if (unit == "em") points = number * current;
   else if (unit == "%") points = number * current / 100;
   else if (unit != "pt" && !unit.empty()) return std::nullopt;
-  return std::max(1, static_cast<int>(points + 0.5));
+  // "1e300pt" is a number too: it must not overflow the conversion to int.
+  constexpr double kLargest = std::numeric_limits<int>::max() - 1;
+  return std::max(1, static_cast<int>(std::min(points, kLargest) + 0.5));
+}
+
+// "bold", "bolder" or a numeric weight of 600 and more; a weight too large
+// for a number is heavy too, and never an exception.
+bool is_bold_weight(const std::string& v) {
+  if (v == "bold" || v == "bolder") return true;
+  if (v.empty() || !std::isdigit(static_cast<unsigned char>(v[0]))) return false;
+  return std::strtol(v.c_str(), nullptr, 10) >= 600;  // saturates instead of throwing
 }
 
 std::string first_family(const std::string& value) {
@@ -149,7 +161,7 @@ void apply_declarations(const Declarations& d, Style& s) {
     } else if (name == "font-size") {
       if (auto size = parse_size(value, f.font_size)) f.font_size = *size;
     } else if (name == "font-weight") {
-      f.bold = v == "bold" || v == "bolder" || (std::isdigit(static_cast<unsigned char>(v[0])) && std::stoi(v) >= 600);
+      f.bold = is_bold_weight(v);
     } else if (name == "font-style") {
       f.italic = v == "italic" || v == "oblique";
     } else if (name == "text-decoration" || name == "text-decoration-line") {

@@ -419,7 +419,8 @@ CharFormat RtfParser::current_format(char16_t c) const {
   const int half_points = complex && s.complex_half_points > 0 ? s.complex_half_points : s.half_points;
   CharFormat f;
   f.font_name = font ? font->name : default_format_.font_name;
-  f.font_size = std::max(1, (half_points + 1) / 2);
+  // Half points rounded up; \fs2147483647 must not overflow on the way.
+  f.font_size = static_cast<int>(std::max(1L, (static_cast<long>(half_points) + 1) / 2));
   f.bold = s.bold;
   f.italic = s.italic;
   f.underline = s.underline;

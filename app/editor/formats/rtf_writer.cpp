@@ -122,7 +122,7 @@ void append_header(Bytes& out, Tables& tables, const Document& doc) {
 // scripts (\rtlch\af), which Word and LibreOffice use for Unicode Gurmukhi.
 void append_group_start(Bytes& out, Tables& tables, const CharFormat& f) {
   const std::string font = std::to_string(tables.font(f.font_name));
-  const std::string size = std::to_string(f.font_size * 2);
+  const std::string size = std::to_string(2LL * f.font_size);  // half points; any int size fits
   out += "{\\rtlch\\af" + font + "\\afs" + size + "\\ltrch\\f" + font + "\\fs" + size;
   if (f.bold) out += "\\b";
   if (f.italic) out += "\\i";

@@ -46,20 +46,23 @@ long unpaired_surrogate(std::u16string_view units) {
   return -1;
 }
 
-Status unpaired_surrogate_error(char16_t unit, std::size_t byte_offset) {
-  char text[160];
-  std::snprintf(text, sizeof text,
-                "The file is not Unicode (UTF-16) text: the surrogate U+%04X at byte %zu has no partner.",
-                static_cast<unsigned>(unit), byte_offset);
-  return Status::Error(text);
-}
-
 void append_unit(Bytes& bytes, char16_t unit) {
   bytes.push_back(static_cast<char>(unit & 0xFF));
   bytes.push_back(static_cast<char>(unit >> 8));
 }
 
 }  // namespace
+
+Status check_surrogate_pairs(std::u16string_view units, std::size_t first_byte) {
+  const long bad = unpaired_surrogate(units);
+  if (bad < 0) return Status::Ok();
+  char text[160];
+  std::snprintf(text, sizeof text,
+                "The file is not Unicode (UTF-16) text: the surrogate U+%04X at byte %zu has no partner.",
+                static_cast<unsigned>(units[static_cast<std::size_t>(bad)]),
+                first_byte + 2 * static_cast<std::size_t>(bad));
+  return Status::Error(text);
+}
 
 Status read_unicode_text(BytesView bytes, const CharFormat& format, Document& out) {
   const ByteOrder order = byte_order_of(bytes);
@@ -68,9 +71,7 @@ Status read_unicode_text(BytesView bytes, const CharFormat& format, Document& ou
                          std::to_string(bytes.size()) + ").");
   }
   const std::u16string units = units_of(bytes, order);
-  if (const long bad = unpaired_surrogate(units); bad >= 0) {
-    return unpaired_surrogate_error(units[bad], order.mark_size + 2 * static_cast<std::size_t>(bad));
-  }
+  if (Status paired = check_surrogate_pairs(units, order.mark_size); !paired) return paired;
   out = document_from_text(with_paragraph_breaks(units), format);
   return Status::Ok();
 }

@@ -2,6 +2,8 @@
 // ending in CR LF, as the program's own Unicode files are.
 #pragma once
 
+#include <string_view>
+
 #include "app/editor/document.h"
 #include "common/bytes.h"
 #include "common/status.h"
@@ -20,5 +22,10 @@ namespace quilm {
 Status read_unicode_text(BytesView bytes, const CharFormat& format, Document& out);
 
 Bytes write_unicode_text(const Document& doc);
+
+// Fails, with a message naming it and its byte offset, at the first surrogate
+// without its partner; `units` were read from the file from byte `first_byte`
+// on (after a byte-order mark: 2). Every reader of UTF-16 files checks this.
+Status check_surrogate_pairs(std::u16string_view units, std::size_t first_byte);
 
 }  // namespace quilm

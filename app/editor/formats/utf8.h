@@ -17,6 +17,10 @@ void append_utf8(std::string& out, char32_t cp);
 // offset of the first fault.
 std::optional<std::u16string> utf16_from_utf8(std::string_view bytes, std::size_t* bad_offset = nullptr);
 
+// The UTF-8 bytes of UTF-16 text, a surrogate pair as one code point;
+// nullopt when a surrogate lacks its partner.
+std::optional<std::string> utf8_from_utf16(std::u16string_view text);
+
 // Appends a code point to UTF-16 text.
 void append_utf16(std::u16string& out, char32_t cp);
 

@@ -101,9 +101,9 @@ class XmlScanner {
       if (end == std::string_view::npos) return fault("an attribute value is not closed");
       std::u16string value;
       if (Status s = decode(in_.substr(pos_, end - pos_), value); !s) return s;
-      std::string utf8;
-      for (std::size_t i = 0; i < value.size(); ++i) append_utf8(utf8, value[i]);
-      e.attributes[name] = utf8;
+      std::optional<std::string> utf8 = utf8_from_utf16(value);
+      if (!utf8) return fault("an attribute of <" + e.name + "> holds a surrogate without its partner");
+      e.attributes[name] = std::move(*utf8);
       pos_ = end + 1;
     }
   }

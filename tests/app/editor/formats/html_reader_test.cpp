@@ -63,6 +63,27 @@ TEST(HtmlReader, FormatsFromTagsInlineStylesAndStyleSheets) {
   EXPECT_EQ(describe(doc), describe(expected));
 }
 
+TEST(HtmlReader, SizesAndWeightsBeyondAnyNumberAreRead) {
+  struct Case {
+    const char* style;
+    int size;
+    bool bold;
+  };
+  const Case cases[] = {
+      {"font-size:1e300pt", 2147483646, false},
+      {"font-size:nanpt", 12, false},
+      {"font-weight:99999999999999999999", 12, true},
+      {"font-weight:599", 12, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.style);
+    const Document doc = read_page(std::string("<p style=\"") + c.style + "\">a</p>");
+    ASSERT_EQ(doc.runs.size(), 1u);
+    EXPECT_EQ(doc.runs[0].format.font_size, c.size);
+    EXPECT_EQ(doc.runs[0].format.bold, c.bold);
+  }
+}
+
 // A legacy Gurmukhi page of the 2000s: code page 1252 bytes in a font tag.
 TEST(HtmlReader, LegacyPagesInCodePage1252KeepTheirGlyphBytes) {
   const Document doc = read_page("<p><font face=\"AnmolLipi\">\x93\xE9k&#147;</font> \x93</p>");

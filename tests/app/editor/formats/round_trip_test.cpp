@@ -86,10 +86,17 @@ TEST(FormatRoundTrip, RtfWritesLegacyGlyphsAsBytes) {
   EXPECT_NE(bytes.find("\\fcharset0 AnmolLipi;"), Bytes::npos) << bytes;
 }
 
+TEST(FormatRoundTrip, RtfWritesTheLargestSizeInHalfPoints) {
+  const Document doc = document_from_text(u"a", format_of("Arial", 2147483647));
+  Bytes bytes;
+  ASSERT_TRUE(write_document(FormatCode::Rtf, doc, bytes).ok());
+  EXPECT_NE(bytes.find("\\fs4294967294"), Bytes::npos) << bytes;
+}
+
 TEST(FormatRoundTrip, XmlEscapesWhatXmlCannotHold) {
   Document doc = document_from_text(std::u16string(u"a<&>\x01\x1F\x7F\x93") + char16_t(0xD800) + u"b" +
                                         char16_t(0xFFFF) + u"\U0001F600",
-                                    format_of("A \"quoted\" & <font>", 12));
+                                    format_of("A \"quoted\" & <font> \xF0\x9F\x98\x80", 12));  // U+1F600 in the name too
   Bytes bytes;
   ASSERT_TRUE(write_document(FormatCode::Pbi, doc, bytes).ok());
   EXPECT_NE(bytes.find("<c u=\"1\"/><c u=\"1F\"/>&#x7F;&#x93;<c u=\"D800\"/>b<c u=\"FFFF\"/>"), Bytes::npos)

@@ -107,6 +107,12 @@ TEST(RtfReader, GroupsScopeCharacterFormatsAndPlainResetsThem) {
   EXPECT_EQ(describe(doc), describe(expected));
 }
 
+TEST(RtfReader, SizeOutOfAllReasonStaysANumber) {
+  const Document doc = read_rtf_text(R"({\rtf1{\fonttbl{\f0 Arial;}}\f0\fs99999999999 a})");
+  ASSERT_EQ(doc.runs.size(), 1u);
+  EXPECT_EQ(doc.runs[0].format.font_size, 1073741824);  // the largest parameter, 2^31 - 1 half points
+}
+
 TEST(RtfReader, SkipsWhatIsNotDocumentText) {
   const Document doc = read_rtf_text(
       R"({\rtf1{\fonttbl{\f0 Arial;}}{\stylesheet{\s0 Normal;}}{\info{\title T}}{\header H}{\*\unknown U})"
