@@ -5,13 +5,13 @@
 
 #include <optional>
 
-#include "tests/encoding/hex_text.h"
+#include "tests/support/hex_text.h"
 
 namespace quilm {
 namespace {
 
-using test::bytes;
-using test::hex;
+using test::hex_text::bytes;
+using test::hex_text::hex;
 
 TEST(LookupNormalisationTest, LookupSpelling) {
   struct Case {

@@ -5,13 +5,13 @@
 #include "encoding/cleaning.h"
 #include "encoding/sound_order.h"
 #include "encoding/tippi_bindi.h"
-#include "tests/encoding/hex_text.h"
+#include "tests/support/hex_text.h"
 
 namespace quilm {
 namespace {
 
-using test::bytes;
-using test::hex;
+using test::hex_text::bytes;
+using test::hex_text::hex;
 
 struct PassCase {
   const char* label;

@@ -5,14 +5,14 @@
 #include "encoding/unicode_input.h"
 #include "encoding/unicode_output.h"
 #include "encoding/unicode_runs.h"
-#include "tests/encoding/hex_text.h"
+#include "tests/support/hex_text.h"
 
 namespace quilm {
 namespace {
 
-using test::bytes;
-using test::hex;
-using test::units;
+using test::hex_text::bytes;
+using test::hex_text::hex;
+using test::hex_text::units;
 
 struct Case {
   const char* label;

@@ -1,5 +1,7 @@
 #include "tests/app/editor/editor_contract.h"
 
+#include "tests/support/hex_text.h"
+
 #include <cstdio>
 
 namespace quilm {
@@ -48,25 +50,9 @@ std::vector<Alignment> paragraph_alignments(Editor& editor) {
   return alignments;
 }
 
-Bytes from_hex(std::string_view hex) {
-  Bytes bytes;
-  for (std::size_t i = 0; i + 1 < hex.size(); ++i) {
-    if (hex[i] == ' ') continue;
-    bytes.push_back(static_cast<char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16)));
-    ++i;
-  }
-  return bytes;
-}
+Bytes from_hex(std::string_view text) { return hex_text::bytes(text); }
 
-std::string to_hex(BytesView bytes) {
-  std::string hex;
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    char unit[4];
-    std::snprintf(unit, sizeof unit, i == 0 ? "%02X" : " %02X", byte_at(bytes, i));
-    hex += unit;
-  }
-  return hex;
-}
+std::string to_hex(BytesView b) { return hex_text::hex(b); }
 
 }  // namespace test
 }  // namespace quilm

@@ -6,13 +6,13 @@
 #include "encoding/document/unicode_document.h"
 #include "encoding/utf16.h"
 #include "tests/encoding/document/document_fixture.h"
-#include "tests/encoding/hex_text.h"
+#include "tests/support/hex_text.h"
 #include "tests/support/temp_dir.h"
 
 namespace quilm {
 namespace {
 
-using test::hex;
+using test::hex_text::hex;
 
 TEST(UnicodeExportTest, FileHasTheMarkAndOneLineEndPerParagraph) {
   test::DocumentFixture doc;

@@ -11,7 +11,7 @@
 #include "encoding/unicode_input.h"
 #include "encoding/unicode_output.h"
 #include "fonts/conversion.h"
-#include "tests/encoding/hex_text.h"
+#include "tests/support/hex_text.h"
 
 namespace quilm {
 namespace {
@@ -42,8 +42,8 @@ TEST(ScriptureRoundTripTest, UnicodeThroughThePivotIsStable) {
           return pivot;
         }(),
         9, converter, UnicodeScript::Gurmukhi);
-    EXPECT_EQ(test::hex(back), test::hex(unicode));
-    for (char16_t c : unicode) EXPECT_FALSE(c >= 0x0A80 && c < 0x0B00) << test::hex(unicode);  // no Gujarati
+    EXPECT_EQ(test::hex_text::hex(back), test::hex_text::hex(unicode));
+    for (char16_t c : unicode) EXPECT_FALSE(c >= 0x0A80 && c < 0x0B00) << test::hex_text::hex(unicode);  // no Gujarati
   }
 }
 

@@ -1,5 +1,6 @@
 // Byte strings and UTF-16 text written as hexadecimal in the test tables, so
-// that a failure prints what differs.
+// that a failure prints what differs. Every test program parses and prints
+// its hexadecimal through these.
 #pragma once
 
 #include <cstdio>
@@ -8,7 +9,7 @@
 
 #include "common/bytes.h"
 
-namespace quilm::test {
+namespace quilm::test::hex_text {
 
 // "65 49 6B" -> the three bytes.
 inline Bytes bytes(std::string_view hex) {
@@ -58,4 +59,4 @@ inline std::string hex(std::u16string_view u) {
   return out;
 }
 
-}  // namespace quilm::test
+}  // namespace quilm::test::hex_text
