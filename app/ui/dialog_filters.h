@@ -1,7 +1,5 @@
-// The filters of the file dialogs, written as pairs of caption and mask
-// ("Text files (*.txt)|*.txt|HTML Documents (*.htm ; *.html)|*.htm;*.html"),
-// in the form Qt's file dialog takes: one name filter per pair, the caption
-// with the pair's masks in parentheses ("HTML Documents (*.htm *.html)").
+// The filters of the file dialogs (app/document/dialog_filters.h) as the
+// name filters of Qt's file dialog.
 #pragma once
 
 #include <QStringList>
@@ -9,8 +7,6 @@
 
 namespace quilm::ui {
 
-// A caption without a mask after it is left out; "*.*" becomes "*", so that
-// files without an extension are listed too.
 QStringList qt_name_filters(const std::string& filter);
 
 }  // namespace quilm::ui

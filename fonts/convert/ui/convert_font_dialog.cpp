@@ -7,11 +7,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "fonts/convert/ui/dialog_filter.h"
+#include "app/document/dialog_filters.h"
 #include "fonts/convert/ui/font_lists.h"
 
 namespace quilm::ui {
 namespace {
+
+// The dialog's filter as a Qt file dialog takes it.
+QString browse_filter() {
+  QStringList filters;
+  for (const std::string& f : dialog_name_filters(kConvertFontFilter)) filters << QString::fromStdString(f);
+  return filters.join(";;");
+}
 
 QLineEdit* file_box(QWidget* parent, const char* object_name) {
   auto* box = new QLineEdit(parent);
@@ -80,7 +87,7 @@ void ConvertFontDialog::refreshConvertButton() {
 }
 
 void ConvertFontDialog::SourceBrowseClick() {
-  const QString name = QFileDialog::getOpenFileName(this, QString(), QString(), qt_file_filter(kConvertFontFilter));
+  const QString name = QFileDialog::getOpenFileName(this, QString(), QString(), browse_filter());
   if (name.isEmpty()) return;
   conversion_.LoadSource(name.toStdString());
   source_file_->setText(name);
@@ -88,7 +95,7 @@ void ConvertFontDialog::SourceBrowseClick() {
 }
 
 void ConvertFontDialog::DestinationBrowseClick() {
-  const QString name = QFileDialog::getSaveFileName(this, QString(), QString(), qt_file_filter(kConvertFontFilter));
+  const QString name = QFileDialog::getSaveFileName(this, QString(), QString(), browse_filter());
   if (name.isEmpty()) return;
   conversion_.ChooseDestination(name.toStdString());
   destination_file_->setText(name);
