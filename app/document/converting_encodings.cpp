@@ -1,5 +1,6 @@
 #include "app/document/converting_encodings.h"
 
+#include "app/document/workspace_document.h"
 #include "encoding/document/iscii_document.h"
 #include "encoding/document/unicode_document.h"
 
@@ -31,11 +32,7 @@ Status run(Workspace& ws, Editor& editor, Prompter& prompter, DocumentFileStep s
            const std::filesystem::path& path) {
   ErrorsReturned quiet(prompter);
   const FontConverter converter(ws.conversion);
-  const Settings& s = ws.settings;
-  const DocumentContext context{
-      editor, ws.fonts, converter, quiet,
-      DefaultFonts{s.punjabi_font, s.punjabi_font_size, s.english_font, s.english_font_size}};
-  return step(context, path);
+  return step(workspace_document(ws, editor, converter, quiet), path);
 }
 
 }  // namespace

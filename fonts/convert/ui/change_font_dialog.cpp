@@ -5,7 +5,7 @@
 #include <QGridLayout>
 #include <QPushButton>
 
-#include "encoding/document/document_context.h"
+#include "app/document/workspace_document.h"
 #include "fonts/convert/change_font.h"
 #include "fonts/convert/ui/font_lists.h"
 
@@ -41,11 +41,9 @@ void ChangeFontDialog::showEvent(QShowEvent* event) {
 void ChangeFontDialog::ConvertClick() {
   convert_->setToolTip("Converting Font");
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  const Settings& s = workspace_.settings;
   const FontConverter converter(workspace_.conversion);
-  DocumentContext context{editor_, workspace_.fonts, converter, prompter_,
-                          {s.punjabi_font, s.punjabi_font_size, s.english_font, s.english_font_size}};
   const ChangeFontChoice choice{source_->currentText().toStdString(), destination_->currentText().toStdString()};
+  DocumentContext context = workspace_document(workspace_, editor_, converter, prompter_);
   ChangeFont(context, choice, workspace_.last_word_font_index);
   QApplication::restoreOverrideCursor();
   close();
