@@ -20,6 +20,14 @@ struct PassCase {
   const char* out;
 };
 
+template <std::size_t N>
+void expect_passes(const PassCase (&cases)[N]) {
+  for (const PassCase& c : cases) {
+    SCOPED_TRACE(c.label);
+    EXPECT_EQ(hex(c.pass(bytes(c.in))), c.out);
+  }
+}
+
 TEST(CleaningPassesTest, EachPass) {
   const PassCase cases[] = {
       {"alternate glyph spelt out", special_characters, "65 8C", "65 7A 5B"},
@@ -37,26 +45,20 @@ TEST(CleaningPassesTest, EachPass) {
       {"different signs stay", double_a, "2F 3F", "2F 3F"},
       {"nukta runs", removing_pairwalibindi, "3B 61 61 61", "3B 61"},
   };
-  for (const PassCase& c : cases) {
-    SCOPED_TRACE(c.label);
-    EXPECT_EQ(hex(c.pass(bytes(c.in))), c.out);
-  }
+  expect_passes(cases);
 }
 
 TEST(ConvertTippiBindiTest, NasalSignByWhatPrecedesIt) {
   const PassCase cases[] = {
-      {"KA, bindi: tippi", nullptr, "65 49", "65 7A"},
-      {"KA, AA, bindi: bindi", nullptr, "65 6B 49", "65 6B 49"},
-      {"KA, bindi, AA: bindi behind AA", nullptr, "65 49 6B", "65 6B 49"},
-      {"U after a consonant: tippi", nullptr, "65 5B 49", "65 5B 7A"},
-      {"U after URA: bindi", nullptr, "54 5B 49", "54 5B 49"},
-      {"subjoined letter: tippi", nullptr, "65 71 49", "65 71 7A"},
-      {"letter OO: bindi", nullptr, "55 49", "55 49"},
+      {"KA, bindi: tippi", convert_tippi_bindi, "65 49", "65 7A"},
+      {"KA, AA, bindi: bindi", convert_tippi_bindi, "65 6B 49", "65 6B 49"},
+      {"KA, bindi, AA: bindi behind AA", convert_tippi_bindi, "65 49 6B", "65 6B 49"},
+      {"U after a consonant: tippi", convert_tippi_bindi, "65 5B 49", "65 5B 7A"},
+      {"U after URA: bindi", convert_tippi_bindi, "54 5B 49", "54 5B 49"},
+      {"subjoined letter: tippi", convert_tippi_bindi, "65 71 49", "65 71 7A"},
+      {"letter OO: bindi", convert_tippi_bindi, "55 49", "55 49"},
   };
-  for (const PassCase& c : cases) {
-    SCOPED_TRACE(c.label);
-    EXPECT_EQ(hex(convert_tippi_bindi(bytes(c.in))), c.out);
-  }
+  expect_passes(cases);
 }
 
 TEST(SoundOrderTest, FormatAndRepair) {
@@ -75,10 +77,7 @@ TEST(SoundOrderTest, FormatAndRepair) {
       {"doubled A merged", RepairGurmukhiWord, "6E 6E 6B", "6E 6B"},
       {"tippi after a long vowel becomes bindi", RepairGurmukhiWord, "65 6B 7A", "65 6B 49"},
   };
-  for (const PassCase& c : cases) {
-    SCOPED_TRACE(c.label);
-    EXPECT_EQ(hex(c.pass(bytes(c.in))), c.out);
-  }
+  expect_passes(cases);
 }
 
 }  // namespace
