@@ -11,10 +11,6 @@ namespace {
 
 using namespace pivot;
 
-// Signs whose repetition double_a removes.
-constexpr ByteSet kDoubledSigns{kSignEE, kTippi, kSignAI, kAddak, kSignOO, kSignAU,
-                                kSubjoinedVA, kSubjoinedRA, kSubjoinedHA, kSignU};
-
 // Keeps one byte of every run of equal bytes that `collapses` accepts. A byte
 // equal to the last one kept follows it directly in the input, since every
 // byte in between was dropped for being equal to it.

@@ -9,8 +9,15 @@
 #pragma once
 
 #include "common/bytes.h"
+#include "encoding/byte_set.h"
+#include "encoding/pivot_bytes.h"
 
 namespace quilm {
+
+// Signs whose repetition double_a removes.
+inline constexpr ByteSet kDoubledSigns{pivot::kSignEE,      pivot::kTippi,       pivot::kSignAI, pivot::kAddak,
+                                       pivot::kSignOO,      pivot::kSignAU,      pivot::kSubjoinedVA,
+                                       pivot::kSubjoinedRA, pivot::kSubjoinedHA, pivot::kSignU};
 
 // Each alternate glyph (encoding/tables/pivot.txt, @alternates) is replaced
 // by its standard bytes: 0x8C becomes 0x7A 0x5B.

@@ -1,6 +1,7 @@
 // UniCodetoGur, over the tables of encoding/tables/unicode_to_gur.txt.
 #include "encoding/unicode_input.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -41,6 +42,12 @@ const std::array<std::uint8_t, 256>& punctuation_bytes() {
   return bytes;
 }
 
+bool has_sihari(std::u16string_view text) {
+  for (char16_t c : text)
+    if (is_low(c, kSignILow)) return true;
+  return false;
+}
+
 // Sihari is written after its consonant in Unicode and stored before it: it
 // moves before the consonant, before a consonant, VIRAMA, consonant cluster,
 // and before a consonant and its separate nukta.
@@ -51,9 +58,8 @@ std::u16string sihari_before_consonant(std::u16string_view text) {
     std::size_t to = i - 1;
     if (to >= 1 && is_low(t[to], kNuktaLow)) --to;
     if (to >= 2 && is_low(t[to - 1], kViramaLow)) to -= 2;
-    const char16_t sihari = t[i];
-    t.erase(i, 1);
-    t.insert(to, 1, sihari);
+    std::rotate(t.begin() + static_cast<std::ptrdiff_t>(to), t.begin() + static_cast<std::ptrdiff_t>(i),
+                t.begin() + static_cast<std::ptrdiff_t>(i + 1));
   }
   return t;
 }
@@ -97,8 +103,9 @@ bool has_pivot_glyph(char16_t c) {
 }
 
 void UniCodetoGur(std::u16string_view text, Bytes& out) {
-  const std::u16string t = sihari_before_consonant(text);
-  for (std::size_t i = 0; i < t.size(); ++i) append_unit(t, i, out);
+  std::u16string reordered;
+  if (has_sihari(text)) text = reordered = sihari_before_consonant(text);
+  for (std::size_t i = 0; i < text.size(); ++i) append_unit(text, i, out);
 }
 
 Bytes UniCodetoGur(std::u16string_view text) {

@@ -15,6 +15,9 @@ using namespace pivot;
 
 constexpr char16_t kVirama = 0x0A4D, kSignI = 0x0A3F, kLLA = 0x0A33, kAddakChar = 0x0A71;
 
+// The bytes that begin a rule of step(); any other byte is its own glyph.
+constexpr ByteSet kRuleStart{kApostrophe, 0x62, kUra, kIri, kSihari, kDanda, kLetterA};
+
 class UnicodeWriter {
  public:
   UnicodeWriter(BytesView t, std::u16string& out) : t_(t), out_(out) {}
@@ -31,6 +34,7 @@ class UnicodeWriter {
   void take(std::size_t n) { i_ += n; }
 
   void step() {
+    if (!kRuleStart.contains(t_[i_])) return glyph(0), take(1);
     const int b = at(0), n1 = at(1), n2 = at(2);
     if (b == kApostrophe && n1 == kApostrophe) return put(u'"'), take(2);
     if (b == 0x62 && n1 == kNukta) return lla_with_nukta();

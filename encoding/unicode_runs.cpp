@@ -1,6 +1,8 @@
 // Run splitting.
 #include "encoding/unicode_runs.h"
 
+#include <array>
+
 #include "encoding/unicode_input.h"
 
 namespace quilm {
@@ -21,24 +23,38 @@ std::optional<unsigned char> separator_byte(char16_t c) {
   return std::nullopt;
 }
 
+// Below the Devanagari block no character has a pivot glyph; in the
+// Devanagari and Gurmukhi blocks a table says which do.
+constexpr char16_t kIndicStart = 0x0900, kIndicEnd = 0x0B00;
+
+std::array<bool, kIndicEnd - kIndicStart> make_indic_glyph_table() {
+  std::array<bool, kIndicEnd - kIndicStart> table{};
+  for (std::size_t i = 0; i < table.size(); ++i) table[i] = has_pivot_glyph(static_cast<char16_t>(kIndicStart + i));
+  return table;
+}
+
+UnicodePiece::Kind kind_of(char16_t c) {
+  static const std::array<bool, kIndicEnd - kIndicStart> indic_glyph = make_indic_glyph_table();
+  if (c < kIndicStart) {
+    return c == 0 || ascii_letter(c) ? UnicodePiece::Kind::Latin : UnicodePiece::Kind::Separator;
+  }
+  const bool glyph = c < kIndicEnd ? indic_glyph[c - kIndicStart] : has_pivot_glyph(c);
+  return glyph ? UnicodePiece::Kind::Gurmukhi : UnicodePiece::Kind::Separator;
+}
+
 }  // namespace
 
 std::vector<UnicodePiece> split_unicode_runs(std::u16string_view text) {
   std::vector<UnicodePiece> pieces;
-  auto extend = [&](UnicodePiece::Kind kind, char16_t c) {
-    if (pieces.empty() || pieces.back().kind != kind || kind == UnicodePiece::Kind::Separator)
-      pieces.push_back({kind, {}, std::nullopt});
-    pieces.back().text.push_back(c);
-  };
-  for (char16_t c : text) {
-    if (c == 0 || ascii_letter(c)) {
-      extend(UnicodePiece::Kind::Latin, c);
-    } else if (has_pivot_glyph(c)) {
-      extend(UnicodePiece::Kind::Gurmukhi, c);
-    } else {
-      extend(UnicodePiece::Kind::Separator, c);
-      pieces.back().byte = separator_byte(c);
+  for (std::size_t start = 0, end; start < text.size(); start = end) {
+    const UnicodePiece::Kind kind = kind_of(text[start]);
+    end = start + 1;
+    if (kind == UnicodePiece::Kind::Separator) {
+      pieces.push_back({kind, text.substr(start, 1), separator_byte(text[start])});
+      continue;
     }
+    while (end < text.size() && kind_of(text[end]) == kind) ++end;
+    pieces.push_back({kind, text.substr(start, end - start), std::nullopt});
   }
   return pieces;
 }

@@ -16,7 +16,7 @@ namespace quilm {
 struct UnicodePiece {
   enum class Kind { Gurmukhi, Latin, Separator };
   Kind kind;
-  std::u16string text;  // as it stands in the Unicode text
+  std::u16string_view text;  // as it stands in the Unicode text, which it views
   // A separator's byte in 8-bit text: the character itself below U+0100, the
   // Windows byte of a typographic quotation mark or ellipsis (U+2018 and
   // U+2019 are written as the apostrophe 0x27); none for other characters.
@@ -25,7 +25,8 @@ struct UnicodePiece {
 
 // Gurmukhi runs hold only characters for which has_pivot_glyph holds
 // (encoding/unicode_input.h); a change between Gurmukhi and Latin letters
-// ends one run and starts the next.
+// ends one run and starts the next. The pieces view `text`: keep it alive
+// while they are in use.
 std::vector<UnicodePiece> split_unicode_runs(std::u16string_view text);
 
 }  // namespace quilm

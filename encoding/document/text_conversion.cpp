@@ -2,6 +2,7 @@
 #include "encoding/document/text_conversion.h"
 
 #include "encoding/devanagari.h"
+#include "encoding/export_preparation.h"
 #include "encoding/iscii.h"
 #include "encoding/iscii_runs.h"
 #include "encoding/tippi_bindi.h"
@@ -44,9 +45,10 @@ void walk_words(BytesView text, Word word, Other other) {
 
 void append_legacy_word_as_unicode(BytesView word, int font, const FontConverter& converter,
                                    UnicodeScript script, std::u16string& out) {
-  const Bytes pivot = converter.to_pivot(word, font);
-  if (script == UnicodeScript::Devanagari) GurToHindiUnicode(pivot, out);
-  else GurToUnicode(pivot, out);
+  Bytes pivot = converter.to_pivot(word, font);
+  if (script == UnicodeScript::Devanagari) return GurToHindiUnicode(pivot, out);
+  prepare_for_export_in_place(pivot);
+  write_prepared_as_unicode(pivot, out);
 }
 
 std::u16string legacy_text_to_unicode(BytesView text, int font, const FontConverter& converter,

@@ -19,7 +19,7 @@ void append_bytes(BytesView bytes, std::u16string& out) {
 class FormattedInserter {
  public:
   explicit FormattedInserter(Editor& editor) : editor_(editor) {}
-  void add(const std::u16string& text, const std::string& font, int size) {
+  void add(std::u16string_view text, const std::string& font, int size) {
     if (font != font_ || size != size_) flush();
     font_ = font;
     size_ = size;
