@@ -17,6 +17,8 @@
 
 #include "common/bytes.h"
 #include "encoding/document/text_conversion.h"
+#include "encoding/export_preparation.h"
+#include "encoding/unicode_output.h"
 #include "fonts/conversion.h"
 #include "fonts/reader.h"
 #include "fonts/writer.h"
@@ -62,6 +64,8 @@ struct Corpus {
   std::vector<BytesView> lines = split_lines(anmollipi);
   Bytes pivot;
   std::vector<BytesView> pivot_lines;
+  std::vector<Bytes> pivot_words;     // each word of the text read into the pivot encoding
+  std::vector<Bytes> prepared_words;  // and prepared for export
   std::vector<std::u16string> unicode_lines;
 
   Corpus() {
@@ -72,6 +76,14 @@ struct Corpus {
     const FontConverter converter(context);
     for (BytesView line : lines)
       unicode_lines.push_back(legacy_text_to_unicode(line, kAnmolLipi, converter, UnicodeScript::Gurmukhi));
+    for (BytesView line : pivot_lines)
+      for (std::size_t start = 0; start < line.size();) {
+        std::size_t end = line.find(' ', start);
+        if (end == BytesView::npos) end = line.size();
+        if (end > start) pivot_words.emplace_back(line.substr(start, end - start));
+        start = end + 1;
+      }
+    for (const Bytes& word : pivot_words) prepared_words.push_back(prepare_for_export(word));
   }
 };
 
@@ -142,6 +154,38 @@ void BM_UnicodeToAnmolLipi(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * total_bytes(c.lines));
 }
 BENCHMARK(BM_UnicodeToAnmolLipi)->Unit(benchmark::kMillisecond);
+
+std::int64_t total_bytes(const std::vector<Bytes>& words) {
+  std::int64_t n = 0;
+  for (const Bytes& word : words) n += static_cast<std::int64_t>(word.size());
+  return n;
+}
+
+// The two steps of the pivot-to-Unicode conversion alone, word by word.
+void BM_ExportPreparation(benchmark::State& state) {
+  const Corpus& c = corpus();
+  Bytes word;
+  for (auto _ : state)
+    for (const Bytes& w : c.pivot_words) {
+      word = w;
+      prepare_for_export_in_place(word);
+      benchmark::DoNotOptimize(word);
+    }
+  state.SetBytesProcessed(state.iterations() * total_bytes(c.pivot_words));
+}
+BENCHMARK(BM_ExportPreparation)->Unit(benchmark::kMillisecond);
+
+void BM_UnicodeOutputRules(benchmark::State& state) {
+  const Corpus& c = corpus();
+  std::u16string out;
+  for (auto _ : state) {
+    out.clear();
+    for (const Bytes& w : c.prepared_words) write_prepared_as_unicode(w, out);
+    benchmark::DoNotOptimize(out);
+  }
+  state.SetBytesProcessed(state.iterations() * total_bytes(c.prepared_words));
+}
+BENCHMARK(BM_UnicodeOutputRules)->Unit(benchmark::kMillisecond);
 
 // The whole text in one call: the engines without per-line overhead.
 void BM_ReaderAnmolLipiWholeText(benchmark::State& state) {

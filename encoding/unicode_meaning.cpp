@@ -8,16 +8,10 @@
 namespace quilm {
 namespace {
 
-// The characters of one byte as UTF-16, ready to append.
-struct Utf16Chars {
-  std::array<char16_t, 3> units{};
-  std::uint8_t size = 0;
-};
-
-std::array<Utf16Chars, 256> make_utf16_table() {
-  std::array<Utf16Chars, 256> table;
+PivotUtf16Table make_utf16_table() {
+  PivotUtf16Table table;
   for (int b = 0; b < 256; ++b) {
-    Utf16Chars& entry = table[b];
+    PivotUtf16& entry = table[b];
     const std::u32string_view chars = pivot::unicode(static_cast<std::uint8_t>(b));
     if (chars.empty() || chars.size() > entry.units.size()) {
       entry.units[entry.size++] = static_cast<char16_t>(kUnknownGlyphBase + b);
@@ -30,9 +24,13 @@ std::array<Utf16Chars, 256> make_utf16_table() {
 
 }  // namespace
 
+const PivotUtf16Table& pivot_utf16_table() {
+  static const PivotUtf16Table table = make_utf16_table();
+  return table;
+}
+
 void append_pivot_unicode(std::uint8_t b, std::u16string& out) {
-  static const std::array<Utf16Chars, 256> table = make_utf16_table();
-  const Utf16Chars& chars = table[b];
+  const PivotUtf16& chars = pivot_utf16_table()[b];
   out.append(chars.units.data(), chars.size);
 }
 

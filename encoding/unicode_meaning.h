@@ -5,6 +5,7 @@
 // and read back into the same byte by the Unicode import.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -12,6 +13,15 @@
 namespace quilm {
 
 inline constexpr char16_t kUnknownGlyphBase = 0xF000;
+
+// The characters of a pivot byte as UTF-16: one to three units.
+struct PivotUtf16 {
+  std::array<char16_t, 3> units{};
+  std::uint8_t size = 0;
+};
+using PivotUtf16Table = std::array<PivotUtf16, 256>;
+// Indexed by pivot byte.
+const PivotUtf16Table& pivot_utf16_table();
 
 // Appends the characters of pivot byte `b` to `out`.
 void append_pivot_unicode(std::uint8_t b, std::u16string& out);

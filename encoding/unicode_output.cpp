@@ -3,6 +3,8 @@
 // from the byte table.
 #include "encoding/unicode_output.h"
 
+#include <algorithm>
+
 #include "encoding/export_preparation.h"
 #include "encoding/pivot.h"
 #include "encoding/pivot_bytes.h"
@@ -18,23 +20,38 @@ constexpr char16_t kVirama = 0x0A4D, kSignI = 0x0A3F, kLLA = 0x0A33, kAddakChar 
 // The bytes that begin a rule of step(); any other byte is its own glyph.
 constexpr ByteSet kRuleStart{kApostrophe, 0x62, kUra, kIri, kSihari, kDanda, kLetterA};
 
+// Writes through a cursor into room that the caller has made: no byte gives
+// more than kMostUnitsPerByte units, and no rule more than that per byte it
+// consumes, so that much room per byte is always enough.
 class UnicodeWriter {
  public:
-  UnicodeWriter(BytesView t, std::u16string& out) : t_(t), out_(out) {}
+  static constexpr std::size_t kMostUnitsPerByte = 3;
 
-  void run() {
-    while (i_ < t_.size()) step();
+  UnicodeWriter(BytesView t, char16_t* out) : t_(t), out_(out), utf16_(pivot_utf16_table()) {}
+
+  char16_t* run() {
+    while (i_ < t_.size()) {
+      const std::uint8_t b = byte_at(t_, i_);
+      if (kRuleStart.contains(b)) step();
+      else glyph_of(b), take(1);
+    }
+    return out_;
   }
 
  private:
   int at(std::size_t k) const { return i_ + k < t_.size() ? byte_at(t_, i_ + k) : -1; }
   bool sub(std::size_t k) const { return at(k) >= 0 && kSubjoinedForm.contains(static_cast<std::uint8_t>(at(k))); }
-  void put(char16_t c) { out_.push_back(c); }
-  void glyph(std::size_t k) { append_pivot_unicode(static_cast<std::uint8_t>(at(k)), out_); }
+  void put(char16_t c) { *out_++ = c; }
+  // Copies all three units and keeps as many as the byte has.
+  void glyph_of(std::uint8_t b) {
+    const PivotUtf16& chars = utf16_[b];
+    std::copy(chars.units.begin(), chars.units.end(), out_);
+    out_ += chars.size;
+  }
+  void glyph(std::size_t k) { glyph_of(static_cast<std::uint8_t>(at(k))); }
   void take(std::size_t n) { i_ += n; }
 
   void step() {
-    if (!kRuleStart.contains(t_[i_])) return glyph(0), take(1);
     const int b = at(0), n1 = at(1), n2 = at(2);
     if (b == kApostrophe && n1 == kApostrophe) return put(u'"'), take(2);
     if (b == 0x62 && n1 == kNukta) return lla_with_nukta();
@@ -80,13 +97,27 @@ class UnicodeWriter {
   }
 
   BytesView t_;
-  std::u16string& out_;
+  char16_t* out_;
+  const PivotUtf16Table& utf16_;
   std::size_t i_ = 0;
 };
 
 }  // namespace
 
-void write_prepared_as_unicode(BytesView prepared, std::u16string& out) { UnicodeWriter(prepared, out).run(); }
+void write_prepared_as_unicode(BytesView prepared, std::u16string& out) {
+  // A word of ordinary length is written on the stack and appended at once.
+  constexpr std::size_t kShortWord = 64;
+  if (prepared.size() <= kShortWord) {
+    char16_t room[kShortWord * UnicodeWriter::kMostUnitsPerByte];
+    const char16_t* end = UnicodeWriter(prepared, room).run();
+    out.append(room, static_cast<std::size_t>(end - room));
+    return;
+  }
+  const std::size_t start = out.size();
+  out.resize(start + prepared.size() * UnicodeWriter::kMostUnitsPerByte);
+  const char16_t* end = UnicodeWriter(prepared, out.data() + start).run();
+  out.resize(static_cast<std::size_t>(end - out.data()));
+}
 
 void GurToUnicode(BytesView pivot, std::u16string& out) {
   Bytes t(pivot);

@@ -32,20 +32,10 @@ std::uint8_t* append(std::uint8_t* out, const Glyphs& glyphs) {
   return out + glyphs.size;
 }
 
-}  // namespace
-
-Bytes read_into_pivot(const ReaderTable& reader, BytesView text) {
-  // A zero byte is copied as zero and so ends the result; no table lets a
-  // unit span it or give a zero, so the text after it plays no part.
-  const void* zero = std::memchr(text.data(), 0, text.size());
-  const std::size_t n = zero ? static_cast<const char*>(zero) - text.data() : text.size();
-  const auto* in = reinterpret_cast<const std::uint8_t*>(text.data());
-
-  // Room for the longest output the tables allow, plus the slack of the
-  // fixed-size copy of the last step.
-  ConversionBuffer buffer(n * reader.growth + sizeof(Glyphs));
-  std::uint8_t* const start = buffer.data();
-  std::uint8_t* out = start;
+// Reads the n bytes at `in` into `out`, which has room for the longest
+// output the tables allow plus the slack of the fixed-size copy of the last
+// step; returns the end of the output.
+std::uint8_t* read_units(const ReaderTable& reader, const std::uint8_t* in, std::size_t n, std::uint8_t* out) {
   std::size_t i = 0;
   while (i < n) {
     const std::uint8_t b = in[i];
@@ -62,7 +52,33 @@ Bytes read_into_pivot(const ReaderTable& reader, BytesView text) {
     out = append(out, reader.single[b]);
     ++i;
   }
-  return buffer.bytes(static_cast<std::size_t>(out - start));
+  return out;
+}
+
+// A zero byte is copied as zero and so ends the result; no table lets a unit
+// span it or give a zero, so the text after it plays no part.
+std::size_t length_before_zero(BytesView text) {
+  const void* zero = std::memchr(text.data(), 0, text.size());
+  return zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - text.data()) : text.size();
+}
+
+std::size_t room_for(const ReaderTable& reader, std::size_t n) { return n * reader.growth + sizeof(Glyphs); }
+
+}  // namespace
+
+Bytes read_into_pivot(const ReaderTable& reader, BytesView text) {
+  const std::size_t n = length_before_zero(text);
+  ConversionBuffer buffer(room_for(reader, n));
+  const std::uint8_t* end = read_units(reader, reinterpret_cast<const std::uint8_t*>(text.data()), n, buffer.data());
+  return buffer.bytes(static_cast<std::size_t>(end - buffer.data()));
+}
+
+void read_into_pivot(const ReaderTable& reader, BytesView text, Bytes& out) {
+  const std::size_t n = length_before_zero(text);
+  out.resize(room_for(reader, n));
+  auto* start = reinterpret_cast<std::uint8_t*>(out.data());
+  const std::uint8_t* end = read_units(reader, reinterpret_cast<const std::uint8_t*>(text.data()), n, start);
+  out.resize(static_cast<std::size_t>(end - start));
 }
 
 }  // namespace quilm

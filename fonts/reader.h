@@ -13,5 +13,8 @@ namespace quilm {
 // single byte. The result ends at the first zero byte of the input. Output
 // of any length is returned whole.
 Bytes read_into_pivot(const ReaderTable& reader, BytesView text);
+// The same into `out`, whose contents it replaces; a caller that reads many
+// short texts keeps one buffer for them all.
+void read_into_pivot(const ReaderTable& reader, BytesView text, Bytes& out);
 
 }  // namespace quilm

@@ -41,22 +41,31 @@ void walk_words(BytesView text, Word word, Other other) {
   }
 }
 
+// One word through the pivot encoding into Unicode; `pivot` is room that
+// the words of a text share.
+void append_word_as_unicode(BytesView word, int font, const FontConverter& converter, UnicodeScript script,
+                            Bytes& pivot, std::u16string& out) {
+  converter.to_pivot(word, font, pivot);
+  if (script == UnicodeScript::Devanagari) return GurToHindiUnicode(pivot, out);
+  prepare_for_export_in_place(pivot);
+  write_prepared_as_unicode(pivot, out);
+}
+
 }  // namespace
 
 void append_legacy_word_as_unicode(BytesView word, int font, const FontConverter& converter,
                                    UnicodeScript script, std::u16string& out) {
-  Bytes pivot = converter.to_pivot(word, font);
-  if (script == UnicodeScript::Devanagari) return GurToHindiUnicode(pivot, out);
-  prepare_for_export_in_place(pivot);
-  write_prepared_as_unicode(pivot, out);
+  Bytes pivot;
+  append_word_as_unicode(word, font, converter, script, pivot, out);
 }
 
 std::u16string legacy_text_to_unicode(BytesView text, int font, const FontConverter& converter,
                                       UnicodeScript script) {
   std::u16string out;
   out.reserve(text.size() + text.size() / 4);
+  Bytes pivot;
   walk_words(
-      text, [&](BytesView w) { append_legacy_word_as_unicode(w, font, converter, script, out); },
+      text, [&](BytesView w) { append_word_as_unicode(w, font, converter, script, pivot, out); },
       [&](std::uint8_t b) { out.push_back(b); });
   return out;
 }
