@@ -92,6 +92,9 @@ constexpr std::uint32_t kSubjoined = 1u << 8;
 constexpr std::uint32_t kUra = 1u << 9;
 constexpr std::uint32_t kTippi = 1u << 10;
 constexpr std::uint32_t kAddak = 1u << 11;
+// Flags that set off a pass only when two neighbours share them (a repeated
+// sign); a byte alone with one of these sets off nothing.
+constexpr std::uint32_t kOnlyInPairs = kUSign | kDoubled;
 }  // namespace acts
 
 std::array<std::uint32_t, 256> make_acts_table() {
@@ -134,6 +137,7 @@ class WordProfile {
       previous = f;
     }
   }
+  bool sets_off_nothing() const { return (present_ & ~acts::kOnlyInPairs) == 0 && neighbours_ == 0; }
   bool holds(std::uint32_t flags) const { return (present_ & flags) != 0; }
   bool holds_pair(std::uint32_t flags) const { return (neighbours_ & flags) != 0; }
 
@@ -189,6 +193,7 @@ void reorder(Bytes& t, const WordProfile& p) {
 
 void prepare_for_export_in_place(Bytes& t) {
   WordProfile profile(t);
+  if (profile.sets_off_nothing()) return;  // most words
   run_if(profile.holds(acts::kBindiAddakGlyph), t, profile, one_glyph_for_bindi_and_addak);
   clean(t, profile);
   run_if(profile.holds(acts::kNukta), t, profile, compose_nukta_consonants);

@@ -6,9 +6,8 @@
 #include "encoding/pivot.h"
 
 namespace quilm {
-namespace {
 
-PivotUtf16Table make_utf16_table() {
+PivotUtf16Table make_pivot_utf16_table() {
   PivotUtf16Table table;
   for (int b = 0; b < 256; ++b) {
     PivotUtf16& entry = table[b];
@@ -19,13 +18,6 @@ PivotUtf16Table make_utf16_table() {
     }
     for (char32_t c : chars) entry.units[entry.size++] = static_cast<char16_t>(c);  // all in the BMP
   }
-  return table;
-}
-
-}  // namespace
-
-const PivotUtf16Table& pivot_utf16_table() {
-  static const PivotUtf16Table table = make_utf16_table();
   return table;
 }
 

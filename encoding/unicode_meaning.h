@@ -21,7 +21,11 @@ struct PivotUtf16 {
 };
 using PivotUtf16Table = std::array<PivotUtf16, 256>;
 // Indexed by pivot byte.
-const PivotUtf16Table& pivot_utf16_table();
+PivotUtf16Table make_pivot_utf16_table();
+inline const PivotUtf16Table& pivot_utf16_table() {
+  static const PivotUtf16Table table = make_pivot_utf16_table();
+  return table;
+}
 
 // Appends the characters of pivot byte `b` to `out`.
 void append_pivot_unicode(std::uint8_t b, std::u16string& out);

@@ -3,7 +3,8 @@
 // from the byte table.
 #include "encoding/unicode_output.h"
 
-#include <algorithm>
+#include <array>
+#include <cstring>
 
 #include "encoding/export_preparation.h"
 #include "encoding/pivot.h"
@@ -17,22 +18,36 @@ using namespace pivot;
 
 constexpr char16_t kVirama = 0x0A4D, kSignI = 0x0A3F, kLLA = 0x0A33, kAddakChar = 0x0A71;
 
-// The bytes that begin a rule of step(); any other byte is its own glyph.
-constexpr ByteSet kRuleStart{kApostrophe, 0x62, kUra, kIri, kSihari, kDanda, kLetterA};
+// For each byte that begins a rule of step(), the bytes after it with which
+// a rule may apply; any other byte, or pair, is written glyph by glyph.
+using RuleStarts = std::array<ByteSet, 256>;
+
+constexpr RuleStarts make_rule_starts() {
+  RuleStarts starts{};
+  starts[kApostrophe] = {kApostrophe};
+  starts[0x62] = {kNukta, kSignEE, kSignOO, kAddak};
+  starts[kUra] = {kSignU, kSignUU};
+  starts[kIri] = {kSignII, kSignEE};
+  for (int b = 0; b < 256; ++b) starts[kSihari].insert(static_cast<std::uint8_t>(b));
+  starts[kDanda] = {kDanda};
+  starts[kLetterA] = {kSignAA, kSignAI, kSignAU};
+  return starts;
+}
+
+constexpr RuleStarts kRuleStarts = make_rule_starts();
 
 // Writes through a cursor into room that the caller has made: no byte gives
-// more than kMostUnitsPerByte units, and no rule more than that per byte it
-// consumes, so that much room per byte is always enough.
+// more than kUnicodeUnitsPerPivotByte units, and no rule more than that per
+// byte it consumes, so that much room per byte is always enough.
 class UnicodeWriter {
  public:
-  static constexpr std::size_t kMostUnitsPerByte = 3;
-
   UnicodeWriter(BytesView t, char16_t* out) : t_(t), out_(out), utf16_(pivot_utf16_table()) {}
 
   char16_t* run() {
-    while (i_ < t_.size()) {
+    const std::size_t n = t_.size();
+    while (i_ < n) {
       const std::uint8_t b = byte_at(t_, i_);
-      if (kRuleStart.contains(b)) step();
+      if (i_ + 1 < n && kRuleStarts[b].contains(t_[i_ + 1])) step();
       else glyph_of(b), take(1);
     }
     return out_;
@@ -42,10 +57,11 @@ class UnicodeWriter {
   int at(std::size_t k) const { return i_ + k < t_.size() ? byte_at(t_, i_ + k) : -1; }
   bool sub(std::size_t k) const { return at(k) >= 0 && kSubjoinedForm.contains(static_cast<std::uint8_t>(at(k))); }
   void put(char16_t c) { *out_++ = c; }
-  // Copies all three units and keeps as many as the byte has.
+  // Copies all three units (one fixed-size move) and keeps as many as the
+  // byte has.
   void glyph_of(std::uint8_t b) {
     const PivotUtf16& chars = utf16_[b];
-    std::copy(chars.units.begin(), chars.units.end(), out_);
+    std::memcpy(out_, chars.units.data(), sizeof chars.units);
     out_ += chars.size;
   }
   void glyph(std::size_t k) { glyph_of(static_cast<std::uint8_t>(at(k))); }
@@ -104,18 +120,20 @@ class UnicodeWriter {
 
 }  // namespace
 
+char16_t* write_prepared_as_unicode(BytesView prepared, char16_t* out) { return UnicodeWriter(prepared, out).run(); }
+
 void write_prepared_as_unicode(BytesView prepared, std::u16string& out) {
   // A word of ordinary length is written on the stack and appended at once.
   constexpr std::size_t kShortWord = 64;
   if (prepared.size() <= kShortWord) {
-    char16_t room[kShortWord * UnicodeWriter::kMostUnitsPerByte];
-    const char16_t* end = UnicodeWriter(prepared, room).run();
+    char16_t room[kShortWord * kUnicodeUnitsPerPivotByte];
+    const char16_t* end = write_prepared_as_unicode(prepared, room);
     out.append(room, static_cast<std::size_t>(end - room));
     return;
   }
   const std::size_t start = out.size();
-  out.resize(start + prepared.size() * UnicodeWriter::kMostUnitsPerByte);
-  const char16_t* end = UnicodeWriter(prepared, out.data() + start).run();
+  out.resize(start + prepared.size() * kUnicodeUnitsPerPivotByte);
+  const char16_t* end = write_prepared_as_unicode(prepared, out.data() + start);
   out.resize(static_cast<std::size_t>(end - out.data()));
 }
 

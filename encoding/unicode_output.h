@@ -16,7 +16,11 @@ std::u16string GurToUnicode(BytesView pivot);
 // Appends the conversion to `out`.
 void GurToUnicode(BytesView pivot, std::u16string& out);
 
-// The output rules alone, on text already prepared for export.
+// The output rules alone, on text already prepared for export: appended to
+// `out`, or written at `out`, which has room for kUnicodeUnitsPerPivotByte
+// units per byte of `prepared` (the end of what was written is returned).
+inline constexpr std::size_t kUnicodeUnitsPerPivotByte = 3;
 void write_prepared_as_unicode(BytesView prepared, std::u16string& out);
+char16_t* write_prepared_as_unicode(BytesView prepared, char16_t* out);
 
 }  // namespace quilm

@@ -36,11 +36,6 @@ Bytes FontConverter::to_pivot(BytesView text, int source) const {
   return reader ? read_into_pivot(*reader, text) : Bytes(text);
 }
 
-void FontConverter::to_pivot(BytesView text, int source, Bytes& pivot) const {
-  if (const ReaderTable* reader = reader_for_font(source)) read_into_pivot(*reader, text, pivot);
-  else pivot.assign(text);
-}
-
 Bytes FontConverter::from_pivot(BytesView pivot, int destination) const {
   context_.erase_before_caret = 0;  // also when no writer runs
   const WriterTable* writer = writer_for_font(destination);

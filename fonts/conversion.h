@@ -44,8 +44,6 @@ class FontConverter {
 
   // The two halves of conversion.
   Bytes to_pivot(BytesView text, int source) const;
-  // to_pivot into `pivot`, whose contents it replaces (and whose room it reuses).
-  void to_pivot(BytesView text, int source, Bytes& pivot) const;
   Bytes from_pivot(BytesView pivot, int destination) const;
 
   // A reader or writer by its name ("anmollipi_to_gur", "gur_to_satluj").

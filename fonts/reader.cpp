@@ -73,12 +73,11 @@ Bytes read_into_pivot(const ReaderTable& reader, BytesView text) {
   return buffer.bytes(static_cast<std::size_t>(end - buffer.data()));
 }
 
-void read_into_pivot(const ReaderTable& reader, BytesView text, Bytes& out) {
-  const std::size_t n = length_before_zero(text);
-  out.resize(room_for(reader, n));
-  auto* start = reinterpret_cast<std::uint8_t*>(out.data());
-  const std::uint8_t* end = read_units(reader, reinterpret_cast<const std::uint8_t*>(text.data()), n, start);
-  out.resize(static_cast<std::size_t>(end - start));
+std::size_t pivot_room(const ReaderTable& reader, std::size_t n) { return room_for(reader, n); }
+
+std::size_t read_glyphs_into(const ReaderTable& reader, BytesView text, std::uint8_t* out) {
+  const std::uint8_t* end = read_units(reader, reinterpret_cast<const std::uint8_t*>(text.data()), text.size(), out);
+  return static_cast<std::size_t>(end - out);
 }
 
 }  // namespace quilm

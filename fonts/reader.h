@@ -13,8 +13,10 @@ namespace quilm {
 // single byte. The result ends at the first zero byte of the input. Output
 // of any length is returned whole.
 Bytes read_into_pivot(const ReaderTable& reader, BytesView text);
-// The same into `out`, whose contents it replaces; a caller that reads many
-// short texts keeps one buffer for them all.
-void read_into_pivot(const ReaderTable& reader, BytesView text, Bytes& out);
+// For a caller that reads many short texts (the words of a line) into room
+// of its own: the room that reading `n` bytes needs, and the reading of a
+// text without zero bytes into that room; returns the length written.
+std::size_t pivot_room(const ReaderTable& reader, std::size_t n);
+std::size_t read_glyphs_into(const ReaderTable& reader, BytesView text, std::uint8_t* out);
 
 }  // namespace quilm

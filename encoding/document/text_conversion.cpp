@@ -1,6 +1,7 @@
 // Text conversions, one legacy font at a time.
 #include "encoding/document/text_conversion.h"
 
+#include "common/utf16_builder.h"
 #include "encoding/devanagari.h"
 #include "encoding/export_preparation.h"
 #include "encoding/iscii.h"
@@ -9,7 +10,9 @@
 #include "encoding/unicode_input.h"
 #include "encoding/unicode_output.h"
 #include "encoding/unicode_runs.h"
+#include "fonts/conversion_tables.h"
 #include "fonts/font_index.h"
+#include "fonts/reader.h"
 
 namespace quilm {
 namespace {
@@ -41,11 +44,24 @@ void walk_words(BytesView text, Word word, Other other) {
   }
 }
 
-// One word through the pivot encoding into Unicode; `pivot` is room that
-// the words of a text share.
-void append_word_as_unicode(BytesView word, int font, const FontConverter& converter, UnicodeScript script,
-                            Bytes& pivot, std::u16string& out) {
-  converter.to_pivot(word, font, pivot);
+// Reads the words of one text of a legacy font into the pivot encoding, as
+// FontConverter::to_pivot does.
+class WordReader {
+ public:
+  explicit WordReader(int font) : reader_(reader_for_font(font)) {}
+
+  // `word` holds glyph bytes only, so no zero byte.
+  void read(BytesView word, Bytes& pivot) const {
+    if (!reader_) return void(pivot.assign(word));
+    pivot.resize(pivot_room(*reader_, word.size()));
+    pivot.resize(read_glyphs_into(*reader_, word, reinterpret_cast<std::uint8_t*>(pivot.data())));
+  }
+
+ private:
+  const ReaderTable* reader_;
+};
+
+void append_pivot_word_as_unicode(Bytes& pivot, UnicodeScript script, std::u16string& out) {
   if (script == UnicodeScript::Devanagari) return GurToHindiUnicode(pivot, out);
   prepare_for_export_in_place(pivot);
   write_prepared_as_unicode(pivot, out);
@@ -55,30 +71,46 @@ void append_word_as_unicode(BytesView word, int font, const FontConverter& conve
 
 void append_legacy_word_as_unicode(BytesView word, int font, const FontConverter& converter,
                                    UnicodeScript script, std::u16string& out) {
-  Bytes pivot;
-  append_word_as_unicode(word, font, converter, script, pivot, out);
+  Bytes pivot = converter.to_pivot(word, font);
+  append_pivot_word_as_unicode(pivot, script, out);
 }
 
-std::u16string legacy_text_to_unicode(BytesView text, int font, const FontConverter& converter,
-                                      UnicodeScript script) {
-  std::u16string out;
-  out.reserve(text.size() + text.size() / 4);
+std::u16string legacy_text_to_unicode(BytesView text, int font, UnicodeScript script) {
+  Utf16Builder out(text.size() + text.size() / 4);
+  const WordReader reader(font);
   Bytes pivot;
+  std::u16string devanagari;
   walk_words(
-      text, [&](BytesView w) { append_word_as_unicode(w, font, converter, script, pivot, out); },
-      [&](std::uint8_t b) { out.push_back(b); });
-  return out;
+      text,
+      [&](BytesView w) {
+        reader.read(w, pivot);
+        if (script == UnicodeScript::Devanagari) {
+          devanagari.clear();
+          GurToHindiUnicode(pivot, devanagari);
+          return out.append(devanagari);
+        }
+        prepare_for_export_in_place(pivot);
+        out.advance_to(write_prepared_as_unicode(pivot, out.room(pivot.size() * kUnicodeUnitsPerPivotByte)));
+      },
+      [&](std::uint8_t b) { out.push(b); });
+  return out.take();
 }
 
 void append_legacy_word_as_iscii(BytesView word, int font, const FontConverter& converter, Bytes& out) {
   out += GurToISCII(converter.to_pivot(word, font));
 }
 
-Bytes legacy_text_to_iscii(BytesView text, int font, const FontConverter& converter) {
+Bytes legacy_text_to_iscii(BytesView text, int font) {
   Bytes out;
   out.reserve(text.size() * 2);
+  const WordReader reader(font);
+  Bytes pivot;
   walk_words(
-      text, [&](BytesView w) { append_legacy_word_as_iscii(w, font, converter, out); },
+      text,
+      [&](BytesView w) {
+        reader.read(w, pivot);
+        out += GurToISCII(pivot);
+      },
       [&](std::uint8_t b) { out.push_back(static_cast<char>(b)); });
   return out;
 }

@@ -20,12 +20,11 @@ enum class UnicodeScript { Gurmukhi, Devanagari };
 void append_legacy_word_as_unicode(BytesView word, int font, const FontConverter& converter,
                                    UnicodeScript script, std::u16string& out);
 // Legacy text into Unicode: words converted, every other byte as itself.
-std::u16string legacy_text_to_unicode(BytesView text, int font, const FontConverter& converter,
-                                      UnicodeScript script);
+std::u16string legacy_text_to_unicode(BytesView text, int font, UnicodeScript script);
 
 // One word, and a text, of legacy glyph bytes into ISCII.
 void append_legacy_word_as_iscii(BytesView word, int font, const FontConverter& converter, Bytes& out);
-Bytes legacy_text_to_iscii(BytesView text, int font, const FontConverter& converter);
+Bytes legacy_text_to_iscii(BytesView text, int font);
 
 // Unicode text into font index `font`, as the Unicode import reads it:
 // Gurmukhi runs through the pivot encoding into the font's glyph bytes,
