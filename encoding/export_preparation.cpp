@@ -124,9 +124,9 @@ std::array<std::uint32_t, 256> make_acts_table() {
 // act on a pair, such as a repeated sign, need those).
 class WordProfile {
  public:
-  explicit WordProfile(const Bytes& t) { scan(t); }
+  explicit WordProfile(BytesView t) { scan(t); }
 
-  void scan(const Bytes& t) {
+  void scan(BytesView t) {
     static const std::array<std::uint32_t, 256> table = make_acts_table();
     present_ = neighbours_ = 0;
     std::uint32_t previous = 0;
@@ -190,6 +190,8 @@ void reorder(Bytes& t, const WordProfile& p) {
 }
 
 }  // namespace
+
+bool needs_preparation_for_export(BytesView pivot) { return !WordProfile(pivot).sets_off_nothing(); }
 
 void prepare_for_export_in_place(Bytes& t) {
   WordProfile profile(t);

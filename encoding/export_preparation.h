@@ -12,4 +12,8 @@ namespace quilm {
 Bytes prepare_for_export(BytesView pivot);
 void prepare_for_export_in_place(Bytes& text);
 
+// False when the preparation would leave `pivot` as it is (most words): the
+// output tables can then read it straight away.
+bool needs_preparation_for_export(BytesView pivot);
+
 }  // namespace quilm

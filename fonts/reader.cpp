@@ -62,18 +62,14 @@ std::size_t length_before_zero(BytesView text) {
   return zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - text.data()) : text.size();
 }
 
-std::size_t room_for(const ReaderTable& reader, std::size_t n) { return n * reader.growth + sizeof(Glyphs); }
-
 }  // namespace
 
 Bytes read_into_pivot(const ReaderTable& reader, BytesView text) {
   const std::size_t n = length_before_zero(text);
-  ConversionBuffer buffer(room_for(reader, n));
+  ConversionBuffer buffer(pivot_room(reader, n));
   const std::uint8_t* end = read_units(reader, reinterpret_cast<const std::uint8_t*>(text.data()), n, buffer.data());
   return buffer.bytes(static_cast<std::size_t>(end - buffer.data()));
 }
-
-std::size_t pivot_room(const ReaderTable& reader, std::size_t n) { return room_for(reader, n); }
 
 std::size_t read_glyphs_into(const ReaderTable& reader, BytesView text, std::uint8_t* out) {
   const std::uint8_t* end = read_units(reader, reinterpret_cast<const std::uint8_t*>(text.data()), text.size(), out);

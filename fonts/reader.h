@@ -16,7 +16,9 @@ Bytes read_into_pivot(const ReaderTable& reader, BytesView text);
 // For a caller that reads many short texts (the words of a line) into room
 // of its own: the room that reading `n` bytes needs, and the reading of a
 // text without zero bytes into that room; returns the length written.
-std::size_t pivot_room(const ReaderTable& reader, std::size_t n);
+// (The longest output the tables allow, plus the slack of the fixed-size
+// copy of the last step.)
+inline std::size_t pivot_room(const ReaderTable& reader, std::size_t n) { return n * reader.growth + sizeof(Glyphs); }
 std::size_t read_glyphs_into(const ReaderTable& reader, BytesView text, std::uint8_t* out);
 
 }  // namespace quilm

@@ -1,6 +1,8 @@
 // Text conversions, one legacy font at a time.
 #include "encoding/document/text_conversion.h"
 
+#include <memory>
+
 #include "common/utf16_builder.h"
 #include "encoding/devanagari.h"
 #include "encoding/export_preparation.h"
@@ -45,20 +47,23 @@ void walk_words(BytesView text, Word word, Other other) {
 }
 
 // Reads the words of one text of a legacy font into the pivot encoding, as
-// FontConverter::to_pivot does.
+// FontConverter::to_pivot does, into room that all the words share.
 class WordReader {
  public:
-  explicit WordReader(int font) : reader_(reader_for_font(font)) {}
+  WordReader(int font, std::size_t text_size) : reader_(reader_for_font(font)) {
+    if (reader_) room_ = std::make_unique_for_overwrite<std::uint8_t[]>(pivot_room(*reader_, text_size));
+  }
 
-  // `word` holds glyph bytes only, so no zero byte.
-  void read(BytesView word, Bytes& pivot) const {
-    if (!reader_) return void(pivot.assign(word));
-    pivot.resize(pivot_room(*reader_, word.size()));
-    pivot.resize(read_glyphs_into(*reader_, word, reinterpret_cast<std::uint8_t*>(pivot.data())));
+  // `word` holds glyph bytes only, so no zero byte. The result lives until
+  // the next call.
+  BytesView read(BytesView word) const {
+    if (!reader_) return word;
+    return {reinterpret_cast<const char*>(room_.get()), read_glyphs_into(*reader_, word, room_.get())};
   }
 
  private:
   const ReaderTable* reader_;
+  std::unique_ptr<std::uint8_t[]> room_;
 };
 
 void append_pivot_word_as_unicode(Bytes& pivot, UnicodeScript script, std::u16string& out) {
@@ -77,20 +82,25 @@ void append_legacy_word_as_unicode(BytesView word, int font, const FontConverter
 
 std::u16string legacy_text_to_unicode(BytesView text, int font, UnicodeScript script) {
   Utf16Builder out(text.size() + text.size() / 4);
-  const WordReader reader(font);
-  Bytes pivot;
+  const WordReader reader(font, text.size());
+  Bytes prepared;
   std::u16string devanagari;
+  auto write_unicode = [&](BytesView ready) {
+    out.advance_to(write_prepared_as_unicode(ready, out.room(ready.size() * kUnicodeUnitsPerPivotByte)));
+  };
   walk_words(
       text,
       [&](BytesView w) {
-        reader.read(w, pivot);
+        const BytesView pivot = reader.read(w);
         if (script == UnicodeScript::Devanagari) {
           devanagari.clear();
           GurToHindiUnicode(pivot, devanagari);
           return out.append(devanagari);
         }
-        prepare_for_export_in_place(pivot);
-        out.advance_to(write_prepared_as_unicode(pivot, out.room(pivot.size() * kUnicodeUnitsPerPivotByte)));
+        if (!needs_preparation_for_export(pivot)) return write_unicode(pivot);
+        prepared.assign(pivot);
+        prepare_for_export_in_place(prepared);
+        write_unicode(prepared);
       },
       [&](std::uint8_t b) { out.push(b); });
   return out.take();
@@ -103,14 +113,9 @@ void append_legacy_word_as_iscii(BytesView word, int font, const FontConverter& 
 Bytes legacy_text_to_iscii(BytesView text, int font) {
   Bytes out;
   out.reserve(text.size() * 2);
-  const WordReader reader(font);
-  Bytes pivot;
+  const WordReader reader(font, text.size());
   walk_words(
-      text,
-      [&](BytesView w) {
-        reader.read(w, pivot);
-        out += GurToISCII(pivot);
-      },
+      text, [&](BytesView w) { out += GurToISCII(reader.read(w)); },
       [&](std::uint8_t b) { out.push_back(static_cast<char>(b)); });
   return out;
 }
