@@ -3,6 +3,8 @@
 // driver, and AnmolLipi to and from Unicode as the export and import convert
 // it, each line by line as the tools call them.
 //
+// Rates are those Google Benchmark prints: "M/s" is MiB (2^20 bytes) a second.
+//
 //   quilm_conversion_bench [--corpus=FILE] [benchmark options]
 // The corpus is FILE, else $QUILM_CORPUS, else the configured default;
 // without any of them the text is generated.
@@ -215,22 +217,3 @@ int main(int argc, char** argv) {
   benchmark::Shutdown();
   return 0;
 }
-#include "encoding/unicode_meaning.h"
-namespace quilm { namespace {
-void BM_Floor(benchmark::State& state) {
-  const Corpus& c = corpus();
-  std::u16string out;
-  const PivotUtf16Table& t = pivot_utf16_table();
-  for (auto _ : state) {
-    out.clear();
-    for (const Bytes& w : c.prepared_words) {
-      char16_t room[200]; char16_t* o = room;
-      for (char ch : w) { const auto& e = t[static_cast<unsigned char>(ch)]; std::copy(e.units.begin(), e.units.end(), o); o += e.size; }
-      out.append(room, o - room);
-    }
-    benchmark::DoNotOptimize(out);
-  }
-  state.SetBytesProcessed(state.iterations() * total_bytes(c.prepared_words));
-}
-BENCHMARK(BM_Floor)->Unit(benchmark::kMillisecond);
-}}

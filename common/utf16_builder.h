@@ -35,8 +35,10 @@ class Utf16Builder {
   // The text written; the builder is left empty.
   std::u16string take() {
     text_.resize(used_);
+    std::u16string text = std::move(text_);
+    text_.clear();
     used_ = 0;
-    return std::move(text_);
+    return text;
   }
 
  private:

@@ -84,7 +84,8 @@ void append_unit(std::u16string_view t, std::size_t& i, Bytes& out) {
     }
   }
   const BytesView letter = pivot_of_letter(c);
-  if (letter.empty()) out.push_back('\x3C');
+  if (letter.size() == 1) out.push_back(letter[0]);  // most letters
+  else if (letter.empty()) out.push_back('\x3C');
   else out.append(letter);
 }
 

@@ -33,7 +33,7 @@ std::array<bool, kIndicEnd - kIndicStart> make_indic_glyph_table() {
   return table;
 }
 
-UnicodePiece::Kind kind_of(char16_t c) {
+inline UnicodePiece::Kind kind_of(char16_t c) {
   static const std::array<bool, kIndicEnd - kIndicStart> indic_glyph = make_indic_glyph_table();
   if (c < kIndicStart) {
     return c == 0 || ascii_letter(c) ? UnicodePiece::Kind::Latin : UnicodePiece::Kind::Separator;
@@ -46,6 +46,7 @@ UnicodePiece::Kind kind_of(char16_t c) {
 
 std::vector<UnicodePiece> split_unicode_runs(std::u16string_view text) {
   std::vector<UnicodePiece> pieces;
+  pieces.reserve(text.size() / 3 + 1);  // a word and a space make two pieces
   for (std::size_t start = 0, end; start < text.size(); start = end) {
     const UnicodePiece::Kind kind = kind_of(text[start]);
     end = start + 1;

@@ -123,6 +123,7 @@ Bytes legacy_text_to_iscii(BytesView text, int font) {
 std::u16string unicode_text_to_legacy(std::u16string_view text, int font, const FontConverter& converter) {
   std::u16string out;
   out.reserve(text.size());
+  Bytes pivot;
   for (const UnicodePiece& piece : split_unicode_runs(text)) {
     if (piece.kind == UnicodePiece::Kind::Separator) {
       append_separator(piece.text[0], font, converter, out);
@@ -132,8 +133,9 @@ std::u16string unicode_text_to_legacy(std::u16string_view text, int font, const 
       out += piece.text;
       continue;
     }
-    for (char c : converter.from_pivot(UniCodetoGur(piece.text), font))
-      out.push_back(static_cast<unsigned char>(c));
+    pivot.clear();
+    UniCodetoGur(piece.text, pivot);
+    for (char c : converter.from_pivot(pivot, font)) out.push_back(static_cast<unsigned char>(c));
   }
   return out;
 }
