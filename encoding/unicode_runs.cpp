@@ -44,19 +44,23 @@ inline UnicodePiece::Kind kind_of(char16_t c) {
 
 }  // namespace
 
+UnicodePiece next_unicode_piece(std::u16string_view text, std::size_t& start) {
+  const std::size_t first = start;
+  const UnicodePiece::Kind kind = kind_of(text[first]);
+  if (kind == UnicodePiece::Kind::Separator) {
+    start = first + 1;
+    return {kind, text.substr(first, 1), separator_byte(text[first])};
+  }
+  std::size_t end = first + 1;
+  while (end < text.size() && kind_of(text[end]) == kind) ++end;
+  start = end;
+  return {kind, text.substr(first, end - first), std::nullopt};
+}
+
 std::vector<UnicodePiece> split_unicode_runs(std::u16string_view text) {
   std::vector<UnicodePiece> pieces;
   pieces.reserve(text.size() / 3 + 1);  // a word and a space make two pieces
-  for (std::size_t start = 0, end; start < text.size(); start = end) {
-    const UnicodePiece::Kind kind = kind_of(text[start]);
-    end = start + 1;
-    if (kind == UnicodePiece::Kind::Separator) {
-      pieces.push_back({kind, text.substr(start, 1), separator_byte(text[start])});
-      continue;
-    }
-    while (end < text.size() && kind_of(text[end]) == kind) ++end;
-    pieces.push_back({kind, text.substr(start, end - start), std::nullopt});
-  }
+  for (std::size_t start = 0; start < text.size();) pieces.push_back(next_unicode_piece(text, start));
   return pieces;
 }
 

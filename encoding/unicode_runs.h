@@ -28,5 +28,8 @@ struct UnicodePiece {
 // ends one run and starts the next. The pieces view `text`: keep it alive
 // while they are in use.
 std::vector<UnicodePiece> split_unicode_runs(std::u16string_view text);
+// The same one piece at a time: the piece that begins at `start` (before
+// the end of `text`), with `start` moved past it.
+UnicodePiece next_unicode_piece(std::u16string_view text, std::size_t& start);
 
 }  // namespace quilm

@@ -179,15 +179,17 @@ Bytes sa_nukta_as_sha(BytesView pivot) {
   return out;
 }
 
-// The writer's steps over the pivot text, once its pre-pass has run.
-Bytes write_steps(const WriterTable& writer, BytesView pivot, ConversionContext& context) {
-  context.erase_before_caret = 0;
+std::size_t length_before_zero(BytesView pivot) {
   const void* zero = std::memchr(pivot.data(), 0, pivot.size());
-  const std::size_t n = zero ? static_cast<const char*>(zero) - pivot.data() : pivot.size();
-  const auto* text = reinterpret_cast<const std::uint8_t*>(pivot.data());
+  return zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - pivot.data()) : pivot.size();
+}
 
-  ConversionBuffer buffer(n * writer.growth + sizeof(Glyphs));
-  Output out(buffer.data());
+// The writer's steps over the n pivot bytes at `text`, once its pre-pass has
+// run, into `room` (glyph_room bytes); returns the length written.
+std::size_t write_steps_into(const WriterTable& writer, const std::uint8_t* text, std::size_t n,
+                             ConversionContext& context, std::uint8_t* room) {
+  context.erase_before_caret = 0;
+  Output out(room);
   SlowSteps slow(writer, context, out);
   // Most steps write one byte by its entry or its context rule; units, the
   // nukta and every key typed take the slow way.
@@ -208,13 +210,30 @@ Bytes write_steps(const WriterTable& writer, BytesView pivot, ConversionContext&
     if (!(flags & step_flag::kKeepsContext)) at = {b, at.previous};
   }
   context.writer = at;
+  return out.size();
+}
 
-  Bytes result = buffer.bytes(out.size());
+// The writer's steps over the pivot text, once its pre-pass has run.
+Bytes write_steps(const WriterTable& writer, BytesView pivot, ConversionContext& context) {
+  const std::size_t n = length_before_zero(pivot);
+  ConversionBuffer buffer(glyph_room(writer, n));
+  Bytes result = buffer.bytes(
+      write_steps_into(writer, reinterpret_cast<const std::uint8_t*>(pivot.data()), n, context, buffer.data()));
   if (writer.post_pass == PostPass::format_for_quilm) return Format_for_Quilm(result);
   return result;
 }
 
 }  // namespace
+
+bool writes_directly(const WriterTable& writer) {
+  return writer.pre_pass == PrePass::none && writer.post_pass == PostPass::none;
+}
+
+std::size_t write_glyphs_into(const WriterTable& writer, BytesView pivot, ConversionContext& context,
+                              std::uint8_t* out) {
+  return write_steps_into(writer, reinterpret_cast<const std::uint8_t*>(pivot.data()), length_before_zero(pivot),
+                          context, out);
+}
 
 Bytes write_from_pivot(const WriterTable& writer, BytesView pivot, ConversionContext& context) {
   if (writer.pre_pass == PrePass::sa_nukta_as_sha) return write_steps(writer, sa_nukta_as_sha(pivot), context);

@@ -1,7 +1,9 @@
 // Text conversions, one legacy font at a time.
 #include "encoding/document/text_conversion.h"
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "common/utf16_builder.h"
 #include "encoding/devanagari.h"
@@ -15,23 +17,12 @@
 #include "fonts/conversion_tables.h"
 #include "fonts/font_index.h"
 #include "fonts/reader.h"
+#include "fonts/writer.h"
 
 namespace quilm {
 namespace {
 
 bool is_glyph(std::uint8_t b) { return b >= 0x21; }
-
-// A separator of Unicode or ISCII text in a legacy font: the glyph bytes of
-// the same punctuation mark, else the character as it stands.
-void append_separator(char16_t c, int font, const FontConverter& converter, std::u16string& out) {
-  const std::optional<std::uint8_t> pivot = pivot_punctuation_byte(c);
-  if (!pivot || c < 0x21) {
-    out.push_back(c);
-    return;
-  }
-  const char byte = static_cast<char>(*pivot);
-  for (char g : converter.from_pivot(BytesView(&byte, 1), font)) out.push_back(static_cast<unsigned char>(g));
-}
 
 // Calls word(w) for every stretch of glyph bytes and other(b) for every
 // other byte, in order.
@@ -65,6 +56,50 @@ class WordReader {
   const ReaderTable* reader_;
   std::unique_ptr<std::uint8_t[]> room_;
 };
+
+// Writes the pivot words of one text into a legacy font, as
+// FontConverter::from_pivot does, into room that all the words share when
+// the font's writer writes directly.
+class WordWriter {
+ public:
+  WordWriter(int font, const FontConverter& converter) : font_(font), converter_(converter) {
+    const WriterTable* writer = writer_for_font(font);
+    if (writer && writes_directly(*writer)) direct_ = writer;
+  }
+
+  // The glyph bytes of `pivot`; they live until the next call.
+  BytesView write(BytesView pivot) {
+    if (!direct_) return written_ = converter_.from_pivot(pivot, font_);
+    const std::size_t room = glyph_room(*direct_, pivot.size());
+    if (room_.size() < room) room_.resize(std::max(room, 2 * room_.size()));
+    const std::size_t n = write_glyphs_into(*direct_, pivot, converter_.context(), room_.data());
+    return {reinterpret_cast<const char*>(room_.data()), n};
+  }
+
+ private:
+  int font_;
+  const FontConverter& converter_;
+  const WriterTable* direct_ = nullptr;
+  std::vector<std::uint8_t> room_;
+  Bytes written_;
+};
+
+// A separator of Unicode or ISCII text in a legacy font: the glyph bytes of
+// the same punctuation mark, or nothing when the character stays as it
+// stands (spaces, controls, characters the pivot encoding lacks).
+std::optional<BytesView> separator_glyphs(char16_t c, WordWriter& writer) {
+  const std::optional<std::uint8_t> pivot = pivot_punctuation_byte(c);
+  if (!pivot || c < 0x21) return std::nullopt;
+  const char byte = static_cast<char>(*pivot);
+  return writer.write(BytesView(&byte, 1));
+}
+
+// Glyph bytes as editor text: byte b is the character U+00bb.
+void append_glyphs(BytesView glyphs, Utf16Builder& out) {
+  char16_t* cursor = out.room(glyphs.size());
+  for (char g : glyphs) *cursor++ = static_cast<unsigned char>(g);
+  out.advance_to(cursor);
+}
 
 void append_pivot_word_as_unicode(Bytes& pivot, UnicodeScript script, std::u16string& out) {
   if (script == UnicodeScript::Devanagari) return GurToHindiUnicode(pivot, out);
@@ -121,35 +156,38 @@ Bytes legacy_text_to_iscii(BytesView text, int font) {
 }
 
 std::u16string unicode_text_to_legacy(std::u16string_view text, int font, const FontConverter& converter) {
-  std::u16string out;
-  out.reserve(text.size());
+  Utf16Builder out(text.size());
+  WordWriter writer(font, converter);
   Bytes pivot;
-  for (const UnicodePiece& piece : split_unicode_runs(text)) {
-    if (piece.kind == UnicodePiece::Kind::Separator) {
-      append_separator(piece.text[0], font, converter, out);
+  for (std::size_t start = 0; start < text.size();) {
+    const UnicodePiece piece = next_unicode_piece(text, start);
+    if (piece.kind == UnicodePiece::Kind::Latin) {
+      out.append(piece.text);
       continue;
     }
-    if (piece.kind == UnicodePiece::Kind::Latin) {
-      out += piece.text;
+    if (piece.kind == UnicodePiece::Kind::Separator) {
+      if (const std::optional<BytesView> glyphs = separator_glyphs(piece.text[0], writer)) append_glyphs(*glyphs, out);
+      else out.push(piece.text[0]);
       continue;
     }
     pivot.clear();
     UniCodetoGur(piece.text, pivot);
-    for (char c : converter.from_pivot(pivot, font)) out.push_back(static_cast<unsigned char>(c));
+    append_glyphs(writer.write(pivot), out);
   }
-  return out;
+  return out.take();
 }
 
 Bytes iscii_text_to_legacy(BytesView iscii, int font, const FontConverter& converter) {
   Bytes out;
   out.reserve(iscii.size());
+  WordWriter writer(font, converter);
   for (const IsciiPiece& piece : split_iscii_runs(iscii)) {
     if (piece.kind == IsciiPiece::Kind::Gurmukhi) {
-      out += converter.from_pivot(convert_tippi_bindi(ISCIItoGur(piece.bytes)), font);
+      out += writer.write(convert_tippi_bindi(ISCIItoGur(piece.bytes)));
     } else if (piece.kind == IsciiPiece::Kind::Separator) {
-      std::u16string glyphs;
-      append_separator(static_cast<unsigned char>(piece.bytes[0]), font, converter, glyphs);
-      for (char16_t g : glyphs) out.push_back(static_cast<char>(g));
+      const std::optional<BytesView> glyphs = separator_glyphs(static_cast<unsigned char>(piece.bytes[0]), writer);
+      if (glyphs) out += *glyphs;
+      else out += piece.bytes[0];
     } else {
       out += piece.bytes;
     }
