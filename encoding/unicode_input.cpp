@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <span>
 
 #include "encoding/pivot.h"
 #include "encoding/unicode_meaning.h"
@@ -24,6 +25,29 @@ bool is_low(char16_t c, std::uint8_t l) { return is_indic(c) && low(c) == l; }
 BytesView pivot_of_letter(char16_t c) {
   return in_block(c, kGurmukhiBlock) ? kGurmukhiLowByte[low(c)] : kDevanagariLowByte[low(c)];
 }
+
+// The same tables with their bytes in place, so that a character costs one
+// load: an entry of at most kMostPivotBytes bytes.
+constexpr std::size_t kMostPivotBytes = 3;
+struct PivotBytes {
+  std::array<char, kMostPivotBytes> bytes{};
+  std::uint8_t size = 0;
+};
+using PivotBytesTable = std::array<PivotBytes, 256>;
+
+constexpr PivotBytesTable in_place(const std::array<std::string_view, 256>& table) {
+  PivotBytesTable out{};
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    if (table[i].size() > kMostPivotBytes) throw "a character of more than three pivot bytes";
+    std::copy(table[i].begin(), table[i].end(), out[i].bytes.begin());
+    out[i].size = static_cast<std::uint8_t>(table[i].size());
+  }
+  return out;
+}
+
+constexpr PivotBytesTable kGurmukhiLetters = in_place(kGurmukhiLowByte);
+constexpr PivotBytesTable kDevanagariLetters = in_place(kDevanagariLowByte);
+constexpr PivotBytesTable kSubjoinedLetters = in_place(kSubjoinedLowByte);
 
 // Punctuation outside a Gurmukhi run: the first pivot byte that stands for
 // exactly that character.
@@ -50,9 +74,8 @@ bool has_sihari(std::u16string_view text) {
 
 // Sihari is written after its consonant in Unicode and stored before it: it
 // moves before the consonant, before a consonant, VIRAMA, consonant cluster,
-// and before a consonant and its separate nukta.
-std::u16string sihari_before_consonant(std::u16string_view text) {
-  std::u16string t(text);
+// and before a consonant and its separate nukta. Works in place on `t`.
+void sihari_before_consonant(std::span<char16_t> t) {
   for (std::size_t i = 1; i < t.size(); ++i) {
     if (!is_low(t[i], kSignILow)) continue;
     std::size_t to = i - 1;
@@ -61,32 +84,39 @@ std::u16string sihari_before_consonant(std::u16string_view text) {
     std::rotate(t.begin() + static_cast<std::ptrdiff_t>(to), t.begin() + static_cast<std::ptrdiff_t>(i),
                 t.begin() + static_cast<std::ptrdiff_t>(i + 1));
   }
-  return t;
 }
 
-void append_unit(std::u16string_view t, std::size_t& i, Bytes& out) {
+// Writes the pivot bytes of the character at t[i] (and of the letter after
+// it when the two make a subjoined letter) at `out`, which has room for
+// kMostPivotBytes; returns the end of what was written.
+char* write_unit(std::u16string_view t, std::size_t& i, char* out) {
+  auto put = [&](const PivotBytes& p) {
+    std::copy(p.bytes.begin(), p.bytes.end(), out);
+    return out + p.size;
+  };
   const char16_t c = t[i];
+  if (in_block(c, kGurmukhiBlock) && low(c) != kViramaLow && kGurmukhiLetters[low(c)].size)
+    return put(kGurmukhiLetters[low(c)]);  // most characters
   if (const auto byte = unknown_glyph_byte(c)) {
-    out.push_back(static_cast<char>(*byte));
-    return;
+    *out = static_cast<char>(*byte);
+    return out + 1;
   }
   if (!is_indic(c)) {
     const std::uint8_t b = c < 0x100 ? punctuation_bytes()[c] : 0;
-    out.push_back(static_cast<char>(b || c == 0 ? b : 0x3C));
-    return;
+    *out = static_cast<char>(b || c == 0 ? b : 0x3C);
+    return out + 1;
   }
   if (low(c) == kViramaLow && i + 1 < t.size() && is_indic(t[i + 1])) {
-    const BytesView subjoined = kSubjoinedLowByte[low(t[i + 1])];
-    if (!subjoined.empty()) {
-      out.append(subjoined);
+    const PivotBytes& subjoined = kSubjoinedLetters[low(t[i + 1])];
+    if (subjoined.size) {
       ++i;
-      return;
+      return put(subjoined);
     }
   }
-  const BytesView letter = pivot_of_letter(c);
-  if (letter.size() == 1) out.push_back(letter[0]);  // most letters
-  else if (letter.empty()) out.push_back('\x3C');
-  else out.append(letter);
+  const PivotBytes& letter = in_block(c, kGurmukhiBlock) ? kGurmukhiLetters[low(c)] : kDevanagariLetters[low(c)];
+  if (letter.size) return put(letter);
+  *out = '\x3C';
+  return out + 1;
 }
 
 }  // namespace
@@ -104,9 +134,26 @@ bool has_pivot_glyph(char16_t c) {
 }
 
 void UniCodetoGur(std::u16string_view text, Bytes& out) {
-  std::u16string reordered;
-  if (has_sihari(text)) text = reordered = sihari_before_consonant(text);
-  for (std::size_t i = 0; i < text.size(); ++i) append_unit(text, i, out);
+  // A word with a sihari is reordered in a copy: on the stack when short.
+  constexpr std::size_t kShortRun = 64;
+  char16_t short_copy[kShortRun];
+  std::u16string long_copy;
+  if (has_sihari(text)) {
+    char16_t* copy = short_copy;
+    if (text.size() > kShortRun) {
+      long_copy.assign(text);
+      copy = long_copy.data();
+    } else {
+      std::copy(text.begin(), text.end(), copy);
+    }
+    sihari_before_consonant({copy, text.size()});
+    text = {copy, text.size()};
+  }
+  const std::size_t start = out.size();
+  out.resize(start + text.size() * kMostPivotBytes);
+  char* end = out.data() + start;
+  for (std::size_t i = 0; i < text.size(); ++i) end = write_unit(text, i, end);
+  out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 Bytes UniCodetoGur(std::u16string_view text) {

@@ -23,36 +23,38 @@ std::optional<unsigned char> separator_byte(char16_t c) {
   return std::nullopt;
 }
 
-// Below the Devanagari block no character has a pivot glyph; in the
-// Devanagari and Gurmukhi blocks a table says which do.
-constexpr char16_t kIndicStart = 0x0900, kIndicEnd = 0x0B00;
+// The kind of every character below the end of the Gurmukhi block, from a
+// table; above it only the private-use glyph characters have pivot glyphs.
+constexpr char16_t kTableEnd = 0x0B00;
+using KindTable = std::array<UnicodePiece::Kind, kTableEnd>;
 
-std::array<bool, kIndicEnd - kIndicStart> make_indic_glyph_table() {
-  std::array<bool, kIndicEnd - kIndicStart> table{};
-  for (std::size_t i = 0; i < table.size(); ++i) table[i] = has_pivot_glyph(static_cast<char16_t>(kIndicStart + i));
+KindTable make_kind_table() {
+  KindTable table;
+  for (char16_t c = 0; c < kTableEnd; ++c) {
+    if (c == 0 || ascii_letter(c)) table[c] = UnicodePiece::Kind::Latin;
+    else if (has_pivot_glyph(c)) table[c] = UnicodePiece::Kind::Gurmukhi;
+    else table[c] = UnicodePiece::Kind::Separator;
+  }
   return table;
 }
 
-inline UnicodePiece::Kind kind_of(char16_t c) {
-  static const std::array<bool, kIndicEnd - kIndicStart> indic_glyph = make_indic_glyph_table();
-  if (c < kIndicStart) {
-    return c == 0 || ascii_letter(c) ? UnicodePiece::Kind::Latin : UnicodePiece::Kind::Separator;
-  }
-  const bool glyph = c < kIndicEnd ? indic_glyph[c - kIndicStart] : has_pivot_glyph(c);
-  return glyph ? UnicodePiece::Kind::Gurmukhi : UnicodePiece::Kind::Separator;
+inline UnicodePiece::Kind kind_of(const KindTable& table, char16_t c) {
+  if (c < kTableEnd) return table[c];
+  return has_pivot_glyph(c) ? UnicodePiece::Kind::Gurmukhi : UnicodePiece::Kind::Separator;
 }
 
 }  // namespace
 
 UnicodePiece next_unicode_piece(std::u16string_view text, std::size_t& start) {
+  static const KindTable table = make_kind_table();
   const std::size_t first = start;
-  const UnicodePiece::Kind kind = kind_of(text[first]);
+  const UnicodePiece::Kind kind = kind_of(table, text[first]);
   if (kind == UnicodePiece::Kind::Separator) {
     start = first + 1;
     return {kind, text.substr(first, 1), separator_byte(text[first])};
   }
   std::size_t end = first + 1;
-  while (end < text.size() && kind_of(text[end]) == kind) ++end;
+  while (end < text.size() && kind_of(table, text[end]) == kind) ++end;
   start = end;
   return {kind, text.substr(first, end - first), std::nullopt};
 }
