@@ -2,7 +2,6 @@
 #include "encoding/document/text_conversion.h"
 
 #include <algorithm>
-#include <memory>
 #include <vector>
 
 #include "common/utf16_builder.h"
@@ -14,6 +13,7 @@
 #include "encoding/unicode_input.h"
 #include "encoding/unicode_output.h"
 #include "encoding/unicode_runs.h"
+#include "fonts/conversion_buffer.h"
 #include "fonts/conversion_tables.h"
 #include "fonts/font_index.h"
 #include "fonts/reader.h"
@@ -41,20 +41,19 @@ void walk_words(BytesView text, Word word, Other other) {
 // FontConverter::to_pivot does, into room that all the words share.
 class WordReader {
  public:
-  WordReader(int font, std::size_t text_size) : reader_(reader_for_font(font)) {
-    if (reader_) room_ = std::make_unique_for_overwrite<std::uint8_t[]>(pivot_room(*reader_, text_size));
-  }
+  WordReader(int font, std::size_t text_size)
+      : reader_(reader_for_font(font)), room_(reader_ ? pivot_room(*reader_, text_size) : 0) {}
 
   // `word` holds glyph bytes only, so no zero byte. The result lives until
   // the next call.
-  BytesView read(BytesView word) const {
+  BytesView read(BytesView word) {
     if (!reader_) return word;
-    return {reinterpret_cast<const char*>(room_.get()), read_glyphs_into(*reader_, word, room_.get())};
+    return {reinterpret_cast<const char*>(room_.data()), read_glyphs_into(*reader_, word, room_.data())};
   }
 
  private:
   const ReaderTable* reader_;
-  std::unique_ptr<std::uint8_t[]> room_;
+  ConversionBuffer room_;  // on the stack for a line of ordinary length
 };
 
 // Writes the pivot words of one text into a legacy font, as
@@ -117,7 +116,7 @@ void append_legacy_word_as_unicode(BytesView word, int font, const FontConverter
 
 std::u16string legacy_text_to_unicode(BytesView text, int font, UnicodeScript script) {
   Utf16Builder out(text.size() + text.size() / 4);
-  const WordReader reader(font, text.size());
+  WordReader reader(font, text.size());
   Bytes prepared;
   std::u16string devanagari;
   auto write_unicode = [&](BytesView ready) {
@@ -148,7 +147,7 @@ void append_legacy_word_as_iscii(BytesView word, int font, const FontConverter& 
 Bytes legacy_text_to_iscii(BytesView text, int font) {
   Bytes out;
   out.reserve(text.size() * 2);
-  const WordReader reader(font, text.size());
+  WordReader reader(font, text.size());
   walk_words(
       text, [&](BytesView w) { out += GurToISCII(reader.read(w)); },
       [&](std::uint8_t b) { out.push_back(static_cast<char>(b)); });
