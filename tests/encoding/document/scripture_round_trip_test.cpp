@@ -47,5 +47,31 @@ TEST(ScriptureRoundTripTest, UnicodeThroughThePivotIsStable) {
   }
 }
 
+// Glyphs of the AnmolLipi layout that mean a letter Unicode has, as they
+// stand in the scripture: each reads as that letter, in the fonts that read
+// through the AnmolLipi tables, and a Unicode letter comes back as the glyph.
+TEST(ScriptureRoundTripTest, AnmolLipiGlyphsReadAsTheirLetters) {
+  struct Case {
+    const char* label;
+    int font;
+    const char* legacy;  // hexadecimal bytes
+    const char* unicode;  // hexadecimal code units
+  } const cases[] = {
+      {"visarga, AnmolLipi (mÚ)", kAnmolLipi, "6D DA", "0A2E 0A03"},
+      {"visarga, SriAngad", 40, "6D DA", "0A2E 0A03"},
+      {"visarga, Prabhki", 49, "6D DA", "0A2E 0A03"},
+      {"the second subjoined YA (qRs\xEEo)", kAnmolLipi, "71 52 73 EE 6F", "0A24 0A4D 0A30 0A38 0A4D 0A2F 0A4B"},
+  };
+  ConversionContext context;
+  const FontConverter converter(context);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    const std::u16string unicode = legacy_text_to_unicode(test::hex_text::bytes(c.legacy), c.font, UnicodeScript::Gurmukhi);
+    EXPECT_EQ(test::hex_text::hex(unicode), c.unicode);
+  }
+  // Back into AnmolLipi, the visarga is its glyph again.
+  EXPECT_EQ(unicode_text_to_legacy(u"\u0A2E\u0A03", kAnmolLipi, converter), u"\u006D\u00DA");
+}
+
 }  // namespace
 }  // namespace quilm
