@@ -1,5 +1,7 @@
 // Crash-safe replacement of a file: temporary file, fsync, rename, fsync of the folder.
+#include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 #include <string>
@@ -43,11 +45,40 @@ mode_t mode_for(const std::filesystem::path& path) {
   return 0644;
 }
 
+// The temporary file of a save of `name`: "." + name + "." + six characters.
+std::string temporary_prefix(const std::filesystem::path& path) { return "." + path.filename().string() + "."; }
+
+bool is_temporary_of(const std::string& entry, const std::string& prefix) {
+  constexpr std::size_t kRandomPart = 6;  // mkstemp's XXXXXX
+  if (entry.size() != prefix.size() + kRandomPart || entry.compare(0, prefix.size(), prefix) != 0) return false;
+  for (std::size_t i = prefix.size(); i < entry.size(); ++i)
+    if (!std::isalnum(static_cast<unsigned char>(entry[i]))) return false;
+  return true;
+}
+
+// A save that was killed before its rename leaves its temporary file; the
+// next save of the same file removes those that are too old to belong to a
+// save still under way. Failures here change nothing that matters.
+void remove_stale_temporaries(const std::filesystem::path& path) {
+  constexpr auto kStale = std::chrono::hours(1);
+  const std::string prefix = temporary_prefix(path);
+  const std::filesystem::path folder = path.parent_path().empty() ? "." : path.parent_path();
+  std::error_code ec;
+  const auto now = std::filesystem::file_time_type::clock::now();
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+    if (!is_temporary_of(entry.path().filename().string(), prefix)) continue;
+    std::error_code entry_ec;
+    if (!entry.is_regular_file(entry_ec)) continue;
+    const auto written = entry.last_write_time(entry_ec);
+    if (!entry_ec && now - written > kStale) std::filesystem::remove(entry.path(), entry_ec);
+  }
+}
+
 }  // namespace
 
 Status write_file_atomically(const std::filesystem::path& path, BytesView contents) {
   const std::filesystem::path folder = path.parent_path();
-  std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+  std::string pattern = (folder / (temporary_prefix(path) + "XXXXXX")).string();
   int fd = ::mkstemp(pattern.data());
   if (fd < 0) return Status::Error(error_text(path, "create a temporary file beside"));
   const std::filesystem::path temp(pattern);
@@ -66,6 +97,7 @@ Status write_file_atomically(const std::filesystem::path& path, BytesView conten
     return failure;
   }
   sync_folder(folder);
+  remove_stale_temporaries(path);
   return Status::Ok();
 }
 

@@ -15,6 +15,8 @@ std::optional<Bytes> read_file(const std::filesystem::path& path);
 // Writes `contents` so that a crash at any moment leaves either the old file
 // or the complete new one: the bytes go to a temporary file in the same
 // folder, are flushed to disk, and the temporary file is renamed over `path`.
+// Temporary files that killed saves of `path` left behind, more than an hour
+// old, are removed after a save succeeds.
 Status write_file_atomically(const std::filesystem::path& path, BytesView contents);
 
 }  // namespace quilm

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <chrono>
+#include <filesystem>
+
 #include "common/file_io.h"
 #include "tests/support/temp_dir.h"
 
@@ -15,6 +18,32 @@ TEST(AtomicFile, ReplacesContentsAndLeavesNoTemporaryFile) {
   int entries = 0;
   for (auto& e : std::filesystem::directory_iterator(dir.path())) { (void)e; ++entries; }
   EXPECT_EQ(entries, 1);
+}
+
+// A killed save leaves ".NAME.XXXXXX" beside NAME. The next save removes
+// such files once they are old, and nothing else.
+TEST(AtomicFile, ASaveRemovesOldTemporariesOfTheSameFileOnly) {
+  test::TempDir dir;
+  dir.write("words", "old");
+  const char* const old_files[] = {".words.Ab12Cd", ".words.zzzzzz"};
+  const char* const kept_files[] = {
+      ".other.Ab12Cd",    // another file's
+      ".words.Ab12Cd7",   // not six characters
+      ".words.Ab-2Cd",    // not mkstemp's characters
+      "words.Ab12Cd",     // not hidden
+  };
+  const auto two_hours_ago = std::filesystem::file_time_type::clock::now() - std::chrono::hours(2);
+  for (const char* name : old_files) dir.write(name, "half");
+  for (const char* name : kept_files) dir.write(name, "other");
+  for (const char* name : old_files) std::filesystem::last_write_time(dir / name, two_hours_ago);
+  for (const char* name : kept_files) std::filesystem::last_write_time(dir / name, two_hours_ago);
+  dir.write(".words.Fresh1", "a save under way");
+
+  ASSERT_TRUE(write_file_atomically(dir / "words", "new"));
+  EXPECT_EQ(dir.read("words"), "new");
+  for (const char* name : old_files) EXPECT_FALSE(std::filesystem::exists(dir / name)) << name;
+  for (const char* name : kept_files) EXPECT_TRUE(std::filesystem::exists(dir / name)) << name;
+  EXPECT_TRUE(std::filesystem::exists(dir / ".words.Fresh1"));
 }
 
 TEST(AtomicFile, FailureInUnwritableFolderKeepsOldFile) {
