@@ -159,6 +159,11 @@ std::u16string unicode_text_to_legacy(std::u16string_view text, int font, const 
   WordWriter writer(font, converter);
   Bytes pivot;
   for (std::size_t start = 0; start < text.size();) {
+    if (text[start] == u' ') {  // the commonest separator, which stays as it is
+      out.push(u' ');
+      ++start;
+      continue;
+    }
     const UnicodePiece piece = next_unicode_piece(text, start);
     if (piece.kind == UnicodePiece::Kind::Latin) {
       out.append(piece.text);
