@@ -20,6 +20,8 @@ enum class UnicodeScript { Gurmukhi, Devanagari };
 void append_legacy_word_as_unicode(BytesView word, int font, const FontConverter& converter,
                                    UnicodeScript script, std::u16string& out);
 // Legacy text into Unicode: words converted, every other byte as itself.
+// The words of the text share one reading buffer and one output buffer; the
+// result is that of append_legacy_word_as_unicode word by word.
 std::u16string legacy_text_to_unicode(BytesView text, int font, UnicodeScript script);
 
 // One word, and a text, of legacy glyph bytes into ISCII.
