@@ -28,7 +28,7 @@ BytesView pivot_of_letter(char16_t c) {
 
 // The same tables with their bytes in place, so that a character costs one
 // load: an entry of at most kMostPivotBytes bytes.
-constexpr std::size_t kMostPivotBytes = 3;
+constexpr std::size_t kMostPivotBytes = kPivotBytesPerUnicodeUnit;
 struct PivotBytes {
   std::array<char, kMostPivotBytes> bytes{};
   std::uint8_t size = 0;
@@ -133,7 +133,7 @@ bool has_pivot_glyph(char16_t c) {
   return is_indic(c) && !pivot_of_letter(c).empty();
 }
 
-void UniCodetoGur(std::u16string_view text, Bytes& out) {
+std::size_t UniCodetoGur(std::u16string_view text, char* out) {
   // A word with a sihari is reordered in a copy: on the stack when short.
   constexpr std::size_t kShortRun = 64;
   char16_t short_copy[kShortRun];
@@ -149,11 +149,15 @@ void UniCodetoGur(std::u16string_view text, Bytes& out) {
     sihari_before_consonant({copy, text.size()});
     text = {copy, text.size()};
   }
+  char* end = out;
+  for (std::size_t i = 0; i < text.size(); ++i) end = write_unit(text, i, end);
+  return static_cast<std::size_t>(end - out);
+}
+
+void UniCodetoGur(std::u16string_view text, Bytes& out) {
   const std::size_t start = out.size();
   out.resize(start + text.size() * kMostPivotBytes);
-  char* end = out.data() + start;
-  for (std::size_t i = 0; i < text.size(); ++i) end = write_unit(text, i, end);
-  out.resize(static_cast<std::size_t>(end - out.data()));
+  out.resize(start + UniCodetoGur(text, out.data() + start));
 }
 
 Bytes UniCodetoGur(std::u16string_view text) {

@@ -31,5 +31,9 @@ std::optional<std::uint8_t> pivot_punctuation_byte(char16_t c);
 // pivot byte of the same punctuation when there is one, else '?' (0x3C).
 Bytes UniCodetoGur(std::u16string_view text);
 void UniCodetoGur(std::u16string_view text, Bytes& out);  // appends
+// The same written at `out`, which has room for kPivotBytesPerUnicodeUnit
+// bytes per unit of `text`; returns the length written.
+inline constexpr std::size_t kPivotBytesPerUnicodeUnit = 3;
+std::size_t UniCodetoGur(std::u16string_view text, char* out);
 
 }  // namespace quilm

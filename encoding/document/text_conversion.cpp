@@ -1,9 +1,6 @@
 // Text conversions, one legacy font at a time.
 #include "encoding/document/text_conversion.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "common/utf16_builder.h"
 #include "encoding/devanagari.h"
 #include "encoding/export_preparation.h"
@@ -57,29 +54,33 @@ class WordReader {
 };
 
 // Writes the pivot words of one text into a legacy font, as
-// FontConverter::from_pivot does, into room that all the words share when
-// the font's writer writes directly.
+// FontConverter::from_pivot does. When the font's writer writes directly,
+// a word of up to `longest_word` pivot bytes goes into room that all the
+// words share.
 class WordWriter {
  public:
-  WordWriter(int font, const FontConverter& converter) : font_(font), converter_(converter) {
-    const WriterTable* writer = writer_for_font(font);
-    if (writer && writes_directly(*writer)) direct_ = writer;
-  }
+  WordWriter(int font, const FontConverter& converter, std::size_t longest_word)
+      : font_(font), converter_(converter), direct_(direct_writer(font)),
+        room_(direct_ ? glyph_room(*direct_, longest_word) : 0) {}
 
   // The glyph bytes of `pivot`; they live until the next call.
   BytesView write(BytesView pivot) {
-    if (!direct_) return written_ = converter_.from_pivot(pivot, font_);
-    const std::size_t room = glyph_room(*direct_, pivot.size());
-    if (room_.size() < room) room_.resize(std::max(room, 2 * room_.size()));
+    if (!direct_ || glyph_room(*direct_, pivot.size()) > room_.size())
+      return written_ = converter_.from_pivot(pivot, font_);
     const std::size_t n = write_glyphs_into(*direct_, pivot, converter_.context(), room_.data());
     return {reinterpret_cast<const char*>(room_.data()), n};
   }
 
  private:
+  static const WriterTable* direct_writer(int font) {
+    const WriterTable* writer = writer_for_font(font);
+    return writer && writes_directly(*writer) ? writer : nullptr;
+  }
+
   int font_;
   const FontConverter& converter_;
-  const WriterTable* direct_ = nullptr;
-  std::vector<std::uint8_t> room_;
+  const WriterTable* direct_;
+  ConversionBuffer room_;  // on the stack for a line of ordinary length
   Bytes written_;
 };
 
@@ -156,8 +157,9 @@ Bytes legacy_text_to_iscii(BytesView text, int font) {
 
 std::u16string unicode_text_to_legacy(std::u16string_view text, int font, const FontConverter& converter) {
   Utf16Builder out(text.size());
-  WordWriter writer(font, converter);
-  Bytes pivot;
+  const std::size_t longest_pivot = text.size() * kPivotBytesPerUnicodeUnit;
+  WordWriter writer(font, converter, longest_pivot);
+  ConversionBuffer pivot(longest_pivot);
   for (std::size_t start = 0; start < text.size();) {
     if (text[start] == u' ') {  // the commonest separator, which stays as it is
       out.push(u' ');
@@ -174,9 +176,8 @@ std::u16string unicode_text_to_legacy(std::u16string_view text, int font, const 
       else out.push(piece.text[0]);
       continue;
     }
-    pivot.clear();
-    UniCodetoGur(piece.text, pivot);
-    append_glyphs(writer.write(pivot), out);
+    auto* room = reinterpret_cast<char*>(pivot.data());
+    append_glyphs(writer.write(BytesView(room, UniCodetoGur(piece.text, room))), out);
   }
   return out.take();
 }
@@ -184,7 +185,7 @@ std::u16string unicode_text_to_legacy(std::u16string_view text, int font, const 
 Bytes iscii_text_to_legacy(BytesView iscii, int font, const FontConverter& converter) {
   Bytes out;
   out.reserve(iscii.size());
-  WordWriter writer(font, converter);
+  WordWriter writer(font, converter, iscii.size());
   for (const IsciiPiece& piece : split_iscii_runs(iscii)) {
     if (piece.kind == IsciiPiece::Kind::Gurmukhi) {
       out += writer.write(convert_tippi_bindi(ISCIItoGur(piece.bytes)));
