@@ -15,4 +15,17 @@ inline std::uint8_t byte_at(BytesView s, std::size_t i) {
   return static_cast<std::uint8_t>(s[i]);
 }
 
+// The length of `s` up to its first zero byte. A word is scanned in place:
+// for a few bytes the library's memchr costs more than the scan.
+inline std::size_t length_before_zero(BytesView s) {
+  constexpr std::size_t kShort = 32;
+  if (s.size() > kShort) {
+    const std::size_t zero = s.find('\0');
+    return zero == BytesView::npos ? s.size() : zero;
+  }
+  std::size_t n = 0;
+  while (n < s.size() && s[n] != '\0') ++n;
+  return n;
+}
+
 }  // namespace quilm

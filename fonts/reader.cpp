@@ -55,16 +55,11 @@ std::uint8_t* read_units(const ReaderTable& reader, const std::uint8_t* in, std:
   return out;
 }
 
-// A zero byte is copied as zero and so ends the result; no table lets a unit
-// span it or give a zero, so the text after it plays no part.
-std::size_t length_before_zero(BytesView text) {
-  const void* zero = std::memchr(text.data(), 0, text.size());
-  return zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - text.data()) : text.size();
-}
-
 }  // namespace
 
 Bytes read_into_pivot(const ReaderTable& reader, BytesView text) {
+  // A zero byte is copied as zero and so ends the result; no table lets a
+  // unit span it or give a zero, so the text after it plays no part.
   const std::size_t n = length_before_zero(text);
   ConversionBuffer buffer(pivot_room(reader, n));
   const std::uint8_t* end = read_units(reader, reinterpret_cast<const std::uint8_t*>(text.data()), n, buffer.data());

@@ -179,11 +179,6 @@ Bytes sa_nukta_as_sha(BytesView pivot) {
   return out;
 }
 
-std::size_t length_before_zero(BytesView pivot) {
-  const void* zero = std::memchr(pivot.data(), 0, pivot.size());
-  return zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - pivot.data()) : pivot.size();
-}
-
 // The writer's steps over the n pivot bytes at `text`, once its pre-pass has
 // run, into `room` (glyph_room bytes); returns the length written.
 std::size_t write_steps_into(const WriterTable& writer, const std::uint8_t* text, std::size_t n,

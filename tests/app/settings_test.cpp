@@ -90,8 +90,12 @@ TEST(Settings, NumberAndFlagLinesAreReadAsTheProgramAlwaysHas) {
     }
     SettingsRead read = parse_settings(file);
     ASSERT_TRUE(read.status.ok()) << read.status.message();
-    if (c.number) EXPECT_EQ(read.settings.*c.number, c.expected);
-    if (c.flag) EXPECT_EQ(read.settings.*c.flag, c.expected != 0);
+    if (c.number) {
+      EXPECT_EQ(read.settings.*c.number, c.expected);
+    }
+    if (c.flag) {
+      EXPECT_EQ(read.settings.*c.flag, c.expected != 0);
+    }
   }
 }
 

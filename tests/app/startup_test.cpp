@@ -107,7 +107,9 @@ TEST_F(Startup, FailuresEndStartUpAndLeaveEveryFileUntouched) {
     ASSERT_EQ(p.messages.size(), 1u);
     EXPECT_NE(p.messages[0].find(c.message_part), std::string::npos) << p.messages[0];
     EXPECT_FALSE(write_back_at_close(w));
-    if (std::filesystem::is_regular_file(d / "filearch")) EXPECT_EQ(d.read("filearch"), kSettings);
+    if (std::filesystem::is_regular_file(d / "filearch")) {
+      EXPECT_EQ(d.read("filearch"), kSettings);
+    }
     // Start-up stopped before the data files were touched.
     EXPECT_EQ(std::filesystem::status(d / "readonly.dic").permissions() & std::filesystem::perms::owner_write,
               std::filesystem::perms::none);

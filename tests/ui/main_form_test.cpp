@@ -151,7 +151,9 @@ TEST(MainForm, StoredTablesThatCannotBeOpenedEndTheStartUpExceptTheAdministrativ
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_NE(shown[0].find(c.file), std::string::npos) << shown[0];
     EXPECT_TRUE(form.close());
-    if (!c.starts) EXPECT_EQ(data.settings(), before);
+    if (!c.starts) {
+      EXPECT_EQ(data.settings(), before);
+    }
   }
 }
 
