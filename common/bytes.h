@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -18,10 +19,10 @@ inline std::uint8_t byte_at(BytesView s, std::size_t i) {
 // The length of `s` up to its first zero byte. A word is scanned in place:
 // for a few bytes the library's memchr costs more than the scan.
 inline std::size_t length_before_zero(BytesView s) {
-  constexpr std::size_t kShort = 32;
+  constexpr std::size_t kShort = 16;
   if (s.size() > kShort) {
-    const std::size_t zero = s.find('\0');
-    return zero == BytesView::npos ? s.size() : zero;
+    const void* zero = std::memchr(s.data(), 0, s.size());
+    return zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - s.data()) : s.size();
   }
   std::size_t n = 0;
   while (n < s.size() && s[n] != '\0') ++n;

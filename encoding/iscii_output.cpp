@@ -15,7 +15,7 @@ namespace {
 
 using namespace pivot;
 
-constexpr char kHalant = '\xE8', kNuktaSign = '\xE9', kSignI = '\xDB';
+constexpr char kHalant = '\xE8', kSignI = '\xDB';
 constexpr std::uint8_t kYakash = 0xF3, kYakash2 = 0xE9, kVirama = 0xE4;
 
 // The ISCII consonant that a subjoined glyph draws below its consonant.

@@ -16,7 +16,7 @@ namespace {
 
 using namespace pivot;
 
-constexpr char16_t kVirama = 0x0A4D, kSignI = 0x0A3F, kLLA = 0x0A33, kAddakChar = 0x0A71;
+constexpr char16_t kSignI = 0x0A3F, kLLA = 0x0A33, kAddakChar = 0x0A71;
 
 // For each byte that begins a rule of step(), the bytes after it with which
 // a rule may apply; any other byte, or pair, is written glyph by glyph.
