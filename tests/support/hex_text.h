@@ -11,17 +11,24 @@
 
 namespace quilm::test::hex_text {
 
-// "65 49 6B" -> the three bytes.
-inline Bytes bytes(std::string_view hex) {
-  Bytes out;
+// Calls add(n) for every hexadecimal number of `width` digits in `hex`,
+// which separates them with spaces.
+template <typename Add>
+void for_each_number(std::string_view hex, std::size_t width, Add add) {
   for (std::size_t i = 0; i < hex.size();) {
     if (hex[i] == ' ') {
       ++i;
       continue;
     }
-    out.push_back(static_cast<char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16)));
-    i += 2;
+    add(std::stoi(std::string(hex.substr(i, width)), nullptr, 16));
+    i += width;
   }
+}
+
+// "65 49 6B" -> the three bytes.
+inline Bytes bytes(std::string_view hex) {
+  Bytes out;
+  for_each_number(hex, 2, [&](int n) { out.push_back(static_cast<char>(n)); });
   return out;
 }
 
@@ -38,14 +45,7 @@ inline std::string hex(BytesView b) {
 // "0A15 0A3F" -> the two code units.
 inline std::u16string units(std::string_view hex) {
   std::u16string out;
-  for (std::size_t i = 0; i < hex.size();) {
-    if (hex[i] == ' ') {
-      ++i;
-      continue;
-    }
-    out.push_back(static_cast<char16_t>(std::stoi(std::string(hex.substr(i, 4)), nullptr, 16)));
-    i += 4;
-  }
+  for_each_number(hex, 4, [&](int n) { out.push_back(static_cast<char16_t>(n)); });
   return out;
 }
 
