@@ -22,11 +22,7 @@ bool is_indic(char16_t c) { return in_block(c, kGurmukhiBlock) || in_block(c, kD
 std::uint8_t low(char16_t c) { return static_cast<std::uint8_t>(c & 0xFF); }
 bool is_low(char16_t c, std::uint8_t l) { return is_indic(c) && low(c) == l; }
 
-BytesView pivot_of_letter(char16_t c) {
-  return in_block(c, kGurmukhiBlock) ? kGurmukhiLowByte[low(c)] : kDevanagariLowByte[low(c)];
-}
-
-// The same tables with their bytes in place, so that a character costs one
+// The letter tables with their bytes in place, so that a character costs one
 // load: an entry of at most kMostPivotBytes bytes.
 constexpr std::size_t kMostPivotBytes = kPivotBytesPerUnicodeUnit;
 struct PivotBytes {
@@ -48,6 +44,11 @@ constexpr PivotBytesTable in_place(const std::array<std::string_view, 256>& tabl
 constexpr PivotBytesTable kGurmukhiLetters = in_place(kGurmukhiLowByte);
 constexpr PivotBytesTable kDevanagariLetters = in_place(kDevanagariLowByte);
 constexpr PivotBytesTable kSubjoinedLetters = in_place(kSubjoinedLowByte);
+
+// The pivot bytes of a Gurmukhi or Devanagari letter (none when it has none).
+const PivotBytes& pivot_of_letter(char16_t c) {
+  return in_block(c, kGurmukhiBlock) ? kGurmukhiLetters[low(c)] : kDevanagariLetters[low(c)];
+}
 
 // Punctuation outside a Gurmukhi run: the first pivot byte that stands for
 // exactly that character.
@@ -113,7 +114,7 @@ char* write_unit(std::u16string_view t, std::size_t& i, char* out) {
       return put(subjoined);
     }
   }
-  const PivotBytes& letter = in_block(c, kGurmukhiBlock) ? kGurmukhiLetters[low(c)] : kDevanagariLetters[low(c)];
+  const PivotBytes& letter = pivot_of_letter(c);
   if (letter.size) return put(letter);
   *out = '\x3C';
   return out + 1;
@@ -130,7 +131,7 @@ std::optional<std::uint8_t> pivot_punctuation_byte(char16_t c) {
 
 bool has_pivot_glyph(char16_t c) {
   if (unknown_glyph_byte(c)) return true;
-  return is_indic(c) && !pivot_of_letter(c).empty();
+  return is_indic(c) && pivot_of_letter(c).size != 0;
 }
 
 std::size_t UniCodetoGur(std::u16string_view text, char* out) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstring>
+#include <tuple>
 
 #include "encoding/export_preparation.h"
 #include "encoding/pivot.h"
@@ -40,6 +41,9 @@ constexpr RuleStarts kRuleStarts = make_rule_starts();
 // more than kUnicodeUnitsPerPivotByte units, and no rule more than that per
 // byte it consumes, so that much room per byte is always enough.
 class UnicodeWriter {
+  static_assert(std::tuple_size_v<decltype(PivotUtf16::units)> <= kUnicodeUnitsPerPivotByte,
+                "glyph_of copies every unit of a byte's entry");
+
  public:
   UnicodeWriter(BytesView t, char16_t* out) : t_(t), out_(out), utf16_(pivot_utf16_table()) {}
 
