@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "app/editor/editor.h"
+#include "editor/editor.h"
 #include "app/workspace.h"
 #include "common/prompter.h"
 

@@ -1,6 +1,6 @@
 #include "app/stored_tables.h"
 
-#include "app/tables/sqlite_table.h"
+#include "tables/sqlite_table.h"
 
 namespace quilm {
 namespace {

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/tables/table.h"
+#include "tables/table.h"
 #include "common/prompter.h"
 
 namespace quilm {

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "common/bytes.h"
-#include "encoding/document/text_conversion.h"
+#include "fonts/text_conversion.h"
 #include "encoding/export_preparation.h"
 #include "encoding/unicode_output.h"
 #include "fonts/conversion.h"

@@ -5,10 +5,10 @@
 // of sizes shows.
 #include <benchmark/benchmark.h>
 
-#include "app/editor/memory_editor.h"
+#include "editors/memory_editor.h"
 #include "common/prompter.h"
-#include "encoding/document/document_context.h"
-#include "fonts/convert/change_font.h"
+#include "convert/document_context.h"
+#include "convert/change_font.h"
 
 namespace quilm {
 namespace {

@@ -4,14 +4,14 @@
 // result is written in the format of the output file's extension.
 #include <cstdio>
 
-#include "app/editor/memory_editor.h"
+#include "editors/memory_editor.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/font_conversion_args.h"
 #include "cli/stderr_prompter.h"
-#include "encoding/document/document_context.h"
-#include "fonts/convert/change_font.h"
-#include "fonts/convert/file_types.h"
+#include "convert/document_context.h"
+#include "convert/change_font.h"
+#include "convert/file_types.h"
 
 namespace quilm::cli {
 namespace {

@@ -8,7 +8,7 @@
 #include "cli/exit_codes.h"
 #include "cli/font_conversion_args.h"
 #include "cli/stderr_prompter.h"
-#include "fonts/convert/file_font_conversion.h"
+#include "convert/file_font_conversion.h"
 
 namespace quilm::cli {
 namespace {

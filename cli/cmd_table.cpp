@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "app/tables/create_table_file.h"
-#include "app/tables/schema_text.h"
-#include "app/tables/sqlite_table.h"
+#include "tables/create_table_file.h"
+#include "tables/schema_text.h"
+#include "tables/sqlite_table.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "common/file_io.h"

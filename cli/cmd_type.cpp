@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/editor/memory_editor.h"
+#include "editors/memory_editor.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "common/prompter.h"

@@ -14,12 +14,12 @@
 #include <optional>
 #include <string_view>
 
-#include "app/editor/formats/unicode_text.h"
+#include "formats/unicode_text.h"
 #include "cli/exit_codes.h"
 #include "cli/hex_bytes.h"
 #include "common/bytes.h"
 #include "encoding/devanagari.h"
-#include "encoding/document/text_conversion.h"
+#include "fonts/text_conversion.h"
 #include "encoding/iscii.h"
 #include "encoding/unicode_input.h"
 #include "encoding/unicode_output.h"

@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "app/editor/editor.h"
+#include "editor/editor.h"
 #include "common/prompter.h"
 #include "fonts/registry.h"
 

@@ -3,7 +3,7 @@
 // go through LibreOffice and are left out.
 #include <array>
 
-#include "app/editor/formats/document_format.h"
+#include "formats/document_format.h"
 #include "fuzz/fuzz_input.h"
 
 namespace {

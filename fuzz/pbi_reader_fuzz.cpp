@@ -1,6 +1,6 @@
 // The .pbi reader on any bytes; a document it accepts must be written and
 // read back unchanged, since .pbi keeps everything the editor holds.
-#include "app/editor/formats/document_xml.h"
+#include "formats/document_xml.h"
 #include "fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -1,7 +1,7 @@
 // The RTF reader on any bytes; a document it accepts is written as RTF again
 // and must read back.
-#include "app/editor/formats/document_format.h"
-#include "app/editor/formats/rtf_reader.h"
+#include "formats/document_format.h"
+#include "formats/rtf_reader.h"
 #include "fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

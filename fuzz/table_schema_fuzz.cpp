@@ -1,6 +1,6 @@
 // The schema text of table files on any bytes; a schema it accepts is
 // written and must parse again.
-#include "app/tables/schema_text.h"
+#include "tables/schema_text.h"
 #include "fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

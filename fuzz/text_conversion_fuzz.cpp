@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "encoding/document/text_conversion.h"
+#include "fonts/text_conversion.h"
 #include "fonts/conversion.h"
 #include "fuzz/fuzz_input.h"
 

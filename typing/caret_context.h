@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/editor/editor.h"
+#include "editor/editor.h"
 #include "encoding/byte_set.h"
 #include "typing/key_tables.h"
 

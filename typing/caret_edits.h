@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/editor/editor.h"
+#include "editor/editor.h"
 
 namespace quilm::typing {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/editor/editor.h"
+#include "editor/editor.h"
 
 namespace quilm::typing {
 

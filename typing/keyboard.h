@@ -3,7 +3,7 @@
 // workspace and the main window, or by the command-line tool).
 #pragma once
 
-#include "app/editor/editor.h"
+#include "editor/editor.h"
 #include "common/prompter.h"
 #include "fonts/conversion_context.h"
 #include "fonts/registry.h"

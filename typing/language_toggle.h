@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/editor/editor.h"
+#include "editor/editor.h"
 #include "fonts/registry.h"
 #include "typing/typing_state.h"
 

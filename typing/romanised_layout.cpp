@@ -6,7 +6,7 @@
 
 #include "fonts/font_index.h"
 #include "typing/key_tables.h"
-#include "typing/quilm_glyphs.h"
+#include "fonts/quilm_glyphs.h"
 #include "typing/romanised_key.h"
 
 namespace quilm::typing {

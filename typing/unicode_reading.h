@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/editor/editor.h"
+#include "editor/editor.h"
 #include "fonts/registry.h"
 
 namespace quilm {

@@ -1,8 +1,8 @@
 #include "app/document/converting_encodings.h"
 
 #include "app/document/workspace_document.h"
-#include "encoding/document/iscii_document.h"
-#include "encoding/document/unicode_document.h"
+#include "convert/iscii_document.h"
+#include "convert/unicode_document.h"
 
 namespace quilm {
 namespace {

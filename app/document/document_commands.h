@@ -9,8 +9,8 @@
 #include <string>
 
 #include "app/document/document_encodings.h"
-#include "app/document/file_dialogs.h"
-#include "app/editor/editor.h"
+#include "common/file_dialogs.h"
+#include "editor/editor.h"
 #include "app/workspace.h"
 #include "common/prompter.h"
 

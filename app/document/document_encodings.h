@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-#include "app/editor/editor.h"
+#include "editor/editor.h"
 #include "common/status.h"
 
 namespace quilm {

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "app/editor/editor.h"
+#include "editor/editor.h"
 
 namespace quilm {
 

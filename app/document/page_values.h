@@ -2,7 +2,7 @@
 // values: width, height, left, top, right and bottom margin, in twips.
 #pragma once
 
-#include "app/editor/editor.h"
+#include "editor/editor.h"
 
 namespace quilm {
 

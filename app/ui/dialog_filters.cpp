@@ -1,6 +1,6 @@
 #include "app/ui/dialog_filters.h"
 
-#include "app/document/dialog_filters.h"
+#include "common/dialog_filters.h"
 
 namespace quilm::ui {
 

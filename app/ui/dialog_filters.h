@@ -1,4 +1,4 @@
-// The filters of the file dialogs (app/document/dialog_filters.h) as the
+// The filters of the file dialogs (common/dialog_filters.h) as the
 // name filters of Qt's file dialog.
 #pragma once
 

@@ -16,14 +16,15 @@
 
 #include "app/document/converting_encodings.h"
 #include "app/document/recent_files.h"
-#include "app/editor/ui/qt_editor.h"
+#include "app/document/workspace_document.h"
+#include "editors/ui/qt_editor.h"
 #include "app/keyboard_layout_choice.h"
 #include "app/startup.h"
 #include "app/ui/qt_file_dialogs.h"
 #include "app/ui/ruler.h"
-#include "fonts/convert/change_font.h"
-#include "fonts/convert/ui/change_font_dialog.h"
-#include "fonts/convert/ui/convert_font_dialog.h"
+#include "convert/change_font.h"
+#include "convert/ui/change_font_dialog.h"
+#include "convert/ui/convert_font_dialog.h"
 #include "typing/caret_status.h"
 #include "typing/key_press.h"
 #include "typing/language_toggle.h"
@@ -335,7 +336,7 @@ void TMainForm::setupFontConvertActions() {
 
 void TMainForm::CurrentFile1Click() {
   if (!change_font_) {
-    change_font_ = new ChangeFontDialog(ws_, *editor_, *prompter_, this);
+    change_font_ = new ChangeFontDialog(workspace_font_conversion(ws_), *editor_, *prompter_, this);
     connect(change_font_, &QDialog::finished, this, [this] { prompter_->status_caption(""); });
   }
   // The selection stays as it is: the dialog converts only the selection
@@ -347,7 +348,7 @@ void TMainForm::CurrentFile1Click() {
 }
 
 void TMainForm::ExternalFile1Click() {
-  if (!convert_font_) convert_font_ = new ConvertFontDialog(ws_, *prompter_, this);
+  if (!convert_font_) convert_font_ = new ConvertFontDialog(workspace_font_conversion(ws_), *prompter_, this);
   convert_font_->show();
   convert_font_->raise();
   refreshLockIndicators();

@@ -3,7 +3,7 @@
 
 #include <QFileDialog>
 
-#include "app/document/file_dialogs.h"
+#include "common/file_dialogs.h"
 
 class QWidget;
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <map>
 
-#include "app/editor/memory_editor.h"
+#include "editors/memory_editor.h"
 #include "app/file_attributes.h"
 #include "tests/support/fake_prompter.h"
 #include "tests/support/temp_dir.h"

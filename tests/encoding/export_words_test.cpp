@@ -12,7 +12,7 @@
 
 #include "common/bytes.h"
 #include "encoding/devanagari.h"
-#include "encoding/document/text_conversion.h"
+#include "fonts/text_conversion.h"
 #include "encoding/export_preparation.h"
 #include "encoding/unicode_output.h"
 #include "tests/support/hex_text.h"

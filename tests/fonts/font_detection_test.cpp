@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/editor/memory_editor.h"
+#include "editors/memory_editor.h"
 #include "tests/support/fake_prompter.h"
 
 namespace quilm {

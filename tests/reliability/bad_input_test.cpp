@@ -9,13 +9,13 @@
 #include <map>
 
 #include "app/document/file_formats.h"
-#include "app/editor/formats/document_format.h"
-#include "app/editor/memory_editor.h"
+#include "formats/document_format.h"
+#include "editors/memory_editor.h"
 #include "app/startup.h"
-#include "app/tables/sqlite_table.h"
-#include "encoding/document/iscii_document.h"
-#include "encoding/document/unicode_document.h"
-#include "tests/encoding/document/document_fixture.h"
+#include "tables/sqlite_table.h"
+#include "convert/iscii_document.h"
+#include "convert/unicode_document.h"
+#include "tests/convert/document_fixture.h"
 #include "tests/support/fake_prompter.h"
 #include "tests/support/temp_dir.h"
 

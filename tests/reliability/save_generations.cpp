@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <charconv>
 
-#include "app/editor/formats/document_format.h"
+#include "formats/document_format.h"
 #include "app/startup.h"
-#include "app/tables/create_table_file.h"
-#include "app/tables/schema_text.h"
-#include "app/tables/sqlite_table.h"
+#include "tables/create_table_file.h"
+#include "tables/schema_text.h"
+#include "tables/sqlite_table.h"
 #include "app/workspace.h"
 #include "common/file_io.h"
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/document/file_dialogs.h"
+#include "common/file_dialogs.h"
 
 namespace quilm::test {
 

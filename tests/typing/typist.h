@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/editor/memory_editor.h"
+#include "editors/memory_editor.h"
 #include "fonts/conversion_context.h"
 #include "fonts/registry.h"
 #include "tests/support/fake_prompter.h"

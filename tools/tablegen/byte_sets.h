@@ -1,4 +1,4 @@
-// Compiles byte-set tables (fonts/data/word_chars.txt) into a C++ constant
+// Compiles byte-set tables (convert/tables/word_chars.txt) into a C++ constant
 // array of ByteSet, one set per font index 0 to 50.
 #pragma once
 

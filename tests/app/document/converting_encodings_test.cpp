@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/editor/memory_editor.h"
+#include "editors/memory_editor.h"
 #include "tests/support/fake_prompter.h"
 #include "tests/support/temp_dir.h"
 

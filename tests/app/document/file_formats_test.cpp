@@ -5,7 +5,7 @@
 #include "app/document/file_formats.h"
 #include "app/document/page_values.h"
 #include "app/document/recent_files.h"
-#include "app/editor/memory_editor.h"
+#include "editors/memory_editor.h"
 
 namespace quilm {
 namespace {

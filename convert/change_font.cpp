@@ -1,0 +1,90 @@
+#include "convert/change_font.h"
+
+#include "convert/unicode_document.h"
+#include "convert/document_pieces.h"
+#include "convert/selection_pieces.h"
+
+namespace quilm {
+namespace {
+
+constexpr const char* kNotSupported = "   NOT Supported";
+constexpr const char* kNotSupportedInSelection = "   NOT Supported at 145";
+
+// Locks window updates and shows the caption for the length of a conversion,
+// and leaves the editor as the steps that finish the dialog's work do.
+class ConversionRun {
+ public:
+  explicit ConversionRun(DocumentContext& context)
+      : context_(context),
+        sel_start_(context.editor.SelStart()),
+        locked_(context.editor.LockWindowUpdate()) {
+    context_.converter.context().typing = false;
+    context_.editor.SetLockWindowUpdate(true);
+    context_.prompter.status_caption(kConvertingFontCaption);
+  }
+  ~ConversionRun() {
+    context_.editor.SetLockWindowUpdate(locked_);
+    context_.prompter.progress_end();
+    context_.editor.SetSelStart(sel_start_);
+  }
+  ConversionRun(const ConversionRun&) = delete;
+  ConversionRun& operator=(const ConversionRun&) = delete;
+
+ private:
+  DocumentContext& context_;
+  int sel_start_;
+  bool locked_;
+};
+
+FontConversionResult refuse(Prompter& prompter, const std::string& name, const char* why) {
+  prompter.message(name + why);
+  return FontConversionResult::Refused;
+}
+
+FontConversionResult convert_selection(DocumentContext& context, SourceFonts& sources,
+                                       const DestinationFont& destination) {
+  Editor& editor = context.editor;
+  const int start = editor.SelStart();
+  const int length = editor.SelLength();
+  const SelectionPieces cut = cut_selection(editor.Runs(), start, length, sources, destination.name());
+  if (cut.unsupported) return refuse(context.prompter, *cut.unsupported, kNotSupportedInSelection);
+  context.prompter.progress_start(start + length);
+  replace_pieces(editor, editor.Text(), cut.pieces, destination, context.prompter);
+  return FontConversionResult::Converted;
+}
+
+FontConversionResult convert_document(DocumentContext& context, SourceFonts& sources,
+                                      const DestinationFont& destination, int& last_word_font_index) {
+  Editor& editor = context.editor;
+  const std::u16string text = editor.Text();
+  const DocumentPieces cut = cut_document(editor.Runs(), sources, destination.name());
+  if (cut.last_font_index != font_index::kUndetermined) last_word_font_index = cut.last_font_index;
+  context.prompter.progress_start(static_cast<long>(text.size()) + 1);
+  replace_pieces(editor, text, cut.pieces, destination, context.prompter);
+  for (const std::string& name : cut.unsupported) context.prompter.message(name + kNotSupported);
+  return cut.unsupported.empty() ? FontConversionResult::Converted : FontConversionResult::Refused;
+}
+
+}  // namespace
+
+FontConversionResult ChangeFont(DocumentContext& context, const ChangeFontChoice& choice, int& last_word_font_index) {
+  ConversionRun run(context);
+  if (choice.destination == kUnicodeChoice) {
+    if (!CheckUnicode(context.editor)) ASCIIToUnicode(context);
+    return FontConversionResult::Converted;
+  }
+  const DestinationFont destination(choice.destination, context.fonts, context.converter);
+  if (!destination.supported()) return refuse(context.prompter, choice.destination, kNotSupported);
+  SourceFonts sources(context.fonts, choice.source);
+  if (!sources.automatic() && !sources.chosen().readable)
+    return refuse(context.prompter, choice.source, kNotSupported);
+
+  if (context.editor.SelLength() > 0) return convert_selection(context, sources, destination);
+  // gur_to_cdac has no font index through which Unicode text could reach it.
+  if (choice.destination != kCdacFontName &&
+      ConvertUnicode(context, context.converter.context(), choice.destination))
+    return FontConversionResult::Converted;
+  return convert_document(context, sources, destination, last_word_font_index);
+}
+
+}  // namespace quilm

@@ -1,0 +1,31 @@
+#include "convert/destination_font.h"
+
+#include <utility>
+
+namespace quilm {
+namespace {
+
+constexpr std::string_view kCdacWriter = "gur_to_cdac";
+
+}  // namespace
+
+DestinationFont::DestinationFont(std::string name, const FontRegistry& registry, const FontConverter& converter)
+    : name_(std::move(name)),
+      index_(registry.get_font_index(name_)),
+      cdac_(name_ == kCdacFontName),
+      converter_(converter) {}
+
+bool DestinationFont::supported() const {
+  if (cdac_) return true;
+  return index_ != font_index::kNotSupported && conversion_support(index_).writes;
+}
+
+Bytes DestinationFont::convert_word(BytesView word, int source) const {
+  const Bytes pivot = converter_.conversion(word, source, font_index::kPivot, true);
+  if (!cdac_) return converter_.conversion(pivot, font_index::kPivot, index_, true);
+  Bytes out;
+  converter_.convert_with(kCdacWriter, pivot, out);
+  return out;
+}
+
+}  // namespace quilm

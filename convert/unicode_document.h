@@ -1,0 +1,52 @@
+// The document and Unicode: export of the open document as a Unicode text
+// file, its conversion in place, the import of Unicode text files, and the
+// conversion of a document that holds Unicode Gurmukhi into a legacy font.
+//
+// Written once against the editor interface: the program runs them on its
+// Qt editor, the command line and the tests on the in-memory editor.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "common/status.h"
+#include "convert/document_context.h"
+
+namespace quilm {
+
+// Whether the document holds Unicode text: it starts with the characters
+// U+00FF U+00FE (a Unicode file opened as 8-bit text), or, over its first
+// 2000 characters and a closing zero (characters above 3500 left out), at
+// least a quarter are from U+00FE up and their mean code is at least 777.
+bool CheckUnicode(const Editor& editor);
+
+// The document as Unicode text: words in Gurmukhi fonts through the pivot
+// encoding into Unicode Gurmukhi, every other character as itself, each
+// paragraph ending in CR LF.
+std::u16string document_as_unicode(const DocumentContext& context);
+
+// Writes the document as a UTF-16LE file with a byte-order mark ("Export",
+// "Unicode Format"). The file is replaced atomically; a read-only file is
+// made writable first. An error names the file.
+Status SaveUnicodeFile(const DocumentContext& context, const std::filesystem::path& path);
+
+// Replaces the document by its Unicode text, in Raavi 12, not bold.
+void ASCIIToUnicode(const DocumentContext& context);
+
+// Converts a document that holds Unicode Gurmukhi into font `target_font`:
+// Gurmukhi runs through the pivot encoding, separators from the Quilm
+// encoding (a full stop becomes the Quilm danda key), Latin letters as
+// they are. False, and nothing changed, when CheckUnicode says no. The
+// typing-context flag is off during the conversion.
+bool ConvertUnicode(DocumentContext& context, ConversionContext& conversion, const std::string& target_font);
+
+// Imports a Unicode text file ("Import" of a .txt file) into the emptied
+// document: Gurmukhi in the Punjabi default font (converted from the pivot
+// encoding into that font), Latin text and separators in the English default
+// font, the caret at 0. A file without the mark 0xFF 0xFE is opened as
+// 8-bit text instead. An unreadable file or one of an odd length gives an
+// error and leaves the document as it was. The caller marks the document
+// untitled.
+Status ImportUnicodeFile(const DocumentContext& context, const std::filesystem::path& path);
+
+}  // namespace quilm

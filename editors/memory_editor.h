@@ -1,0 +1,116 @@
+// The editor as a plain C++ document model, without a window: the document of
+// the command-line tool and of the core tests. It behaves as the Qt editor of
+// the program does, down to the format a caret picks up and the alignment a
+// joined paragraph keeps, so that what a tool does here it does there.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "editor/document.h"
+#include "editor/edit_history.h"
+#include "editor/editor.h"
+#include "editor/paragraph_index.h"
+
+namespace quilm {
+
+// What cut and copy leave for paste, with its formats.
+struct MemoryClipboard {
+  std::vector<TextRun> runs;
+};
+
+class MemoryEditor final : public Editor {
+ public:
+  // Editors given the same clipboard cut, copy and paste to one another.
+  explicit MemoryEditor(std::shared_ptr<MemoryClipboard> clipboard = std::make_shared<MemoryClipboard>());
+
+  std::u16string Text() const override;
+  int TextLength() const override;
+  int SelStart() const override { return selection_.start; }
+  void SetSelStart(int position) override;
+  int SelLength() const override { return selection_.length; }
+  void SetSelLength(int length) override;
+  std::u16string SelText() const override;
+  void SetSelText(const std::u16string& text) override;
+
+  CharFormat Format() const override;
+  void ApplyFormat(const FormatChange& change) override;
+  bool FormatSelection() const override { return format_selection_; }
+  void SetFormatSelection(bool on) override { format_selection_ = on; }
+  std::vector<TextRun> Runs() const override { return doc_.runs; }
+
+  Alignment ParagraphAlignment() const override;
+  void SetParagraphAlignment(Alignment alignment) override;
+
+  int ViewMode() const override { return view_mode_; }
+  void SetViewMode(int mode) override;
+  int ZoomFactor() const override { return zoom_; }
+  void SetZoomFactor(int percent) override;
+  bool LockWindowUpdate() const override { return locked_; }
+  void SetLockWindowUpdate(bool locked) override { locked_ = locked; }
+
+  PageLayout Page() const override { return page_; }
+  void SetPage(const PageLayout& page) override { page_ = page; }
+  // A document without a layout is one page.
+  int CurrentPages() const override { return 1; }
+  int DocumentValue(int index) const override;
+  void SetDocumentValue(int index, int value) override;
+
+  bool CanUndo() const override { return history_.can_undo(); }
+  bool CanRedo() const override { return history_.can_redo(); }
+  bool CanCopy() const override { return selection_.length > 0; }
+  bool CanPaste() const override { return !clipboard_->runs.empty(); }
+  void Undo() override;
+  void Redo() override;
+  void Clip(int action) override;
+  bool Modified() const override { return modified_; }
+  void SetModified(bool modified) override { modified_ = modified; }
+
+  int LineCount() const override;
+  int LineStart(int line) const override;
+  int LineOfPosition(int position) const override;
+  int Find(const std::u16string& text, int from, bool match_case = true) const override;
+
+  Status LoadFile(const std::filesystem::path& path, FormatCode format) override;
+  Status SaveFile(const std::filesystem::path& path, FormatCode format) const override;
+  Status LoadFromMemory(BytesView bytes, FormatCode format) override;
+  Status SaveToMemory(FormatCode format, Bytes& out) const override;
+
+  void Clear() override;
+
+ private:
+  int selection_end() const { return selection_.start + selection_.length; }
+  CharFormat caret_format() const;
+  int paragraph_of(int position) const { return paragraphs_.paragraph_of(position); }
+
+  // Replaces the selection by `runs` as one undoable change; the caret ends
+  // after them.
+  void replace_selection(std::vector<TextRun> runs);
+  DocumentEdit format_edit(const FormatChange& change) const;
+  DocumentEdit alignment_edit(Alignment alignment) const;
+  // Applies a change, records it for undo and marks the document modified.
+  void commit(DocumentEdit edit);
+  // Starts over with `doc`: nothing to undo, caret at the start.
+  void reset_to(Document doc);
+
+  Document doc_;
+  ParagraphIndex paragraphs_;  // of doc_
+  Selection selection_;
+  // Format of the text typed next, set while no selection takes a format;
+  // forgotten when the caret moves.
+  std::optional<CharFormat> pending_;
+  bool format_selection_ = true;
+  EditHistory history_;
+  bool modified_ = false;
+  std::shared_ptr<MemoryClipboard> clipboard_;
+
+  int view_mode_ = 0;
+  int zoom_ = 100;
+  bool locked_ = false;
+  PageLayout page_;
+  std::array<int, kDocumentValues> document_values_{};
+};
+
+}  // namespace quilm

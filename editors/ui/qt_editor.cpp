@@ -1,0 +1,309 @@
+#include "editors/ui/qt_editor.h"
+
+#include <QFont>
+#include <QTextBlock>
+#include <algorithm>
+
+#include "editor/document.h"
+#include "formats/document_format.h"
+#include "editor/line_ends.h"
+#include "editor/text_search.h"
+#include "common/file_io.h"
+#include "editors/ui/page_count.h"
+#include "editors/ui/qt_document.h"
+#include "editors/ui/qt_pdf.h"
+#include "editors/ui/qt_text.h"
+
+namespace quilm {
+namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+
+// Runs the edits of `change` as one step of undo.
+template <typename Change>
+void as_one_step(QTextCursor& cursor, Change change) {
+  cursor.beginEditBlock();
+  change();
+  cursor.endEditBlock();
+}
+
+}  // namespace
+
+QtEditor::QtEditor(QTextEdit* edit) : edit_(edit) {
+  QFont font = document().defaultFont();
+  font.setPointSize(CharFormat{}.font_size);
+  document().setDefaultFont(font);
+}
+
+QtEditor::QtEditor() : QtEditor(new QTextEdit) { owned_.reset(edit_); }
+
+QtEditor::~QtEditor() {
+  if (edit_) zoom_layout_.release(document());
+}
+
+void QtEditor::take_cursor(const QTextCursor& cursor) {
+  edit_->setTextCursor(cursor);
+  pending_.reset();
+}
+
+// --- Text and selection ---------------------------------------------------------
+
+std::u16string QtEditor::Text() const {
+  std::u16string text;
+  for (QTextBlock block = document().begin(); block.isValid(); block = block.next()) {
+    if (block != document().begin()) text.push_back(kParagraphBreak);
+    text += to_u16(block.text());
+  }
+  return text;
+}
+
+// Qt counts the break after the last block, which holds no text.
+int QtEditor::TextLength() const { return document().characterCount() - 1; }
+
+int QtEditor::SelStart() const { return cursor().selectionStart(); }
+
+int QtEditor::SelLength() const { return cursor().selectionEnd() - cursor().selectionStart(); }
+
+void QtEditor::SetSelStart(int position) {
+  QTextCursor c = cursor();
+  c.setPosition(std::clamp(position, 0, TextLength()));
+  take_cursor(c);
+}
+
+void QtEditor::SetSelLength(int length) {
+  const int start = SelStart();
+  QTextCursor c = cursor();
+  c.setPosition(start);
+  c.setPosition(std::clamp(start + length, start, TextLength()), QTextCursor::KeepAnchor);
+  take_cursor(c);
+}
+
+std::u16string QtEditor::SelText() const {
+  std::u16string text = to_u16(cursor().selectedText());
+  std::replace(text.begin(), text.end(), u'\u2029', kParagraphBreak);
+  return text;
+}
+
+void QtEditor::SetSelText(const std::u16string& text) {
+  QTextCursor c = cursor();
+  if (text.empty() && !c.hasSelection()) return;
+  const QTextCharFormat format = to_qt_format(Format());
+  as_one_step(c, [&] { c.insertText(to_qstring(with_paragraph_breaks(text)), format); });
+  take_cursor(c);
+}
+
+// --- Character format -------------------------------------------------------------
+
+CharFormat QtEditor::Format() const {
+  if (pending_holds()) return pending_->format;
+  const QTextCursor c = cursor();
+  if (c.hasSelection()) return format_at(document(), c.selectionStart());
+  // Qt picks the caret's format as the in-memory editor does: the character
+  // before it, or after it at the start of a paragraph that has text.
+  return to_char_format(c.charFormat());
+}
+
+void QtEditor::ApplyFormat(const FormatChange& change) {
+  QTextCursor c = cursor();
+  if (!format_selection_ || !c.hasSelection()) {
+    CharFormat next = Format();
+    change.apply_to(next);
+    set_pending(next);
+    return;
+  }
+  as_one_step(c, [&] { c.mergeCharFormat(to_qt_change(change)); });
+}
+
+// The window types with the format too, when no selection is there to take it.
+void QtEditor::set_pending(const CharFormat& format) {
+  const QTextCursor c = cursor();
+  if (!c.hasSelection()) edit_->setCurrentCharFormat(to_qt_format(format));
+  pending_ = PendingFormat{format, c.position(), c.anchor(), document().revision()};
+}
+
+bool QtEditor::pending_holds() const {
+  if (!pending_) return false;
+  const QTextCursor c = cursor();
+  return c.position() == pending_->position && c.anchor() == pending_->anchor &&
+         document().revision() == pending_->revision;
+}
+
+std::vector<TextRun> QtEditor::Runs() const { return document_of(document()).runs; }
+
+// --- Paragraph --------------------------------------------------------------------
+
+Alignment QtEditor::ParagraphAlignment() const {
+  return to_alignment(document().findBlock(SelStart()).blockFormat().alignment());
+}
+
+void QtEditor::SetParagraphAlignment(Alignment alignment) {
+  QTextBlockFormat format;
+  format.setAlignment(to_qt_alignment(alignment));
+  QTextCursor c = cursor();
+  as_one_step(c, [&] { c.mergeBlockFormat(format); });
+}
+
+// --- View, page and document values --------------------------------------------
+
+int QtEditor::screen_dpi() const { return edit_->logicalDpiY(); }
+
+void QtEditor::SetViewMode(int mode) {
+  if (mode < 0 || mode > 2) return;
+  view_mode_ = mode;
+  apply_wrap();
+}
+
+void QtEditor::SetZoomFactor(int percent) {
+  zoom_ = std::clamp(percent, kMinZoom, kMaxZoom);
+  zoom_layout_.apply(document(), zoom_, screen_dpi());
+  apply_wrap();
+}
+
+void QtEditor::SetLockWindowUpdate(bool locked) {
+  locked_ = locked;
+  edit_->setUpdatesEnabled(!locked);
+}
+
+void QtEditor::SetPage(const PageLayout& page) {
+  page_ = page;
+  apply_wrap();
+}
+
+// In the page views lines break at the printable width of the page, as they
+// will on paper; in the normal view at the width of the window.
+void QtEditor::apply_wrap() {
+  if (view_mode_ == 0) {
+    edit_->setLineWrapMode(QTextEdit::WidgetWidth);
+    return;
+  }
+  const int printable = std::max(page_.width - page_.margin_left - page_.margin_right, 1);
+  const int pixels = qRound(printable / kTwipsPerInch * edit_->logicalDpiX() * zoom_ / 100.0);
+  edit_->setLineWrapMode(QTextEdit::FixedPixelWidth);
+  edit_->setLineWrapColumnOrWidth(pixels);
+}
+
+int QtEditor::CurrentPages() const { return pages_of(document(), page_); }
+
+int QtEditor::DocumentValue(int index) const {
+  return index >= 0 && index < kDocumentValues ? document_values_[index] : 0;
+}
+
+void QtEditor::SetDocumentValue(int index, int value) {
+  if (index >= 0 && index < kDocumentValues) document_values_[index] = value;
+}
+
+// --- Undo, clipboard and state ---------------------------------------------------
+
+bool QtEditor::CanUndo() const { return document().isUndoAvailable(); }
+bool QtEditor::CanRedo() const { return document().isRedoAvailable(); }
+bool QtEditor::CanCopy() const { return cursor().hasSelection(); }
+bool QtEditor::CanPaste() const { return edit_->canPaste(); }
+
+// Qt would call a document unmodified again once undo reaches the state it
+// was saved in; here, as everywhere, a change is a change.
+void QtEditor::Undo() {
+  if (!CanUndo()) return;
+  edit_->undo();
+  document().setModified(true);
+  pending_.reset();
+}
+
+void QtEditor::Redo() {
+  if (!CanRedo()) return;
+  edit_->redo();
+  document().setModified(true);
+  pending_.reset();
+}
+
+void QtEditor::Clip(int action) {
+  switch (action) {
+    case 1: edit_->cut(); break;
+    case 2: edit_->copy(); break;
+    case 3: edit_->paste(); break;
+    case 4: {
+      QTextCursor c = cursor();
+      if (c.hasSelection()) as_one_step(c, [&] { c.removeSelectedText(); });
+      edit_->setTextCursor(c);
+      break;
+    }
+    default: return;
+  }
+  pending_.reset();
+}
+
+bool QtEditor::Modified() const { return document().isModified(); }
+void QtEditor::SetModified(bool modified) { document().setModified(modified); }
+
+// --- Lines and search -------------------------------------------------------------
+
+int QtEditor::LineCount() const { return document().blockCount(); }
+
+int QtEditor::LineStart(int line) const {
+  if (line < 0 || line >= LineCount()) return -1;
+  return document().findBlockByNumber(line).position();
+}
+
+int QtEditor::LineOfPosition(int position) const {
+  return document().findBlock(std::clamp(position, 0, TextLength())).blockNumber();
+}
+
+int QtEditor::Find(const std::u16string& text, int from, bool match_case) const {
+  return find_text(Text(), text, from, match_case);
+}
+
+// --- Load and save ------------------------------------------------------------------
+
+Status QtEditor::LoadFile(const std::filesystem::path& path, FormatCode format) {
+  Document loaded;
+  const Status status = load_document_file(path, format, Format(), loaded, LegacyFonts());
+  if (!status) return status;
+  document_values_ = loaded.values;
+  reset_to(loaded);
+  return status;
+}
+
+// PDF is drawn by Qt with the fonts on screen; every other format is
+// written by the document formats.
+Status QtEditor::SaveFile(const std::filesystem::path& path, FormatCode format) const {
+  if (format == FormatCode::Pdf) return write_file_atomically(path, document_pdf(document(), page_));
+  Document saved = document_of(document());
+  saved.values = document_values_;
+  return save_document_file(path, format, saved, LegacyFonts());
+}
+
+Status QtEditor::LoadFromMemory(BytesView bytes, FormatCode format) {
+  Document loaded;
+  const Status status = read_document(format, bytes, Format(), loaded, LegacyFonts());
+  if (!status) return status;
+  QTextCursor c(&document());
+  as_one_step(c, [&] {
+    c.select(QTextCursor::Document);
+    c.removeSelectedText();
+    insert_document(c, loaded);
+  });
+  c.setPosition(0);
+  take_cursor(c);
+  return status;
+}
+
+Status QtEditor::SaveToMemory(FormatCode format, Bytes& out) const {
+  Document saved = document_of(document());
+  saved.values = document_values_;
+  return write_document(format, saved, out, LegacyFonts());
+}
+
+void QtEditor::Clear() { reset_to(Document{}); }
+
+void QtEditor::reset_to(const Document& doc) {
+  QTextDocument& d = document();
+  d.setUndoRedoEnabled(false);
+  d.clear();
+  QTextCursor c(&d);
+  insert_document(c, doc);
+  d.setUndoRedoEnabled(true);
+  d.setModified(false);
+  c.setPosition(0);
+  take_cursor(c);
+}
+
+}  // namespace quilm

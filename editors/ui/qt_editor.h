@@ -1,0 +1,116 @@
+// The editor of the program: the Editor interface over a QTextEdit. Positions
+// are QTextCursor positions; a paragraph break (between two QTextBlocks) is
+// one position, as in the in-memory editor. Loading and saving go through
+// the same format readers and writers as the in-memory editor.
+#pragma once
+
+#include <QPointer>
+#include <QTextEdit>
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "editor/editor.h"
+#include "editors/ui/layout_zoom.h"
+
+namespace quilm {
+
+struct Document;
+
+class QtEditor final : public Editor {
+ public:
+  // Works on `edit`, which the window owns and places.
+  explicit QtEditor(QTextEdit* edit);
+  // Owns a text edit of its own, never shown unless its owner shows it.
+  QtEditor();
+  ~QtEditor() override;
+  QtEditor(const QtEditor&) = delete;
+  QtEditor& operator=(const QtEditor&) = delete;
+
+  QTextEdit* widget() const { return edit_; }
+
+  std::u16string Text() const override;
+  int TextLength() const override;
+  int SelStart() const override;
+  void SetSelStart(int position) override;
+  int SelLength() const override;
+  void SetSelLength(int length) override;
+  std::u16string SelText() const override;
+  void SetSelText(const std::u16string& text) override;
+
+  CharFormat Format() const override;
+  void ApplyFormat(const FormatChange& change) override;
+  bool FormatSelection() const override { return format_selection_; }
+  void SetFormatSelection(bool on) override { format_selection_ = on; }
+  std::vector<TextRun> Runs() const override;
+
+  Alignment ParagraphAlignment() const override;
+  void SetParagraphAlignment(Alignment alignment) override;
+
+  int ViewMode() const override { return view_mode_; }
+  void SetViewMode(int mode) override;
+  int ZoomFactor() const override { return zoom_; }
+  void SetZoomFactor(int percent) override;
+  bool LockWindowUpdate() const override { return locked_; }
+  void SetLockWindowUpdate(bool locked) override;
+
+  PageLayout Page() const override { return page_; }
+  void SetPage(const PageLayout& page) override;
+  int CurrentPages() const override;
+  int DocumentValue(int index) const override;
+  void SetDocumentValue(int index, int value) override;
+
+  bool CanUndo() const override;
+  bool CanRedo() const override;
+  bool CanCopy() const override;
+  bool CanPaste() const override;
+  void Undo() override;
+  void Redo() override;
+  void Clip(int action) override;
+  bool Modified() const override;
+  void SetModified(bool modified) override;
+
+  int LineCount() const override;
+  int LineStart(int line) const override;
+  int LineOfPosition(int position) const override;
+  int Find(const std::u16string& text, int from, bool match_case = true) const override;
+
+  Status LoadFile(const std::filesystem::path& path, FormatCode format) override;
+  Status SaveFile(const std::filesystem::path& path, FormatCode format) const override;
+  Status LoadFromMemory(BytesView bytes, FormatCode format) override;
+  Status SaveToMemory(FormatCode format, Bytes& out) const override;
+
+  void Clear() override;
+
+ private:
+  // The format of text typed next, chosen while no selection takes it. It
+  // holds only while the caret stays where it was and the text is unchanged:
+  // the user may type or click in the window between two calls.
+  struct PendingFormat {
+    CharFormat format;
+    int position, anchor, revision;
+  };
+
+  QTextDocument& document() const { return *edit_->document(); }
+  QTextCursor cursor() const { return edit_->textCursor(); }
+  void set_pending(const CharFormat& format);
+  bool pending_holds() const;
+  void take_cursor(const QTextCursor& cursor);
+  // Starts over with `doc`: nothing to undo, not modified, caret at the start.
+  void reset_to(const Document& doc);
+  void apply_wrap();
+  int screen_dpi() const;
+
+  std::unique_ptr<QTextEdit> owned_;
+  QPointer<QTextEdit> edit_;
+  std::optional<PendingFormat> pending_;
+  bool format_selection_ = true;
+  int view_mode_ = 0;
+  int zoom_ = 100;
+  bool locked_ = false;
+  PageLayout page_;
+  std::array<int, kDocumentValues> document_values_{};
+  LayoutZoom zoom_layout_;
+};
+
+}  // namespace quilm

@@ -1,0 +1,203 @@
+// Text conversions, one legacy font at a time.
+#include "fonts/text_conversion.h"
+
+#include "common/utf16_builder.h"
+#include "encoding/devanagari.h"
+#include "encoding/export_preparation.h"
+#include "encoding/iscii.h"
+#include "encoding/iscii_runs.h"
+#include "encoding/tippi_bindi.h"
+#include "encoding/unicode_input.h"
+#include "encoding/unicode_output.h"
+#include "encoding/unicode_runs.h"
+#include "fonts/conversion_buffer.h"
+#include "fonts/conversion_tables.h"
+#include "fonts/font_index.h"
+#include "fonts/reader.h"
+#include "fonts/writer.h"
+
+namespace quilm {
+namespace {
+
+bool is_glyph(std::uint8_t b) { return b >= 0x21; }
+
+// Calls word(w) for every stretch of glyph bytes and other(b) for every
+// other byte, in order.
+template <typename Word, typename Other>
+void walk_words(BytesView text, Word word, Other other) {
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= text.size(); ++i) {
+    if (i < text.size() && is_glyph(byte_at(text, i))) continue;
+    if (i > start) word(text.substr(start, i - start));
+    if (i < text.size()) other(byte_at(text, i));
+    start = i + 1;
+  }
+}
+
+// Reads the words of one text of a legacy font into the pivot encoding, as
+// FontConverter::to_pivot does, into room that all the words share.
+class WordReader {
+ public:
+  WordReader(int font, std::size_t text_size)
+      : reader_(reader_for_font(font)), room_(reader_ ? pivot_room(*reader_, text_size) : 0) {}
+
+  // `word` holds glyph bytes only, so no zero byte. The result lives until
+  // the next call.
+  BytesView read(BytesView word) {
+    if (!reader_) return word;
+    return {reinterpret_cast<const char*>(room_.data()), read_glyphs_into(*reader_, word, room_.data())};
+  }
+
+ private:
+  const ReaderTable* reader_;
+  ConversionBuffer room_;  // on the stack for a line of ordinary length
+};
+
+// Writes the pivot words of one text into a legacy font, as
+// FontConverter::from_pivot does. When the font's writer writes directly,
+// a word of up to `longest_word` pivot bytes goes into room that all the
+// words share.
+class WordWriter {
+ public:
+  WordWriter(int font, const FontConverter& converter, std::size_t longest_word)
+      : font_(font), converter_(converter), direct_(direct_writer(font)),
+        room_(direct_ ? glyph_room(*direct_, longest_word) : 0) {}
+
+  // The glyph bytes of `pivot`; they live until the next call.
+  BytesView write(BytesView pivot) {
+    if (!direct_ || glyph_room(*direct_, pivot.size()) > room_.size())
+      return written_ = converter_.from_pivot(pivot, font_);
+    const std::size_t n = write_glyphs_into(*direct_, pivot, converter_.context(), room_.data());
+    return {reinterpret_cast<const char*>(room_.data()), n};
+  }
+
+ private:
+  static const WriterTable* direct_writer(int font) {
+    const WriterTable* writer = writer_for_font(font);
+    return writer && writes_directly(*writer) ? writer : nullptr;
+  }
+
+  int font_;
+  const FontConverter& converter_;
+  const WriterTable* direct_;
+  ConversionBuffer room_;  // on the stack for a line of ordinary length
+  Bytes written_;
+};
+
+// A separator of Unicode or ISCII text in a legacy font: the glyph bytes of
+// the same punctuation mark, or nothing when the character stays as it
+// stands (spaces, controls, characters the pivot encoding lacks).
+std::optional<BytesView> separator_glyphs(char16_t c, WordWriter& writer) {
+  const std::optional<std::uint8_t> pivot = pivot_punctuation_byte(c);
+  if (!pivot || c < 0x21) return std::nullopt;
+  const char byte = static_cast<char>(*pivot);
+  return writer.write(BytesView(&byte, 1));
+}
+
+// Glyph bytes as editor text: byte b is the character U+00bb.
+void append_glyphs(BytesView glyphs, Utf16Builder& out) {
+  char16_t* cursor = out.room(glyphs.size());
+  for (char g : glyphs) *cursor++ = static_cast<unsigned char>(g);
+  out.advance_to(cursor);
+}
+
+void append_pivot_word_as_unicode(Bytes& pivot, UnicodeScript script, std::u16string& out) {
+  if (script == UnicodeScript::Devanagari) return GurToHindiUnicode(pivot, out);
+  prepare_for_export_in_place(pivot);
+  write_prepared_as_unicode(pivot, out);
+}
+
+}  // namespace
+
+void append_legacy_word_as_unicode(BytesView word, int font, const FontConverter& converter,
+                                   UnicodeScript script, std::u16string& out) {
+  Bytes pivot = converter.to_pivot(word, font);
+  append_pivot_word_as_unicode(pivot, script, out);
+}
+
+std::u16string legacy_text_to_unicode(BytesView text, int font, UnicodeScript script) {
+  Utf16Builder out(text.size() + text.size() / 4);
+  WordReader reader(font, text.size());
+  Bytes prepared;
+  std::u16string devanagari;
+  auto write_unicode = [&](BytesView ready) {
+    out.advance_to(write_prepared_as_unicode(ready, out.room(ready.size() * kUnicodeUnitsPerPivotByte)));
+  };
+  walk_words(
+      text,
+      [&](BytesView w) {
+        const BytesView pivot = reader.read(w);
+        if (script == UnicodeScript::Devanagari) {
+          devanagari.clear();
+          GurToHindiUnicode(pivot, devanagari);
+          return out.append(devanagari);
+        }
+        if (!needs_preparation_for_export(pivot)) return write_unicode(pivot);
+        prepared.assign(pivot);
+        prepare_for_export_in_place(prepared);
+        write_unicode(prepared);
+      },
+      [&](std::uint8_t b) { out.push(b); });
+  return out.take();
+}
+
+void append_legacy_word_as_iscii(BytesView word, int font, const FontConverter& converter, Bytes& out) {
+  out += GurToISCII(converter.to_pivot(word, font));
+}
+
+Bytes legacy_text_to_iscii(BytesView text, int font) {
+  Bytes out;
+  out.reserve(text.size() * 2);
+  WordReader reader(font, text.size());
+  walk_words(
+      text, [&](BytesView w) { out += GurToISCII(reader.read(w)); },
+      [&](std::uint8_t b) { out.push_back(static_cast<char>(b)); });
+  return out;
+}
+
+std::u16string unicode_text_to_legacy(std::u16string_view text, int font, const FontConverter& converter) {
+  Utf16Builder out(text.size());
+  const std::size_t longest_pivot = text.size() * kPivotBytesPerUnicodeUnit;
+  WordWriter writer(font, converter, longest_pivot);
+  ConversionBuffer pivot(longest_pivot);
+  for (std::size_t start = 0; start < text.size();) {
+    if (text[start] == u' ') {  // the commonest separator, which stays as it is
+      out.push(u' ');
+      ++start;
+      continue;
+    }
+    const UnicodePiece piece = next_unicode_piece(text, start);
+    if (piece.kind == UnicodePiece::Kind::Latin) {
+      out.append(piece.text);
+      continue;
+    }
+    if (piece.kind == UnicodePiece::Kind::Separator) {
+      if (const std::optional<BytesView> glyphs = separator_glyphs(piece.text[0], writer)) append_glyphs(*glyphs, out);
+      else out.push(piece.text[0]);
+      continue;
+    }
+    auto* room = reinterpret_cast<char*>(pivot.data());
+    append_glyphs(writer.write(BytesView(room, UniCodetoGur(piece.text, room))), out);
+  }
+  return out.take();
+}
+
+Bytes iscii_text_to_legacy(BytesView iscii, int font, const FontConverter& converter) {
+  Bytes out;
+  out.reserve(iscii.size());
+  WordWriter writer(font, converter, iscii.size());
+  for (const IsciiPiece& piece : split_iscii_runs(iscii)) {
+    if (piece.kind == IsciiPiece::Kind::Gurmukhi) {
+      out += writer.write(convert_tippi_bindi(ISCIItoGur(piece.bytes)));
+    } else if (piece.kind == IsciiPiece::Kind::Separator) {
+      const std::optional<BytesView> glyphs = separator_glyphs(static_cast<unsigned char>(piece.bytes[0]), writer);
+      if (glyphs) out += *glyphs;
+      else out += piece.bytes[0];
+    } else {
+      out += piece.bytes;
+    }
+  }
+  return out;
+}
+
+}  // namespace quilm

@@ -1,0 +1,124 @@
+// The font conversion dialogs offscreen: captions, default choices, the
+// "&Convert" button's state, and the main window's menu that opens them.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include "editors/memory_editor.h"
+#include "app/document/workspace_document.h"
+#include "app/ui/main_form.h"
+#include "convert/ui/change_font_dialog.h"
+#include "convert/ui/convert_font_dialog.h"
+#include "tests/support/fake_prompter.h"
+#include "tests/support/temp_dir.h"
+
+namespace quilm::ui {
+namespace {
+
+QString button_text(QWidget& dialog, const char* name) {
+  auto* button = dialog.findChild<QPushButton*>(name);
+  return button ? button->text() : QString("(missing %1)").arg(name);
+}
+
+TEST(FontConvertDialogs, ChangeFontOpensWithItsDefaultsAndConverts) {
+  Workspace ws;
+  MemoryEditor editor;
+  test::FakePrompter prompter;
+  editor.SetFontName("AnmolLipi");
+  editor.SetSelText(u"hY[");  // "is" and a danda; the danda differs in Quilm2010
+  ChangeFontDialog dialog(workspace_font_conversion(ws), editor, prompter);
+  dialog.show();
+  QApplication::processEvents();
+
+  EXPECT_EQ(dialog.windowTitle(), "Change Font");
+  EXPECT_EQ(dialog.source_list()->currentText(), "Automatic Detection");
+  EXPECT_EQ(dialog.destination_list()->currentText(), "Quilm2010");
+  EXPECT_GE(dialog.destination_list()->findText("Unicode"), 0);
+  EXPECT_LT(dialog.source_list()->findText("Unicode"), 0);
+  EXPECT_EQ(button_text(dialog, "ConvertButton"), "&Convert");
+  EXPECT_EQ(button_text(dialog, "CancelButton"), "Cancel");
+
+  dialog.findChild<QPushButton*>("ConvertButton")->click();
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(editor.Text(), u"hY.");
+  EXPECT_EQ(editor.Runs().front().format.font_name, "Quilm2010");
+}
+
+TEST(FontConvertDialogs, ConvertFontEnablesConvertOnlyForAnExistingSourceAndANamedDestination) {
+  Workspace ws;
+  test::FakePrompter prompter;
+  test::TempDir dir;
+  dir.write("in.txt", "hY[");
+  ConvertFontDialog dialog(workspace_font_conversion(ws), prompter);
+  dialog.show();
+  QApplication::processEvents();
+
+  EXPECT_EQ(dialog.windowTitle(), "Convert Font");
+  EXPECT_EQ(dialog.source_list()->currentText(), "Automatic Detection");
+  EXPECT_EQ(dialog.destination_list()->currentText(), "Quilm2010");
+  EXPECT_LT(dialog.source_list()->findText("Morvend_R"), 0);
+  EXPECT_EQ(button_text(dialog, "SourceBrowse"), "Browse...");
+  EXPECT_EQ(button_text(dialog, "DestinationBrowse"), "Browse...");
+  EXPECT_EQ(dialog.conversion().file_type(), -1);
+
+  struct Case {
+    const char* label;
+    QString source, destination;
+    bool enabled;
+  };
+  const QString in = QString::fromStdString((dir / "in.txt").string());
+  const Case cases[] = {
+      {"nothing named", "", "", false},
+      {"no destination", in, "", false},
+      {"a source that does not exist", in + "x", "out.txt", false},
+      {"a folder as the source", QString::fromStdString(dir.path().string()), "out.txt", false},
+      {"both", in, "out.txt", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    dialog.source_file()->setText(c.source);
+    dialog.destination_file()->setText(c.destination);
+    EXPECT_EQ(dialog.convert_button()->isEnabled(), c.enabled);
+    EXPECT_EQ(dialog.convert_button()->text(), "&Convert");
+  }
+}
+
+TEST(FontConvertDialogs, MainWindowMenuOpensChangeFontWithItsCaption) {
+  test::TempDir data;
+  std::filesystem::copy(QUILM_READY_DATA_DIR, data.path(), std::filesystem::copy_options::recursive);
+  test::FakePrompter prompter;
+  TMainForm form(data.path(), &prompter);
+  ASSERT_FALSE(form.startup_failed());
+  auto* current = form.findChild<QAction*>("CurrentFile1");
+  auto* external = form.findChild<QAction*>("ExternalFile1");
+  ASSERT_NE(current, nullptr);
+  ASSERT_NE(external, nullptr);
+  EXPECT_EQ(current->text(), "Current File");
+  EXPECT_EQ(current->shortcut(), QKeySequence(Qt::Key_F8));
+  EXPECT_EQ(external->text(), "External File");
+
+  form.editor().SetSelText(u"abc");
+  form.editor().Select(1, 2);
+  current->trigger();
+  EXPECT_EQ(form.editor().SelLength(), 2);  // Convert must still see the selection
+  auto* change_font = form.findChild<QDialog*>("ChangeFont");
+  ASSERT_NE(change_font, nullptr);
+  EXPECT_TRUE(change_font->isVisible());
+  ASSERT_FALSE(prompter.captions.empty());
+  EXPECT_EQ(prompter.captions.back(), "Converting Font...");
+  change_font->close();
+  EXPECT_EQ(prompter.captions.back(), "");
+
+  external->trigger();
+  auto* convert_font = form.findChild<QDialog*>("ConvertFont");
+  ASSERT_NE(convert_font, nullptr);
+  EXPECT_TRUE(convert_font->isVisible());
+  convert_font->close();
+}
+
+}  // namespace
+}  // namespace quilm::ui

@@ -1,0 +1,177 @@
+#include "app/ui/main_form.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QTextEdit>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+#include "app/ui/window_list.h"
+#include "app/ui/windows.h"
+#include "tests/support/fake_prompter.h"
+#include "tests/support/temp_dir.h"
+#include "tests/app/ui/ready_data_folder.h"
+
+namespace quilm::ui {
+namespace {
+
+using DataFolder = test::ReadyDataFolder;
+
+QWidget* child(QWidget& w, const char* name) { return w.findChild<QWidget*>(name); }
+
+TEST(MainForm, StartsShowsItsLayoutAndClosesWritingTheSameSettings) {
+  DataFolder data;
+  const Bytes before = data.settings();
+  test::FakePrompter prompter;
+  TMainForm form(data.dir.path(), &prompter);
+  ASSERT_FALSE(form.startup_failed());
+  ProgramWindows windows(form);
+  form.show();
+  QApplication::processEvents();
+
+  EXPECT_TRUE(prompter.silent());
+  EXPECT_EQ(form.windowTitle(), "Quilm 2010");
+  EXPECT_EQ(form.status_panel("Panel3")->text(), "Page 1");
+  EXPECT_EQ(form.status_panel("Panel4")->text(), "Line 1");
+  EXPECT_EQ(form.status_panel("Panel5")->text(), "Col 0");
+  EXPECT_EQ(form.status_panel("Panel2")->text(), "Romanised Punjabi");
+
+  // Top to bottom: tool bar, button bar, keyboard panel, ruler, editor, status bar.
+  const char* order[] = {"ToolPanel", "TXButtonBar1", "Panel1", "TXRuler1", "richedit1", "StatusBar1"};
+  int bottom = 0;
+  for (const char* name : order) {
+    SCOPED_TRACE(name);
+    QWidget* w = child(form, name);
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->y(), bottom);
+    bottom = w->y() + w->height();
+  }
+  EXPECT_EQ(bottom, form.client()->height());
+  EXPECT_EQ(child(form, "TXRuler1")->width(), form.client()->width());
+  EXPECT_GT(child(form, "richedit1")->height(), 100);
+
+  // Every tool window exists once, hidden, with its caption.
+  ASSERT_EQ(windows.all().size(), kToolWindows.size());
+  for (const WindowEntry& entry : kToolWindows) {
+    SCOPED_TRACE(entry.class_name);
+    ToolWindow* w = windows.find(entry.class_name);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), entry.caption);
+    EXPECT_FALSE(w->isVisible());
+  }
+
+  EXPECT_TRUE(form.close());
+  EXPECT_EQ(data.settings(), before);
+}
+
+TEST(MainForm, HidingTheKeyboardGivesItsRoomToTheEditorAndIsRemembered) {
+  DataFolder data;
+  test::FakePrompter prompter;
+  TMainForm form(data.dir.path(), &prompter);
+  form.show();
+  QApplication::processEvents();
+  QWidget* editor = child(form, "richedit1");
+  const int height_with_keyboard = editor->height();
+  auto* keyboard = form.findChild<QAction*>("OnScreenKeyboard1");
+  ASSERT_TRUE(keyboard->isChecked());
+  keyboard->trigger();
+  EXPECT_FALSE(child(form, "Panel1")->isVisible());
+  EXPECT_GT(editor->height(), height_with_keyboard);
+  EXPECT_EQ(child(form, "TXRuler1")->y(), child(form, "TXButtonBar1")->y() + child(form, "TXButtonBar1")->height());
+  EXPECT_TRUE(form.close());
+  const Bytes settings = data.settings();
+  // Line 15 of the settings.
+  std::size_t pos = 0;
+  for (int line = 1; line < 15; ++line) pos = settings.find("\r\n", pos) + 2;
+  EXPECT_EQ(settings.substr(pos, 3), "0\r\n");
+}
+
+TEST(MainForm, FailedStartUpWritesNothing) {
+  DataFolder data;
+  std::filesystem::remove(data.dir / "WList.txt");
+  const Bytes before = data.settings();
+  test::FakePrompter prompter;
+  {
+    TMainForm form(data.dir.path(), &prompter);
+    EXPECT_TRUE(form.startup_failed());
+    EXPECT_TRUE(form.close());
+  }
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(data.settings(), before);
+}
+
+TEST(MainForm, UnsavedDocumentAndCancelKeepsTheWindowOpenAndWritesNothing) {
+  DataFolder data;
+  const Bytes before = data.settings();
+  test::FakePrompter prompter;
+  prompter.answers = {Answer::Cancel};
+  TMainForm form(data.dir.path(), &prompter);
+  form.show();
+  form.editor().SetSelText(u"ਸਤਿ ਨਾਮੁ");
+  form.workspace().settings.zoom_step = 6;  // a change that a close would write
+  EXPECT_FALSE(form.close());
+  ASSERT_EQ(prompter.questions.size(), 1u);
+  EXPECT_EQ(prompter.questions[0], "Do you want to save the changes?");
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(data.settings(), before);
+  prompter.answers = {Answer::No};
+  EXPECT_TRUE(form.close());
+  EXPECT_NE(data.settings(), before);
+}
+
+TEST(MainForm, StoredTablesThatCannotBeOpenedEndTheStartUpExceptTheAdministrativeTerms) {
+  struct Case {
+    const char* label;
+    const char* file;
+    bool remove;  // otherwise overwritten with junk
+    bool starts;
+  };
+  const Case cases[] = {
+      {"word frequencies damaged", "PunjabiFreq.DB", false, false},
+      {"trigram table missing", "TriGram1.DBF", true, false},
+      {"affix list damaged", "wordlist1a.dbf", false, false},
+      {"administrative terms missing", "adt", true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    DataFolder data;
+    if (c.remove)
+      std::filesystem::remove(data.dir / c.file);
+    else
+      data.dir.write(c.file, "this is not a table");
+    const Bytes before = data.settings();
+    test::FakePrompter prompter;
+    TMainForm form(data.dir.path(), &prompter);
+    ProgramWindows windows(form);
+    const bool started = !form.startup_failed() && windows.ok();
+    EXPECT_EQ(started, c.starts);
+    const auto& shown = c.starts ? prompter.messages : prompter.errors;
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].find(c.file), std::string::npos) << shown[0];
+    EXPECT_TRUE(form.close());
+    if (!c.starts) {
+      EXPECT_EQ(data.settings(), before);
+    }
+  }
+}
+
+// QUILM_SCREENSHOT=file.png keeps a picture of the started window for a look.
+TEST(MainForm, Screenshot) {
+  const char* path = std::getenv("QUILM_SCREENSHOT");
+  if (!path) GTEST_SKIP() << "set QUILM_SCREENSHOT to keep a picture";
+  DataFolder data;
+  test::FakePrompter prompter;
+  TMainForm form(data.dir.path(), &prompter);
+  ProgramWindows windows(form);
+  form.show();
+  form.editor().SetSelText(u"Quilm 2010 \u0A38\u0A24\u0A3F \u0A28\u0A3E\u0A2E\u0A41");
+  QApplication::processEvents();
+  EXPECT_TRUE(form.grab().save(path));
+  form.editor().SetModified(false);
+  form.close();
+}
+
+}  // namespace
+}  // namespace quilm::ui

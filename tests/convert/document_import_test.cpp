@@ -1,0 +1,79 @@
+// The Unicode and ISCII imports, and ConvertUnicode.
+#include <gtest/gtest.h>
+
+#include "convert/iscii_document.h"
+#include "convert/unicode_document.h"
+#include "encoding/utf16.h"
+#include "tests/convert/document_fixture.h"
+#include "tests/support/temp_dir.h"
+
+namespace quilm {
+namespace {
+
+// The runs of the document as (text, font) pairs.
+std::vector<std::pair<std::u16string, std::string>> runs(const Editor& editor) {
+  std::vector<std::pair<std::u16string, std::string>> out;
+  for (const TextRun& r : editor.Runs()) out.emplace_back(r.text, r.format.font_name);
+  return out;
+}
+
+TEST(UnicodeImportTest, GurmukhiInThePunjabiFontTheRestInTheEnglishFont) {
+  test::DocumentFixture doc;
+  doc.context.defaults.punjabi = "AnmolLipi";
+  test::TempDir dir;
+  dir.write("in.txt", to_utf16le(u"ਸਤਿ ok\u2014", true));
+  ASSERT_TRUE(ImportUnicodeFile(doc.context, dir / "in.txt"));
+  const std::vector<std::pair<std::u16string, std::string>> expected = {
+      {u"siq", "AnmolLipi"}, {u" ok\u2014", "Times New Roman"}};
+  EXPECT_EQ(runs(doc.editor), expected);
+  EXPECT_EQ(doc.editor.SelStart(), 0);
+}
+
+TEST(UnicodeImportTest, FileWithoutTheMarkIsOpenedAsEightBitText) {
+  test::DocumentFixture doc;
+  test::TempDir dir;
+  dir.write("in.txt", "plain");
+  ASSERT_TRUE(ImportUnicodeFile(doc.context, dir / "in.txt"));
+  EXPECT_EQ(doc.editor.Text(), u"plain");
+}
+
+TEST(UnicodeImportTest, OddLengthIsRefusedAndTheDocumentStays) {
+  test::DocumentFixture doc;
+  doc.add(u"keep", "Arial");
+  test::TempDir dir;
+  dir.write("in.txt", Bytes("\xFF\xFE\x15\x0A\x15", 5));
+  const Status status = ImportUnicodeFile(doc.context, dir / "in.txt");
+  EXPECT_FALSE(status);
+  EXPECT_NE(status.message().find("in.txt"), std::string::npos);
+  EXPECT_EQ(doc.editor.Text(), u"keep");
+}
+
+TEST(IsciiImportTest, RunsAndSeparators) {
+  test::DocumentFixture doc;
+  doc.context.defaults.punjabi = "AnmolLipi";
+  test::TempDir dir;
+  dir.write("in.aci", "\xB3\xDB ab,\xB3\xA2");
+  ASSERT_TRUE(ImportISCIIFile(doc.context, dir / "in.aci"));
+  const std::vector<std::pair<std::u16string, std::string>> expected = {
+      {u"ik ", "AnmolLipi"}, {u"ab,", "Times New Roman"}, {u"kM", "AnmolLipi"}};
+  EXPECT_EQ(runs(doc.editor), expected);
+}
+
+TEST(ConvertUnicodeTest, UnicodeDocumentIntoAFont) {
+  test::DocumentFixture doc;
+  doc.add(u"ਸਤਿ ਨਾਮੁ", "Raavi");
+  doc.conversion.typing = true;
+  ASSERT_TRUE(ConvertUnicode(doc.context, doc.conversion, "AnmolLipi"));
+  EXPECT_EQ(doc.editor.Text(), u"siq nwmu");
+  EXPECT_TRUE(doc.conversion.typing);  // restored
+}
+
+TEST(ConvertUnicodeTest, NotUnicodeChangesNothing) {
+  test::DocumentFixture doc;
+  doc.add(u"siq", "AnmolLipi");
+  EXPECT_FALSE(ConvertUnicode(doc.context, doc.conversion, "AnmolLipi"));
+  EXPECT_EQ(doc.editor.Text(), u"siq");
+}
+
+}  // namespace
+}  // namespace quilm
