@@ -215,6 +215,18 @@ void QtEditor::Redo() {
   pending_.reset();
 }
 
+void QtEditor::BeginEditGroup() {
+  if (group_depth_++ > 0) return;
+  group_cursor_ = QTextCursor(&document());
+  group_cursor_.beginEditBlock();
+}
+
+void QtEditor::EndEditGroup() {
+  if (group_depth_ == 0 || --group_depth_ > 0) return;
+  group_cursor_.endEditBlock();
+  group_cursor_ = QTextCursor();
+}
+
 void QtEditor::Clip(int action) {
   switch (action) {
     case 1: edit_->cut(); break;
