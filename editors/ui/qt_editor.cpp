@@ -311,7 +311,9 @@ void QtEditor::reset_to(const Document& doc) {
   d.setUndoRedoEnabled(false);
   d.clear();
   QTextCursor c(&d);
-  insert_document(c, doc);
+  // One edit block: the view lays the document out once at its end instead
+  // of after every run and paragraph format (seconds for a long document).
+  as_one_step(c, [&] { insert_document(c, doc); });
   d.setUndoRedoEnabled(true);
   d.setModified(false);
   c.setPosition(0);
