@@ -151,7 +151,7 @@ TEST(FileMenu, SaveAsAndReopeningKeepTheRecentFilesAndTheirOrder) {
   w.click("SaveAs1");
   EXPECT_EQ(w.title(), w.path("b.rtf"));
   EXPECT_EQ(w.item("Filename1")->text().toStdString(), "&1 " + w.path("b.rtf"));
-  EXPECT_EQ(w.item("FileName2")->text().toStdString(), "&2" + w.path("a.txt"));
+  EXPECT_EQ(w.item("FileName2")->text().toStdString(), "&2 " + w.path("a.txt"));
   EXPECT_TRUE(w.item("FileName2")->isVisible());
 
   // Re-opening either file, from the list or the Open dialog, leaves the list as it is.
@@ -163,7 +163,7 @@ TEST(FileMenu, SaveAsAndReopeningKeepTheRecentFilesAndTheirOrder) {
   EXPECT_EQ(w.text(), u"first and second");
   EXPECT_EQ(w.title(), w.path("b.rtf"));
   EXPECT_EQ(w.item("Filename1")->text().toStdString(), "&1 " + w.path("b.rtf"));
-  EXPECT_EQ(w.item("FileName2")->text().toStdString(), "&2" + w.path("a.txt"));
+  EXPECT_EQ(w.item("FileName2")->text().toStdString(), "&2 " + w.path("a.txt"));
   EXPECT_TRUE(w.prompter.silent());
 }
 

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -189,9 +190,29 @@ const DisplayFont* pivot_font(const std::vector<DisplayFont>& fonts) {
   return nullptr;
 }
 
+// The stems of the encodings whose real fonts draw Gurmukhi numerals at the
+// ASCII digit bytes (tools/fontgen/gurmukhi_digits.txt).
+std::set<std::string> gurmukhi_digit_stems() {
+  std::ifstream in(std::string(QUILM_SOURCE_DIR) + "/tools/fontgen/gurmukhi_digits.txt");
+  std::set<std::string> stems;
+  for (std::string line; std::getline(in, line);)
+    if (!line.empty() && line[0] != '#') stems.insert(line);
+  return stems;
+}
+
+bool draws_gurmukhi_digits(const DisplayFont& f, const std::set<std::string>& stems) {
+  for (const std::string& stem : stems)
+    if (f.family == "Quilm Legacy " + stem) return true;
+  return false;
+}
+
 // A byte that reads as one pivot glyph draws just what that glyph draws in
-// the pivot encoding's font: the same outline and the same advance.
+// the pivot encoding's font: the same outline and the same advance. Only the
+// digit bytes of the fonts that draw Gurmukhi numerals there differ: they
+// draw a numeral, not the ASCII digit they read as.
 TEST(DisplayFonts, ABytesGlyphIsTheGlyphOfItsPivotReading) {
+  const std::set<std::string> digit_stems = gurmukhi_digit_stems();
+  ASSERT_FALSE(digit_stems.empty());
   const std::vector<DisplayFont> fonts = generated_fonts();
   const DisplayFont* pivot = pivot_font(fonts);
   ASSERT_NE(pivot, nullptr);
@@ -207,6 +228,10 @@ TEST(DisplayFonts, ABytesGlyphIsTheGlyphOfItsPivotReading) {
       const quint32 glyph = raw.glyphIndexesForString(QString(QChar(r.byte))).at(0);
       const quint32 pivot_glyph =
           in_pivot.glyphIndexesForString(QString(QChar(static_cast<std::uint8_t>(r.pivot[0])))).at(0);
+      if (r.byte >= '0' && r.byte <= '9' && draws_gurmukhi_digits(f, digit_stems)) {
+        EXPECT_NE(raw.pathForGlyph(glyph), in_pivot.pathForGlyph(pivot_glyph));
+        continue;
+      }
       EXPECT_EQ(raw.pathForGlyph(glyph), in_pivot.pathForGlyph(pivot_glyph));
       EXPECT_EQ(raw.advancesForGlyphIndexes({glyph}), in_pivot.advancesForGlyphIndexes({pivot_glyph}));
     }
