@@ -20,10 +20,4 @@ MainLayout ReadjustHeights(const MainHeights& h) {
   return l;
 }
 
-int progress_panel_width(int status_bar_width) {
-  int fixed = 0;
-  for (const StatusPanel& p : kStatusPanels) fixed += p.width;
-  return std::max(0, status_bar_width - fixed);
-}
-
 }  // namespace quilm

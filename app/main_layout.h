@@ -4,7 +4,6 @@
 // only places its widgets.
 #pragma once
 
-#include <array>
 #include <string>
 
 namespace quilm {
@@ -35,7 +34,7 @@ struct MainLayout {
 // ReadjustHeights.
 MainLayout ReadjustHeights(const MainHeights& h);
 
-// The status bar's panels, left to right, with their fixed widths; the last,
+// The status bar's panels, left to right, with their fixed widths. The last,
 // Panel6, holds the progress bar and takes what the others leave.
 struct StatusPanel {
   const char* name;
@@ -43,18 +42,13 @@ struct StatusPanel {
   const char* initial_text;
 };
 
-inline constexpr std::array<StatusPanel, 8> kStatusPanels = {{
-    {"Panel3", 70, "Page 1"},
-    {"Panel4", 70, "Line 1"},
-    {"Panel5", 60, "Col 0"},
-    {"Panel8", 45, ""},  // "CAPS" while Caps Lock is on
-    {"Panel9", 45, ""},  // "NUM" while Num Lock is on
-    {"Panel2", 125, ""}, // the keyboard layout
-    {"Panel7", 185, ""}, // hints and progress captions
-    {"Panel6", 0, ""},   // the progress bar
-}};
-
-// Width of Panel6: the status bar less all the fixed panels, never negative.
-int progress_panel_width(int status_bar_width);
+inline constexpr StatusPanel kPagePanel = {"Panel3", 70, "Page 1"};
+inline constexpr StatusPanel kLinePanel = {"Panel4", 70, "Line 1"};
+inline constexpr StatusPanel kColumnPanel = {"Panel5", 60, "Col 0"};
+inline constexpr StatusPanel kCapsPanel = {"Panel8", 45, ""};     // "CAPS" while Caps Lock is on
+inline constexpr StatusPanel kNumPanel = {"Panel9", 45, ""};      // "NUM" while Num Lock is on
+inline constexpr StatusPanel kLayoutPanel = {"Panel2", 125, ""};  // the keyboard layout
+inline constexpr StatusPanel kHintPanel = {"Panel7", 185, ""};    // hints and progress captions
+inline constexpr StatusPanel kProgressPanel = {"Panel6", 0, ""};  // the progress bar
 
 }  // namespace quilm

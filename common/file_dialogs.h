@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "common/prompter.h"
+
 namespace quilm {
 
 struct FileDialogRequest {
@@ -29,5 +31,11 @@ class FileDialogs {
   virtual std::optional<FileChoice> open(const FileDialogRequest& request) = 0;
   virtual std::optional<FileChoice> save(const FileDialogRequest& request) = 0;
 };
+
+inline constexpr const char* kReplaceQuestion = "Do you want to replace the file?";
+
+// Whether a file chosen in a save dialog may be written: yes when it does not
+// exist, otherwise the user's answer to kReplaceQuestion.
+bool may_replace(const std::filesystem::path& path, Prompter& prompter);
 
 }  // namespace quilm

@@ -159,11 +159,6 @@ bool DocumentCommands::Save1Click() {
   return true;
 }
 
-bool DocumentCommands::may_replace(const fs::path& path) {
-  std::error_code ignored;
-  return !fs::exists(path, ignored) || prompter_.ask_yes_no(kReplaceQuestion);
-}
-
 bool DocumentCommands::SaveAs1Click() {
   FileDialogRequest request;
   request.title = "Save File";
@@ -178,7 +173,7 @@ bool DocumentCommands::SaveAs1Click() {
   const SaveAsFilter filter = save_as_filter(choice->filter_index).value_or(*save_as_filter(1));
   // The question is about the file that will be written, extension included.
   const fs::path path = with_forced_extension(choice->path, filter.extension);
-  if (!may_replace(path)) return false;
+  if (!may_replace(path, prompter_)) return false;
   if (!save_to(path, filter.format)) return false;
   DocumentState& doc = ws_.document;
   doc.save_format = filter.format;
@@ -238,7 +233,7 @@ void DocumentCommands::Export1Click() {
   const int kind = choice->filter_index;
   const char* extension = kind == kExportIscii ? ".aci" : kind == kExportPdf ? ".pdf" : ".txt";
   const fs::path path = with_forced_extension(choice->path, extension);
-  if (!may_replace(path)) {
+  if (!may_replace(path, prompter_)) {
     prompter_.status_caption("");
     return;
   }

@@ -17,7 +17,6 @@
 namespace quilm {
 
 inline constexpr const char* kSaveQuestion = "Do you want to save the changes?";
-inline constexpr const char* kReplaceQuestion = "Do you want to replace the file?";
 inline constexpr const char* kNewDocumentName = "NewDocument";
 
 // What the File menu enables when it opens.
@@ -64,7 +63,6 @@ class DocumentCommands {
   Status long_step(const char* caption, const std::function<Status()>& step);
   bool save_to(const std::filesystem::path& path, FormatCode format);
   void clear_modified();
-  bool may_replace(const std::filesystem::path& path);
   bool open_by_extension(const std::filesystem::path& path, int filter_index);
 
   Workspace& ws_;

@@ -23,18 +23,4 @@ class DocumentEncodings {
   virtual Status save_iscii(Editor& editor, const std::filesystem::path& path) = 0;
 };
 
-// For a build without the conversions: every call says so and changes nothing.
-class MissingEncodings final : public DocumentEncodings {
- public:
-  Status import_unicode(Editor&, const std::filesystem::path&) override { return missing("Unicode import"); }
-  Status import_iscii(Editor&, const std::filesystem::path&) override { return missing("ISCII import"); }
-  Status save_unicode(Editor&, const std::filesystem::path&) override { return missing("Unicode export"); }
-  Status save_iscii(Editor&, const std::filesystem::path&) override { return missing("ISCII export"); }
-
- private:
-  static Status missing(const char* what) {
-    return Status::Error(std::string("The ") + what + " is not available in this build of Quilm.");
-  }
-};
-
 }  // namespace quilm

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
@@ -11,20 +12,26 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTextEdit>
+#include <QToolBar>
 #include <QToolButton>
 
 #include "app/document/converting_encodings.h"
 #include "app/document/recent_files.h"
 #include "app/document/workspace_document.h"
-#include "editors/ui/qt_editor.h"
 #include "app/keyboard_layout_choice.h"
+#include "app/main_layout.h"
+#include "app/quotation_marks.h"
 #include "app/startup.h"
 #include "app/ui/qt_file_dialogs.h"
 #include "app/ui/ruler.h"
 #include "convert/change_font.h"
 #include "convert/ui/change_font_dialog.h"
 #include "convert/ui/convert_font_dialog.h"
+#include "editors/ui/qt_editor.h"
+#include "fonts/ui/font_names.h"
 #include "typing/caret_status.h"
 #include "typing/key_press.h"
 #include "typing/language_toggle.h"
@@ -48,24 +55,57 @@ QFrame* sunken_panel(QWidget* parent, const char* name) {
   return frame;
 }
 
+// A bar of text buttons inside the client area, where ReadjustHeights places it.
+QToolBar* text_bar(QWidget* parent, const char* name) {
+  auto* bar = new QToolBar(parent);
+  bar->setObjectName(name);
+  bar->setMovable(false);
+  bar->setFloatable(false);
+  bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  return bar;
+}
+
+// Puts `action` on `bar` as the button `name` with the caption `caption` and
+// `hint` as its tool tip and status hint.
+void add_button(QToolBar* bar, QAction* action, const char* name, const QString& caption, const QString& hint) {
+  action->setIconText(caption);
+  action->setToolTip(hint);
+  action->setStatusTip(hint);
+  bar->addAction(action);
+  bar->widgetForAction(action)->setObjectName(name);
+}
+
+QLabel* add_panel(QWidget* row, const StatusPanel& panel) {
+  auto* label = new QLabel(panel.initial_text, row);
+  label->setObjectName(panel.name);
+  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  label->setFixedWidth(panel.width);
+  row->layout()->addWidget(label);
+  return label;
+}
+
 }  // namespace
 
 TMainForm::TMainForm(const std::filesystem::path& data_folder, Prompter* prompter, FileDialogs* file_dialogs)
-    : qt_prompter_(this), prompter_(prompter ? prompter : &qt_prompter_) {
+    : qt_prompter_(this), prompter_(prompter ? prompter : &qt_prompter_), file_dialogs_(file_dialogs) {
   setObjectName("TMainForm");
   setWindowTitle(kProgramTitle);
   resize(1000, 720);
   setupWidgets();
-  if (!file_dialogs) {
+  if (!file_dialogs_) {
     qt_file_dialogs_ = std::make_unique<QtFileDialogs>(this);
-    file_dialogs = qt_file_dialogs_.get();
+    file_dialogs_ = qt_file_dialogs_.get();
   }
   encodings_ = std::make_unique<ConvertingEncodings>(ws_, *prompter_);
-  document_ = std::make_unique<DocumentCommands>(ws_, *editor_, *prompter_, *file_dialogs, *encodings_);
+  document_ = std::make_unique<DocumentCommands>(ws_, *editor_, *prompter_, *file_dialogs_, *encodings_);
   setupFileActions();
+  setupEditActions();
   setupViewActions();
+  setupQuotationMarks();
   setupFontConvertActions();
-  qt_prompter_.attach_status(panels_[6], progress_bar_);
+  setupTextActions();
+  setupEditorPopup();
+  qt_prompter_.attach_status(panels_.hint, progress_bar_);
   ws_.data_folder = data_folder;
   FormCreate();
 }
@@ -76,11 +116,7 @@ TMainForm::~TMainForm() { disconnect(focus_hints_); }
 
 Editor& TMainForm::editor() { return *editor_; }
 
-QLabel* TMainForm::status_panel(const char* name) const {
-  for (QLabel* panel : panels_)
-    if (panel->objectName() == name) return panel;
-  return nullptr;
-}
+QLabel* TMainForm::status_panel(const char* name) const { return status_bar_->findChild<QLabel*>(name); }
 
 // ---------------------------------------------------------------- widgets
 
@@ -88,170 +124,88 @@ void TMainForm::setupWidgets() {
   client_ = new QWidget(this);
   client_->setObjectName("ClientArea");
   setCentralWidget(client_);
-
-  setupToolPanel();
-  setupButtonBar();
-
+  tool_bar_ = text_bar(client_, "ToolPanel");
+  button_bar_ = text_bar(client_, "TXButtonBar1");
   keyboard_panel_ = sunken_panel(client_, "Panel1");
   auto* keyboard_note = new QLabel(tr("On-screen keyboard"), keyboard_panel_);
   keyboard_note->move(8, 8);
-
   ruler_ = new Ruler(client_);
+  setupEditor();
+  setupStatusBar();
+}
 
-  richedit2_ = new QTextEdit(client_);
-  richedit2_->setObjectName("Richedit2");
+void TMainForm::setupEditor() {
   richedit1_ = new QTextEdit(client_);
   richedit1_->setObjectName("richedit1");
   richedit1_->setAcceptRichText(true);
   richedit1_->installEventFilter(this);
   editor_ = std::make_unique<QtEditor>(richedit1_);
-  connect(richedit1_, &QTextEdit::selectionChanged, this, &TMainForm::refreshEditButtons);
-  connect(richedit1_, &QTextEdit::undoAvailable, this, &TMainForm::refreshEditButtons);
+  editor_->SetLegacyFonts([this](const std::string& name) { return ws_.fonts.check_font_punjabi(name); });
   connect(richedit1_, &QTextEdit::cursorPositionChanged, this, &TMainForm::richedit1PositionChanged);
-  setupEditorPopup();
-
-  setupStatusBar();
-}
-
-void TMainForm::setupToolPanel() {
-  tool_panel_ = new QWidget(client_);
-  tool_panel_->setObjectName("ToolPanel");
-  auto* row = new QHBoxLayout(tool_panel_);
-  row->setContentsMargins(2, 2, 2, 2);
-  row->setSpacing(2);
-  auto add = [&](const char* name, const QString& text, const char* hint) {
-    auto* b = new QToolButton(tool_panel_);
-    b->setObjectName(name);
-    b->setText(text);
-    b->setToolTip(hint);
-    b->setStatusTip(hint);
-    b->setAutoRaise(true);
-    row->addWidget(b);
-    return b;
-  };
-  add("NewButton", tr("New"), "New Document")->setEnabled(false);
-  add("OpenButton", tr("Open"), "Open Document")->setEnabled(false);
-  add("SaveButton", tr("Save"), "Save Document")->setEnabled(false);
-  cut_button_ = add("CutButton", tr("Cut"), "Cut");
-  copy_button_ = add("CopyButton", tr("Copy"), "Copy");
-  paste_button_ = add("PasteButton", tr("Paste"), "Paste");
-  undo_button_ = add("UndoButton", tr("Undo"), "Undo");
-  connect(cut_button_, &QToolButton::clicked, this, [this] { editor_->Clip(1); });
-  connect(copy_button_, &QToolButton::clicked, this, [this] { editor_->Clip(2); });
-  connect(paste_button_, &QToolButton::clicked, this, [this] { editor_->Clip(3); });
-  connect(undo_button_, &QToolButton::clicked, this, [this] { editor_->Undo(); });
-  auto* keyboard = add("KeyboardButton", tr("Keyboard"), "Onscreen Keyboard");
-  connect(keyboard, &QToolButton::clicked, this, [this] { onscreen_keyboard1_->trigger(); });
-  // The quotation marks of Windows code page 1252 (0x91 to 0x94), which
-  // Gurmukhi fonts leave at their Latin places.
-  const char16_t quotes[] = {u'\u2018', u'\u2019', u'\u201C', u'\u201D'};
-  for (int i = 0; i < 4; ++i) {
-    const QString name = QString("SpeedButton%1").arg(14 + i);
-    auto* b = add(name.toLatin1().constData(), QString(QChar(quotes[i])), "");
-    connect(b, &QToolButton::clicked, this, [this, q = quotes[i]] { editor_->SetSelText(std::u16string(1, q)); });
-  }
-  row->addStretch();
-}
-
-void TMainForm::setupButtonBar() {
-  button_bar_ = new QWidget(client_);
-  button_bar_->setObjectName("TXButtonBar1");
-  auto* row = new QHBoxLayout(button_bar_);
-  row->setContentsMargins(2, 2, 2, 2);
-  font_box_ = new QComboBox(button_bar_);
-  font_box_->setObjectName("FontBox");
-  font_box_->setEditable(true);
-  font_box_->setMinimumWidth(200);
-  size_box_ = new QComboBox(button_bar_);
-  size_box_->setObjectName("SizeBox");
-  size_box_->setEditable(true);
-  for (int size : {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72})
-    size_box_->addItem(QString::number(size));
-  row->addWidget(font_box_);
-  row->addWidget(size_box_);
-  auto toggle = [&](const QString& text, auto setter) {
-    auto* b = new QToolButton(button_bar_);
-    b->setText(text);
-    b->setCheckable(true);
-    connect(b, &QToolButton::toggled, this, [this, setter](bool on) { (editor_.get()->*setter)(on); });
-    row->addWidget(b);
-  };
-  toggle(tr("B"), &Editor::SetFontBold);
-  toggle(tr("I"), &Editor::SetFontItalic);
-  toggle(tr("U"), &Editor::SetFontUnderline);
-  row->addStretch();
-  connect(font_box_, &QComboBox::textActivated, this,
-          [this](const QString& name) { editor_->SetFontName(name.toStdString()); richedit1_->setFocus(); });
-  connect(size_box_, &QComboBox::textActivated, this, [this](const QString& size) {
-    bool ok = false;
-    int points = size.toInt(&ok);
-    if (ok && points > 0) editor_->SetFontSize(points);
-    richedit1_->setFocus();
-  });
 }
 
 void TMainForm::setupStatusBar() {
-  status_bar_ = new QFrame(client_);
+  status_bar_ = new QStatusBar(client_);
   status_bar_->setObjectName("StatusBar1");
-  status_bar_->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  status_bar_->setLineWidth(1);
-  auto* row = new QHBoxLayout(status_bar_);
-  row->setContentsMargins(1, 1, 1, 1);
-  row->setSpacing(1);
-  for (std::size_t i = 0; i + 1 < kStatusPanels.size(); ++i) {
-    auto* panel = new QLabel(kStatusPanels[i].initial_text, status_bar_);
-    panel->setObjectName(kStatusPanels[i].name);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setFixedWidth(kStatusPanels[i].width);
-    row->addWidget(panel);
-    panels_[i] = panel;
-  }
-  progress_panel_ = sunken_panel(status_bar_, kStatusPanels.back().name);
-  progress_bar_ = new QProgressBar(progress_panel_);
+  status_bar_->setSizeGripEnabled(false);
+  // One row of panels a pixel apart, as the panels of the status bar sit.
+  auto* row = new QWidget(status_bar_);
+  auto* panels = new QHBoxLayout(row);
+  panels->setContentsMargins(0, 0, 0, 0);
+  panels->setSpacing(1);
+  panels_.page = add_panel(row, kPagePanel);
+  panels_.line = add_panel(row, kLinePanel);
+  panels_.column = add_panel(row, kColumnPanel);
+  panels_.caps = add_panel(row, kCapsPanel);
+  panels_.num = add_panel(row, kNumPanel);
+  panels_.layout = add_panel(row, kLayoutPanel);
+  panels_.hint = add_panel(row, kHintPanel);
+  panels_.progress = sunken_panel(row, kProgressPanel.name);
+  progress_bar_ = new QProgressBar(panels_.progress);
   progress_bar_->setObjectName("ProgressBar1");
   progress_bar_->setTextVisible(false);
   progress_bar_->hide();
-  auto* fill = new QHBoxLayout(progress_panel_);
+  auto* fill = new QHBoxLayout(panels_.progress);
   fill->setContentsMargins(1, 1, 1, 1);
   fill->addWidget(progress_bar_);
-  row->addWidget(progress_panel_, 1);
+  panels->addWidget(panels_.progress, 1);  // takes what the others leave
+  status_bar_->addWidget(row, 1);
 }
 
-// ---------------------------------------------------------------- menus
+// ---------------------------------------------------------------- commands
 
 void TMainForm::setupFileActions() {
-  QMenu* file = menuBar()->addMenu(tr("&File"));
-  file->setObjectName("File1");
-  connect(file, &QMenu::aboutToShow, this, &TMainForm::File1Click);
-  // An item, and the tool button that does the same, run `command`.
-  auto add = [&](const char* name, const char* caption, const char* shortcut, const char* button,
-                 std::function<void()> command) {
-    QAction* a = file->addAction(caption);
+  QMenu* menu = menuBar()->addMenu(tr("&File"));
+  menu->setObjectName("File1");
+  connect(menu, &QMenu::aboutToShow, this, &TMainForm::File1Click);
+  auto add = [&](const char* name, const QString& caption, std::function<void()> command) {
+    QAction* a = menu->addAction(caption, this, [this, command] { runFileCommand(command); });
     a->setObjectName(name);
-    if (shortcut) a->setShortcut(QKeySequence(shortcut));
-    connect(a, &QAction::triggered, this, [this, command] { runFileCommand(command); });
-    if (auto* b = button ? tool_panel_->findChild<QToolButton*>(button) : nullptr) {
-      b->setEnabled(true);
-      connect(b, &QToolButton::clicked, this, [this, command] { runFileCommand(command); });
-    }
     return a;
   };
-  add("New1", "&New", "Ctrl+N", "NewButton", [this] { document_->New1Click(); });
-  add("Open1", "&Open...", "Ctrl+O", "OpenButton", [this] { document_->Open1Click(); });
-  close1_ = add("Close1", "&Close", nullptr, nullptr, [this] { document_->Close1Click(); });
-  save1_ = add("Save1", "&Save", "Ctrl+S", "SaveButton", [this] { document_->Save1Click(); });
-  save_as1_ = add("SaveAs1", "Save&As...", nullptr, nullptr, [this] { document_->SaveAs1Click(); });
-  file->addSeparator();
-  add("Import1", "Import...", nullptr, nullptr, [this] { document_->Import1Click(); });
-  export1_ = add("Export1", "Export...", nullptr, nullptr, [this] { document_->Export1Click(); });
-  file->addSeparator();
-  filename1_ = add("Filename1", "&1", nullptr, nullptr, [this] { document_->RecentFileClick(1); });
-  filename2_ = add("FileName2", "&2", nullptr, nullptr, [this] { document_->RecentFileClick(2); });
-  file->addSeparator();
-  QAction* exit = file->addAction("E&xit", this, &TMainForm::Exit1Click);
-  exit->setObjectName("Exit1");
-  exit->setShortcut(QKeySequence("Ctrl+Q"));
-  // RichEdit1Change; the shortcuts of the items follow the document as the menu does.
+  new1_ = add("New1", tr("&New"), [this] { document_->New1Click(); });
+  new1_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  add_button(tool_bar_, new1_, "NewButton", tr("New"), tr("New Document"));
+  open1_ = add("Open1", tr("&Open..."), [this] { document_->Open1Click(); });
+  open1_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  add_button(tool_bar_, open1_, "OpenButton", tr("Open"), tr("Open Document"));
+  close1_ = add("Close1", tr("&Close"), [this] { document_->Close1Click(); });
+  save1_ = add("Save1", tr("&Save"), [this] { document_->Save1Click(); });
+  save1_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  add_button(tool_bar_, save1_, "SaveButton", tr("Save"), tr("Save Document"));
+  save_as1_ = add("SaveAs1", tr("Save&As..."), [this] { document_->SaveAs1Click(); });
+  menu->addSeparator();
+  import1_ = add("Import1", tr("Import..."), [this] { document_->Import1Click(); });
+  export1_ = add("Export1", tr("Export..."), [this] { document_->Export1Click(); });
+  menu->addSeparator();
+  filename1_ = add("Filename1", tr("&1"), [this] { document_->RecentFileClick(1); });
+  filename2_ = add("FileName2", tr("&2"), [this] { document_->RecentFileClick(2); });
+  menu->addSeparator();
+  exit1_ = menu->addAction(tr("E&xit"), this, &TMainForm::Exit1Click);
+  exit1_->setObjectName("Exit1");
+  exit1_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  // RichEdit1Change; the items follow the document as the menu does, so that
+  // their shortcuts do only what the menu allows.
   connect(richedit1_, &QTextEdit::textChanged, this, [this] {
     document_->DocumentChanged();
     File1Click();
@@ -287,24 +241,48 @@ void TMainForm::showDocumentState() {
   File1Click();
 }
 
+// The edit buttons of the tool bar; the editor's own keys do the same.
+void TMainForm::setupEditActions() {
+  cut_ = new QAction(tr("Cut"), this);
+  connect(cut_, &QAction::triggered, this, [this] { editor_->Clip(1); });
+  add_button(tool_bar_, cut_, "CutButton", tr("Cut"), tr("Cut"));
+  copy_ = new QAction(tr("Copy"), this);
+  connect(copy_, &QAction::triggered, this, [this] { editor_->Clip(2); });
+  add_button(tool_bar_, copy_, "CopyButton", tr("Copy"), tr("Copy"));
+  paste_ = new QAction(tr("Paste"), this);
+  connect(paste_, &QAction::triggered, this, [this] { editor_->Clip(3); });
+  add_button(tool_bar_, paste_, "PasteButton", tr("Paste"), tr("Paste"));
+  undo_ = new QAction(tr("Undo"), this);
+  connect(undo_, &QAction::triggered, this, [this] { editor_->Undo(); });
+  add_button(tool_bar_, undo_, "UndoButton", tr("Undo"), tr("Undo"));
+
+  connect(richedit1_, &QTextEdit::undoAvailable, undo_, &QAction::setEnabled);
+  connect(richedit1_, &QTextEdit::copyAvailable, cut_, &QAction::setEnabled);
+  connect(richedit1_, &QTextEdit::copyAvailable, copy_, &QAction::setEnabled);
+  if (const QClipboard* clipboard = QApplication::clipboard())
+    connect(clipboard, &QClipboard::dataChanged, this, &TMainForm::clipboardDataChanged);
+  refreshEditActions();
+}
+
 void TMainForm::setupViewActions() {
-  QMenu* view = menuBar()->addMenu(tr("&View"));
-  view->setObjectName("View1");
+  QMenu* menu = menuBar()->addMenu(tr("&View"));
+  menu->setObjectName("View1");
   const char* names[] = {"NormalView1", "PageView1", "ExtendedPageView1"};
-  const char* captions[] = {"Normal Layout", "Page Layout", "Centred Page Layout"};
+  const QString captions[] = {tr("Normal Layout"), tr("Page Layout"), tr("Centred Page Layout")};
   for (int mode = 0; mode < 3; ++mode) {
-    QAction* a = view->addAction(captions[mode], this, [this, mode] { setViewMode(mode); });
+    QAction* a = menu->addAction(captions[mode], this, [this, mode] { setViewMode(mode); });
     a->setObjectName(names[mode]);
     a->setCheckable(true);
-    view_items_[static_cast<std::size_t>(mode)] = a;
+    view_items_.push_back(a);
   }
-  view->addSeparator();
+  menu->addSeparator();
   // A checkable item has already flipped its check mark when it triggers.
-  onscreen_keyboard1_ = view->addAction("&Onscreen Keyboard", this, &TMainForm::applyKeyboardPanel);
+  onscreen_keyboard1_ = menu->addAction(tr("&Onscreen Keyboard"), this, &TMainForm::applyKeyboardPanel);
   onscreen_keyboard1_->setObjectName("OnScreenKeyboard1");
   onscreen_keyboard1_->setCheckable(true);
-  onscreen_keyboard1_->setShortcut(QKeySequence("Ctrl+K"));
-  QMenu* zoom = view->addMenu("Zoom");
+  onscreen_keyboard1_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+  add_button(tool_bar_, onscreen_keyboard1_, "KeyboardButton", tr("Keyboard"), tr("Onscreen Keyboard"));
+  QMenu* zoom = menu->addMenu(tr("Zoom"));
   for (int percent : {25, 50, 75, 100, 125, 150, 200, 300, 400}) {
     QAction* a = zoom->addAction(QString("%1%").arg(percent), this, [this, percent] { setZoom(percent); });
     a->setCheckable(true);
@@ -313,25 +291,81 @@ void TMainForm::setupViewActions() {
   }
 }
 
+// The quotation marks SpeedButton14 to SpeedButton17.
+void TMainForm::setupQuotationMarks() {
+  for (std::size_t i = 0; i < kQuotationMarks.size(); ++i) {
+    const QString mark(QChar(kQuotationMarks[i]));
+    auto* a = new QAction(mark, this);
+    connect(a, &QAction::triggered, this,
+            [this, m = kQuotationMarks[i]] { insert_quotation_mark(*editor_, ws_.fonts, m); });
+    const QByteArray name = QString("SpeedButton%1").arg(14 + static_cast<int>(i)).toLatin1();
+    add_button(tool_bar_, a, name.constData(), mark, QString());
+  }
+}
+
 // "Punjabi Font Convert": the document in the editor and files on disk.
 void TMainForm::setupFontConvertActions() {
-  QMenu* convert = menuBar()->addMenu("Punjabi Font Convert");
-  convert->setObjectName("PunjabiFontConvert1");
-  QAction* current = convert->addAction("Current File", this, &TMainForm::CurrentFile1Click);
-  current->setObjectName("CurrentFile1");
-  current->setShortcut(QKeySequence(Qt::Key_F8));
-  QAction* external = convert->addAction("External File", this, &TMainForm::ExternalFile1Click);
-  external->setObjectName("ExternalFile1");
-  // The tool bar's button for "Current File", before the stretch at its end.
-  auto* button = new QToolButton(tool_panel_);
-  button->setObjectName("FontConvertButton");
-  button->setText(tr("Font Convert"));
-  button->setToolTip("Punjabi Font Convert");
-  button->setStatusTip("Punjabi Font Convert");
-  button->setAutoRaise(true);
-  connect(button, &QToolButton::clicked, current, &QAction::trigger);
-  auto* row = static_cast<QHBoxLayout*>(tool_panel_->layout());
-  row->insertWidget(row->count() - 1, button);
+  QMenu* menu = menuBar()->addMenu(tr("Punjabi Font Convert"));
+  menu->setObjectName("PunjabiFontConvert1");
+  current_file1_ = menu->addAction(tr("Current File"), this, &TMainForm::CurrentFile1Click);
+  current_file1_->setObjectName("CurrentFile1");
+  current_file1_->setShortcut(QKeySequence(Qt::Key_F8));
+  add_button(tool_bar_, current_file1_, "FontConvertButton", tr("Font Convert"), tr("Punjabi Font Convert"));
+  external_file1_ = menu->addAction(tr("External File"), this, &TMainForm::ExternalFile1Click);
+  external_file1_->setObjectName("ExternalFile1");
+}
+
+// The editor's button bar: font name and size, bold, italic, underline.
+void TMainForm::setupTextActions() {
+  font_box_ = new QComboBox(button_bar_);
+  font_box_->setObjectName("FontBox");
+  font_box_->setEditable(true);
+  font_box_->setMinimumWidth(200);
+  button_bar_->addWidget(font_box_);
+  connect(font_box_, &QComboBox::textActivated, this, [this](const QString& name) {
+    editor_->SetFontName(name.toStdString());
+    richedit1_->setFocus();
+  });
+  size_box_ = new QComboBox(button_bar_);
+  size_box_->setObjectName("SizeBox");
+  size_box_->setEditable(true);
+  for (int size : {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72})
+    size_box_->addItem(QString::number(size));
+  button_bar_->addWidget(size_box_);
+  connect(size_box_, &QComboBox::textActivated, this, [this](const QString& size) {
+    bool ok = false;
+    const int points = size.toInt(&ok);
+    if (ok && points > 0) editor_->SetFontSize(points);
+    richedit1_->setFocus();
+  });
+  // Framed buttons, as the editor's own format bar has them.
+  auto toggle = [&](const QString& caption, void (Editor::*set)(bool)) {
+    QAction* a = button_bar_->addAction(caption);
+    a->setCheckable(true);
+    static_cast<QToolButton*>(button_bar_->widgetForAction(a))->setAutoRaise(false);
+    connect(a, &QAction::triggered, this, [this, set](bool on) { (editor_.get()->*set)(on); });
+    return a;
+  };
+  bold_ = toggle(tr("B"), &Editor::SetFontBold);
+  italic_ = toggle(tr("I"), &Editor::SetFontItalic);
+  underline_ = toggle(tr("U"), &Editor::SetFontUnderline);
+  connect(richedit1_, &QTextEdit::currentCharFormatChanged, this, &TMainForm::currentFormatChanged);
+}
+
+void TMainForm::setupEditorPopup() {
+  language_english1_ = new QAction(typing::language_caption(ws_.typing), this);
+  language_english1_->setObjectName("LanguageEnglish1");
+  language_english1_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  language_english1_->setShortcutContext(Qt::WidgetShortcut);
+  richedit1_->addAction(language_english1_);
+  connect(language_english1_, &QAction::triggered, this, &TMainForm::LanguageEnglish1Click);
+  richedit1_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(richedit1_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    std::unique_ptr<QMenu> popup(richedit1_->createStandardContextMenu());
+    popup->addSeparator();
+    popup->addAction(language_english1_);
+    popup->exec(richedit1_->mapToGlobal(at));
+  });
 }
 
 void TMainForm::CurrentFile1Click() {
@@ -348,7 +382,8 @@ void TMainForm::CurrentFile1Click() {
 }
 
 void TMainForm::ExternalFile1Click() {
-  if (!convert_font_) convert_font_ = new ConvertFontDialog(workspace_font_conversion(ws_), *prompter_, this);
+  if (!convert_font_)
+    convert_font_ = new ConvertFontDialog(workspace_font_conversion(ws_), *prompter_, *file_dialogs_, this);
   convert_font_->show();
   convert_font_->raise();
   refreshLockIndicators();
@@ -391,7 +426,7 @@ void TMainForm::FormCreate() {
 
   checkViewItem(ws_.settings.view_mode);
   if (zoom_percent(ws_.settings.zoom_step)) checkZoomItem(editor_->ZoomFactor());
-  for (const auto& name : keyboard_layout_items(ws_.fonts)) font_box_->addItem(qs(name));
+  font_box_->addItems(font_choice_names());
   refreshLockIndicators();
   // Line 15 of the settings says whether the keyboard panel is shown; the
   // toggle below flips the item once, so it starts at the opposite.
@@ -408,9 +443,9 @@ void TMainForm::FormShow() {
   font_box_->setCurrentText(qs(ws_.settings.punjabi_font));
   size_box_->setCurrentText(QString::number(ws_.settings.punjabi_font_size));
   const auto items = keyboard_layout_items(ws_.fonts);
-  panels_[5]->setText(qs(keyboard_layout_caption(ws_.settings.layout_choice, items)));
+  panels_.layout->setText(qs(keyboard_layout_caption(ws_.settings.layout_choice, items)));
   ws_.typing.keyboard_layout = keyboard_layout_setting(ws_.settings.layout_choice, items, ws_.fonts);
-  refreshEditButtons();
+  refreshEditActions();
 }
 
 void TMainForm::FormActivate() {
@@ -418,6 +453,15 @@ void TMainForm::FormActivate() {
   editor_->SetFormatSelection(true);
   ReadjustHeights();
   refreshLockIndicators();
+}
+
+bool TMainForm::event(QEvent* event) {
+  // The hint of the action under the mouse, from the tool bar or a menu.
+  if (event->type() == QEvent::StatusTip) {
+    showHint(static_cast<QStatusTipEvent*>(event)->tip());
+    return true;
+  }
+  return QMainWindow::event(event);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -471,30 +515,22 @@ bool TMainForm::richedit1KeyPress(QKeyEvent* key) {
 
 void TMainForm::richedit1PositionChanged() {
   const typing::CaretPlace place = typing::caret_place(*editor_);
-  panels_[0]->setText(qs(place.page_caption()));
-  panels_[1]->setText(qs(place.line_caption()));
-  panels_[2]->setText(qs(place.column_caption()));
+  panels_.page->setText(qs(place.page_caption()));
+  panels_.line->setText(qs(place.line_caption()));
+  panels_.column->setText(qs(place.column_caption()));
 }
 
-// ---------------------------------------------------------------- commands
+// The format at the caret shows in the button bar.
+void TMainForm::currentFormatChanged() {
+  const CharFormat format = editor_->Format();
+  bold_->setChecked(format.bold);
+  italic_->setChecked(format.italic);
+  underline_->setChecked(format.underline);
+}
+
+void TMainForm::clipboardDataChanged() { paste_->setEnabled(editor_->CanPaste()); }
 
 void TMainForm::Exit1Click() { close(); }
-
-void TMainForm::setupEditorPopup() {
-  language_english1_ = new QAction(typing::language_caption(ws_.typing), this);
-  language_english1_->setObjectName("LanguageEnglish1");
-  language_english1_->setShortcut(QKeySequence("Ctrl+L"));
-  language_english1_->setShortcutContext(Qt::WidgetShortcut);
-  richedit1_->addAction(language_english1_);
-  connect(language_english1_, &QAction::triggered, this, &TMainForm::LanguageEnglish1Click);
-  richedit1_->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(richedit1_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-    std::unique_ptr<QMenu> popup(richedit1_->createStandardContextMenu());
-    popup->addSeparator();
-    popup->addAction(language_english1_);
-    popup->exec(richedit1_->mapToGlobal(at));
-  });
-}
 
 void TMainForm::LanguageEnglish1Click() {
   Settings& s = ws_.settings;
@@ -522,41 +558,39 @@ void TMainForm::ReadjustHeights() {
   MainHeights h;
   h.client_width = client_->width();
   h.client_height = client_->height();
-  h.tool_bar = tool_panel_->isHidden() ? 0 : kToolBarHeight;
+  h.tool_bar = tool_bar_->isHidden() ? 0 : kToolBarHeight;
   h.button_bar = button_bar_->isHidden() ? 0 : kButtonBarHeight;
   h.keyboard_panel = keyboard_panel_->isHidden() ? 0 : keyboard_panel_height_;
   h.ruler = ruler_->isHidden() ? 0 : kRulerHeight;
   h.status_bar = status_bar_->isHidden() ? 0 : kStatusBarHeight;
   const MainLayout l = quilm::ReadjustHeights(h);
-  tool_panel_->setGeometry(0, l.tool_bar.top, h.client_width, l.tool_bar.height);
+  tool_bar_->setGeometry(0, l.tool_bar.top, h.client_width, l.tool_bar.height);
   button_bar_->setGeometry(0, l.button_bar.top, h.client_width, l.button_bar.height);
   keyboard_panel_->setGeometry(0, l.keyboard_panel.top, h.client_width, l.keyboard_panel.height);
   ruler_->setGeometry(0, l.ruler.top, l.ruler_width, l.ruler.height);
-  // The scratch editor stays behind the main one, at its place.
-  richedit2_->hide();
   richedit1_->setGeometry(h.editor_left, l.editor.top, l.editor_width, l.editor.height);
-  richedit2_->setGeometry(richedit1_->geometry());
   status_bar_->setGeometry(0, l.status_bar.top, h.client_width, l.status_bar.height);
-  richedit2_->show();
-  richedit2_->lower();
 }
 
 void TMainForm::ShowHints() {
-  const QWidget* w = QApplication::focusWidget();
-  if (w && !w->statusTip().isEmpty()) panels_[6]->setText(w->statusTip());
+  if (const QWidget* w = QApplication::focusWidget()) showHint(w->statusTip());
+}
+
+// Panel7 keeps the last hint; an empty one leaves it, and with it a progress caption.
+void TMainForm::showHint(const QString& hint) {
+  if (!hint.isEmpty()) panels_.hint->setText(hint);
 }
 
 void TMainForm::refreshLockIndicators() {
-  panels_[3]->setText(caps_lock_ ? "CAPS" : "");
-  panels_[4]->setText(num_lock_ ? "NUM" : "");
+  panels_.caps->setText(caps_lock_ ? "CAPS" : "");
+  panels_.num->setText(num_lock_ ? "NUM" : "");
 }
 
-void TMainForm::refreshEditButtons() {
-  if (!editor_) return;
-  undo_button_->setEnabled(editor_->CanUndo());
-  cut_button_->setEnabled(editor_->CanCopy());
-  copy_button_->setEnabled(editor_->CanCopy());
-  paste_button_->setEnabled(editor_->CanPaste());
+void TMainForm::refreshEditActions() {
+  undo_->setEnabled(editor_->CanUndo());
+  cut_->setEnabled(editor_->CanCopy());
+  copy_->setEnabled(editor_->CanCopy());
+  clipboardDataChanged();
 }
 
 }  // namespace quilm::ui

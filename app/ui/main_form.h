@@ -1,15 +1,18 @@
 // TMainForm, the main window: the editor with its tool bar, button bar,
 // on-screen keyboard panel, ruler and status bar. The window only builds its
 // widgets and forwards to the core (app/startup.h and the subsystems).
+//
+// Each command is one QAction, made with its caption and shortcut in a setup
+// function of its group and shared by the menu and the tool bar; the editor's
+// signals enable and check the actions.
 #pragma once
 
 #include <QMainWindow>
-#include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/document/document_commands.h"
-#include "app/main_layout.h"
 #include "app/stored_tables.h"
 #include "app/ui/qt_prompter.h"
 #include "app/workspace.h"
@@ -20,8 +23,9 @@ class QFrame;
 class QKeyEvent;
 class QLabel;
 class QProgressBar;
+class QStatusBar;
 class QTextEdit;
-class QToolButton;
+class QToolBar;
 
 namespace quilm {
 class QtEditor;
@@ -51,12 +55,14 @@ class TMainForm : public QMainWindow {
   Editor& editor();
   Prompter& prompter() { return *prompter_; }
   QWidget* client() const { return client_; }
+  // A panel of the status bar by its name ("Panel3").
   QLabel* status_panel(const char* name) const;
 
   void ReadjustHeights();
   void ShowHints();
 
  protected:
+  bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -69,36 +75,55 @@ class TMainForm : public QMainWindow {
   void applyKeyboardPanel();
   void LanguageEnglish1Click();
   void richedit1PositionChanged();
+  void currentFormatChanged();
+  void clipboardDataChanged();
 
  private:
+  // The status bar's panels, left to right.
+  struct StatusPanels {
+    QLabel* page = nullptr;       // Panel3
+    QLabel* line = nullptr;       // Panel4
+    QLabel* column = nullptr;     // Panel5
+    QLabel* caps = nullptr;       // Panel8
+    QLabel* num = nullptr;        // Panel9
+    QLabel* layout = nullptr;     // Panel2, the keyboard layout
+    QLabel* hint = nullptr;       // Panel7, hints and progress captions
+    QFrame* progress = nullptr;   // Panel6, holds the progress bar
+  };
+
   void FormCreate();
   void FormShow();
   void FormActivate();
 
   void setupWidgets();
-  void setupToolPanel();
-  void setupButtonBar();
+  void setupEditor();
   void setupStatusBar();
+  // The commands, group by group; each puts its actions in its menu and on
+  // the tool bar in the order they show there.
   void setupFileActions();
+  void setupEditActions();
+  void setupViewActions();
+  void setupQuotationMarks();
+  void setupFontConvertActions();
+  void setupTextActions();
+  void setupEditorPopup();
   // Runs a File menu command, then shows what it changed: the document name
   // as the caption, the recent files, the view.
   void runFileCommand(const std::function<void()>& command);
   void File1Click();
   void showDocumentState();
-  void setupViewActions();
-  void setupFontConvertActions();
   void CurrentFile1Click();
   void ExternalFile1Click();
-  void setupEditorPopup();
   // A key typed into the editor goes through the key-press hook; true when
   // the hook has handled it and the editor must not insert it.
   bool richedit1KeyPress(QKeyEvent* key);
   void checkViewItem(int view_mode);
   void checkZoomItem(int percent);
   void refreshLockIndicators();
-  void refreshEditButtons();
+  void refreshEditActions();
   void setViewMode(int mode);
   void setZoom(int percent);
+  void showHint(const QString& hint);
 
   Workspace ws_;
   StoredTables tables_;
@@ -106,37 +131,45 @@ class TMainForm : public QMainWindow {
   Prompter* prompter_;
   std::unique_ptr<QtEditor> editor_;
   std::unique_ptr<FileDialogs> qt_file_dialogs_;
+  FileDialogs* file_dialogs_ = nullptr;
   std::unique_ptr<DocumentEncodings> encodings_;
   std::unique_ptr<DocumentCommands> document_;
 
   QWidget* client_ = nullptr;
-  QWidget* tool_panel_ = nullptr;
-  QWidget* button_bar_ = nullptr;
+  QToolBar* tool_bar_ = nullptr;    // ToolPanel
+  QToolBar* button_bar_ = nullptr;  // TXButtonBar1, the editor's format bar
   QFrame* keyboard_panel_ = nullptr;  // Panel1
   Ruler* ruler_ = nullptr;
   QTextEdit* richedit1_ = nullptr;
-  QTextEdit* richedit2_ = nullptr;  // scratch document of the conversions
-  QFrame* status_bar_ = nullptr;
-  std::array<QLabel*, kStatusPanels.size() - 1> panels_{};
-  QWidget* progress_panel_ = nullptr;  // Panel6
+  QStatusBar* status_bar_ = nullptr;
+  StatusPanels panels_;
   QProgressBar* progress_bar_ = nullptr;
   QComboBox* font_box_ = nullptr;
   QComboBox* size_box_ = nullptr;
-  QToolButton* undo_button_ = nullptr;
-  QToolButton* cut_button_ = nullptr;
-  QToolButton* copy_button_ = nullptr;
-  QToolButton* paste_button_ = nullptr;
 
+  QAction* new1_ = nullptr;
+  QAction* open1_ = nullptr;
   QAction* close1_ = nullptr;
   QAction* save1_ = nullptr;
   QAction* save_as1_ = nullptr;
+  QAction* import1_ = nullptr;
   QAction* export1_ = nullptr;
   QAction* filename1_ = nullptr;
   QAction* filename2_ = nullptr;
+  QAction* exit1_ = nullptr;
+  QAction* undo_ = nullptr;
+  QAction* cut_ = nullptr;
+  QAction* copy_ = nullptr;
+  QAction* paste_ = nullptr;
   QAction* onscreen_keyboard1_ = nullptr;
-  QAction* language_english1_ = nullptr;  // the editor's popup item, Ctrl+L
-  std::array<QAction*, 3> view_items_{};
+  std::vector<QAction*> view_items_;
   std::vector<QAction*> zoom_items_;
+  QAction* current_file1_ = nullptr;
+  QAction* external_file1_ = nullptr;
+  QAction* bold_ = nullptr;
+  QAction* italic_ = nullptr;
+  QAction* underline_ = nullptr;
+  QAction* language_english1_ = nullptr;  // the editor's popup item, Ctrl+L
   QMetaObject::Connection focus_hints_;  // the application's focusChanged, to ShowHints
 
   ChangeFontDialog* change_font_ = nullptr;    // created on first use, then reused

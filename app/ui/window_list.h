@@ -20,11 +20,11 @@ struct WindowEntry {
   Placement placement;
 };
 
-// Every window after TMainForm.
-inline constexpr std::array<WindowEntry, 38> kToolWindows = {{
+// Every window after TMainForm. The font conversion dialogs ("Change Font",
+// "Convert Font") are not here: the main window makes them on first use.
+inline constexpr std::array<WindowEntry, 36> kToolWindows = {{
     {"TInsertTable", "Insert Table", Placement::Free},
     {"TTableSort", "Sort...", Placement::Free},
-    {"TFontConvert", "Change Font", Placement::Free},
     {"TFreqSel", "Frequency Analysis", Placement::Free},
     {"TPageSetup", "Page SetUp", Placement::Free},
     {"TSuggestion", "Spelling Checker", Placement::RightEdge},
@@ -50,7 +50,6 @@ inline constexpr std::array<WindowEntry, 38> kToolWindows = {{
     {"TGoToLinePage", "Go To", Placement::Free},
     {"TRomanGurTransliterate", "Punjabi Text", Placement::RightEdgeAtTop},
     {"TSound", "Gurmukhi to Roman Transliteration Samples", Placement::RightEdgeAtTop},
-    {"TFileConvertFont", "Convert Font", Placement::Free},
     {"TTransliterate", "Romanised Punjabi Text", Placement::RightEdgeAtTop},
     {"TTransPH", "Transliterate", Placement::Free},
     {"TPunjabiType", "Punjabi Typing Pad", Placement::RightEdge},

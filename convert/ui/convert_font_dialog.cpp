@@ -1,24 +1,25 @@
 #include "convert/ui/convert_font_dialog.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "common/dialog_filters.h"
 #include "convert/ui/font_lists.h"
 
 namespace quilm::ui {
 namespace {
 
-// The dialog's filter as a Qt file dialog takes it.
-QString browse_filter() {
-  QStringList filters;
-  for (const std::string& f : dialog_name_filters(kConvertFontFilter)) filters << QString::fromStdString(f);
-  return filters.join(";;");
+// What both "Browse..." buttons ask of the file dialogs.
+FileDialogRequest browse_request(bool must_exist) {
+  FileDialogRequest request;
+  request.filter = kConvertFontFilter;
+  request.must_exist = must_exist;
+  return request;
 }
+
+QString text_of(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
 QLineEdit* file_box(QWidget* parent, const char* object_name) {
   auto* box = new QLineEdit(parent);
@@ -36,8 +37,11 @@ std::filesystem::path path_of(const QLineEdit* box) { return box->text().toStdSt
 
 }  // namespace
 
-ConvertFontDialog::ConvertFontDialog(const FontConversionContext& context, Prompter& prompter, QWidget* parent)
+ConvertFontDialog::ConvertFontDialog(const FontConversionContext& context, Prompter& prompter,
+                                     FileDialogs& file_dialogs, QWidget* parent)
     : QDialog(parent),
+      prompter_(prompter),
+      file_dialogs_(file_dialogs),
       converter_(context.conversion),
       conversion_(context.fonts, converter_, prompter) {
   setObjectName("ConvertFont");
@@ -87,18 +91,19 @@ void ConvertFontDialog::refreshConvertButton() {
 }
 
 void ConvertFontDialog::SourceBrowseClick() {
-  const QString name = QFileDialog::getOpenFileName(this, QString(), QString(), browse_filter());
-  if (name.isEmpty()) return;
-  conversion_.LoadSource(name.toStdString());
-  source_file_->setText(name);
-  destination_file_->setText(name);
+  const std::optional<FileChoice> choice = file_dialogs_.open(browse_request(true));
+  if (!choice) return;
+  conversion_.LoadSource(choice->path);
+  source_file_->setText(text_of(choice->path));
+  destination_file_->setText(text_of(choice->path));
 }
 
+// A file that exists is taken only when the user agrees to replace it.
 void ConvertFontDialog::DestinationBrowseClick() {
-  const QString name = QFileDialog::getSaveFileName(this, QString(), QString(), browse_filter());
-  if (name.isEmpty()) return;
-  conversion_.ChooseDestination(name.toStdString());
-  destination_file_->setText(name);
+  const std::optional<FileChoice> choice = file_dialogs_.save(browse_request(false));
+  if (!choice || !may_replace(choice->path, prompter_)) return;
+  conversion_.ChooseDestination(choice->path);
+  destination_file_->setText(text_of(choice->path));
 }
 
 void ConvertFontDialog::ConvertClick() {

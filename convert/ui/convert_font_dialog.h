@@ -1,11 +1,13 @@
 // The "Convert Font" dialog: converts a file on disk from one Gurmukhi font
 // into another. It gathers the files and fonts and leaves the work to
-// FontFileConversion.
+// FontFileConversion; its "Browse..." buttons ask the file dialogs it is
+// given (Qt's in the program, scripted ones in tests).
 #pragma once
 
 #include <QDialog>
 
 #include "convert/font_conversion_context.h"
+#include "common/file_dialogs.h"
 #include "common/prompter.h"
 #include "convert/file_font_conversion.h"
 
@@ -22,7 +24,8 @@ inline constexpr const char* kConvertFontFilter =
 class ConvertFontDialog : public QDialog {
   Q_OBJECT
  public:
-  ConvertFontDialog(const FontConversionContext& context, Prompter& prompter, QWidget* parent = nullptr);
+  ConvertFontDialog(const FontConversionContext& context, Prompter& prompter, FileDialogs& file_dialogs,
+                    QWidget* parent = nullptr);
 
   QComboBox* source_list() const { return source_font_; }
   QComboBox* destination_list() const { return destination_font_; }
@@ -41,6 +44,8 @@ class ConvertFontDialog : public QDialog {
   void refreshConvertButton();
 
  private:
+  Prompter& prompter_;
+  FileDialogs& file_dialogs_;
   FontConverter converter_;
   FontFileConversion conversion_;
   QComboBox* source_font_ = nullptr;

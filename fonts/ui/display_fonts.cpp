@@ -13,6 +13,7 @@
 #include "fonts/display/display_font_list.h"
 #include "fonts/display/substitution_plan.h"
 #include "fonts/registry.h"
+#include "fonts/ui/font_names.h"
 
 namespace quilm::ui {
 namespace {
@@ -21,12 +22,6 @@ constexpr int kBuildTreeDepth = 3;
 
 bool has_font_list(const QString& folder) {
   return QFile::exists(QDir(folder).filePath(QString::fromUtf8(display::kDisplayFontList)));
-}
-
-std::vector<std::string> installed_families() {
-  std::vector<std::string> out;
-  for (const QString& family : QFontDatabase::families()) out.push_back(family.toStdString());
-  return out;
 }
 
 std::vector<display::DisplayFont> read_font_list(const QString& folder, QStringList& problems) {
@@ -70,7 +65,7 @@ DisplayFontsReport load_display_fonts(const QString& folder) {
   }
   const FontRegistry registry;
   const auto fonts = read_font_list(report.folder, report.problems);
-  const display::DisplayFontPlan plan = display::plan_display_fonts(registry, fonts, installed_families());
+  const display::DisplayFontPlan plan = display::plan_display_fonts(registry, fonts, present_families());
   for (const display::DisplayFont& f : plan.to_load) {
     const QString path = QDir(report.folder).filePath(QString::fromStdString(f.file));
     if (QFontDatabase::addApplicationFont(path) < 0)

@@ -40,12 +40,10 @@ TEST(ReadjustHeights, TinyWindowNeverGivesNegativeSizes) {
   EXPECT_EQ(l.editor_width, 0);
 }
 
-TEST(StatusPanels, FixedWidthsAndTheRestForTheProgressBar) {
-  EXPECT_EQ(progress_panel_width(1000), 1000 - (70 + 70 + 60 + 45 + 45 + 125 + 185));
-  EXPECT_EQ(progress_panel_width(100), 0);
-  EXPECT_STREQ(kStatusPanels[0].initial_text, "Page 1");
-  EXPECT_STREQ(kStatusPanels[1].initial_text, "Line 1");
-  EXPECT_STREQ(kStatusPanels[2].initial_text, "Col 0");
+TEST(StatusPanels, StartWithThePlaceOfTheCaret) {
+  EXPECT_STREQ(kPagePanel.initial_text, "Page 1");
+  EXPECT_STREQ(kLinePanel.initial_text, "Line 1");
+  EXPECT_STREQ(kColumnPanel.initial_text, "Col 0");
 }
 
 }  // namespace

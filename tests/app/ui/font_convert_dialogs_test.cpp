@@ -1,11 +1,13 @@
 // The font conversion dialogs offscreen: captions, default choices, the
-// "&Convert" button's state, and the main window's menu that opens them.
+// "&Convert" button's state, the "Browse..." buttons with scripted file
+// dialogs, and the main window's menu that opens them.
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <deque>
 #include <gtest/gtest.h>
 
 #include "editors/memory_editor.h"
@@ -13,6 +15,7 @@
 #include "app/ui/main_form.h"
 #include "convert/ui/change_font_dialog.h"
 #include "convert/ui/convert_font_dialog.h"
+#include "tests/support/fake_file_dialogs.h"
 #include "tests/support/fake_prompter.h"
 #include "tests/support/temp_dir.h"
 
@@ -51,9 +54,10 @@ TEST(FontConvertDialogs, ChangeFontOpensWithItsDefaultsAndConverts) {
 TEST(FontConvertDialogs, ConvertFontEnablesConvertOnlyForAnExistingSourceAndANamedDestination) {
   Workspace ws;
   test::FakePrompter prompter;
+  test::FakeFileDialogs dialogs;
   test::TempDir dir;
   dir.write("in.txt", "hY[");
-  ConvertFontDialog dialog(workspace_font_conversion(ws), prompter);
+  ConvertFontDialog dialog(workspace_font_conversion(ws), prompter, dialogs);
   dialog.show();
   QApplication::processEvents();
 
@@ -84,6 +88,61 @@ TEST(FontConvertDialogs, ConvertFontEnablesConvertOnlyForAnExistingSourceAndANam
     dialog.destination_file()->setText(c.destination);
     EXPECT_EQ(dialog.convert_button()->isEnabled(), c.enabled);
     EXPECT_EQ(dialog.convert_button()->text(), "&Convert");
+  }
+}
+
+// "Browse..." fills the file boxes from the file dialogs; a cancelled dialog,
+// or an existing destination the user will not replace, changes nothing.
+TEST(FontConvertDialogs, ConvertFontBrowsesForTheSourceAndTheDestination) {
+  enum class Browse { Source, Destination };
+  struct Case {
+    const char* label;
+    Browse browse;
+    const char* chosen;  // nullptr: the dialog is cancelled
+    std::deque<Answer> answers;
+    const char* source_box;
+    const char* destination_box;
+    int file_type;  // -1 until a source is loaded
+    std::size_t questions;
+  };
+  const Case cases[] = {
+      {"source", Browse::Source, "in.txt", {}, "in.txt", "in.txt", static_cast<int>(FormatCode::PlainText), 0},
+      {"source cancelled", Browse::Source, nullptr, {}, "", "", -1, 0},
+      {"new destination", Browse::Destination, "out.rtf", {}, "", "out.rtf", -1, 0},
+      {"destination cancelled", Browse::Destination, nullptr, {}, "", "", -1, 0},
+      {"existing destination replaced", Browse::Destination, "in.txt", {Answer::Yes}, "", "in.txt", -1, 1},
+      {"existing destination kept", Browse::Destination, "in.txt", {Answer::No}, "", "", -1, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    Workspace ws;
+    test::FakePrompter prompter;
+    prompter.answers = c.answers;
+    test::FakeFileDialogs dialogs;
+    test::TempDir dir;
+    dir.write("in.txt", "hY[");
+    if (c.chosen)
+      dialogs.choose(dir / c.chosen);
+    else
+      dialogs.cancel();
+    ConvertFontDialog dialog(workspace_font_conversion(ws), prompter, dialogs);
+    dialog.show();
+    QApplication::processEvents();
+    const bool source = c.browse == Browse::Source;
+    dialog.findChild<QPushButton*>(source ? "SourceBrowse" : "DestinationBrowse")->click();
+
+    const std::vector<FileDialogRequest>& asked = source ? dialogs.opened : dialogs.saved;
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].filter, kConvertFontFilter);
+    EXPECT_EQ(asked[0].must_exist, source);
+    auto box_text = [&](const char* name) {
+      return *name ? QString::fromStdString((dir / name).string()) : QString();
+    };
+    EXPECT_EQ(dialog.source_file()->text(), box_text(c.source_box));
+    EXPECT_EQ(dialog.destination_file()->text(), box_text(c.destination_box));
+    EXPECT_EQ(dialog.conversion().file_type(), c.file_type);
+    EXPECT_EQ(prompter.questions.size(), c.questions);
+    EXPECT_TRUE(prompter.errors.empty());
   }
 }
 

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTextEdit>
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 #include "app/ui/window_list.h"
@@ -155,22 +154,6 @@ TEST(MainForm, StoredTablesThatCannotBeOpenedEndTheStartUpExceptTheAdministrativ
       EXPECT_EQ(data.settings(), before);
     }
   }
-}
-
-// QUILM_SCREENSHOT=file.png keeps a picture of the started window for a look.
-TEST(MainForm, Screenshot) {
-  const char* path = std::getenv("QUILM_SCREENSHOT");
-  if (!path) GTEST_SKIP() << "set QUILM_SCREENSHOT to keep a picture";
-  DataFolder data;
-  test::FakePrompter prompter;
-  TMainForm form(data.dir.path(), &prompter);
-  ProgramWindows windows(form);
-  form.show();
-  form.editor().SetSelText(u"Quilm 2010 \u0A38\u0A24\u0A3F \u0A28\u0A3E\u0A2E\u0A41");
-  QApplication::processEvents();
-  EXPECT_TRUE(form.grab().save(path));
-  form.editor().SetModified(false);
-  form.close();
 }
 
 }  // namespace

@@ -1,0 +1,137 @@
+// The tool bar and the button bar of the main window, offscreen: the buttons
+// are the menu's commands, the edit buttons follow the editor, the font box
+// offers font names, and the quotation marks go into a legacy font as bytes.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QTextEdit>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include "app/ui/main_form.h"
+#include "tests/app/ui/ready_data_folder.h"
+#include "tests/support/fake_prompter.h"
+
+namespace quilm::ui {
+namespace {
+
+struct ShownWindow {
+  test::ReadyDataFolder data;
+  test::FakePrompter prompter;
+  std::unique_ptr<TMainForm> form;
+
+  ShownWindow() {
+    form = std::make_unique<TMainForm>(data.dir.path(), &prompter);
+    form->show();
+    QApplication::processEvents();
+  }
+  ~ShownWindow() {
+    prompter.answers = {Answer::No};
+    form->close();
+  }
+  QToolButton* button(const char* name) const { return form->findChild<QToolButton*>(name); }
+};
+
+TEST(ToolBar, ButtonsShowTheirCaptionsAndRunTheMenuItems) {
+  ShownWindow w;
+  ASSERT_FALSE(w.form->startup_failed());
+  struct Case {
+    const char* button;
+    const char* caption;
+    const char* hint;
+    const char* item;  // the menu item it shares its command with
+  };
+  const Case cases[] = {
+      {"NewButton", "New", "New Document", "New1"},
+      {"OpenButton", "Open", "Open Document", "Open1"},
+      {"SaveButton", "Save", "Save Document", "Save1"},
+      {"KeyboardButton", "Keyboard", "Onscreen Keyboard", "OnScreenKeyboard1"},
+      {"FontConvertButton", "Font Convert", "Punjabi Font Convert", "CurrentFile1"},
+      {"CutButton", "Cut", "Cut", nullptr},
+      {"CopyButton", "Copy", "Copy", nullptr},
+      {"PasteButton", "Paste", "Paste", nullptr},
+      {"UndoButton", "Undo", "Undo", nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.button);
+    QToolButton* b = w.button(c.button);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->text(), c.caption);
+    EXPECT_EQ(b->toolTip(), c.hint);
+    if (c.item) {
+      EXPECT_EQ(b->defaultAction(), w.form->findChild<QAction*>(c.item));
+    }
+  }
+}
+
+TEST(ToolBar, EditButtonsFollowTheEditor) {
+  ShownWindow w;
+  ASSERT_FALSE(w.form->startup_failed());
+  Editor& editor = w.form->editor();
+  EXPECT_FALSE(w.button("UndoButton")->isEnabled());
+  EXPECT_FALSE(w.button("CutButton")->isEnabled());
+  EXPECT_FALSE(w.button("CopyButton")->isEnabled());
+
+  editor.SetSelText(u"abc");
+  EXPECT_TRUE(w.button("UndoButton")->isEnabled());
+  editor.Select(0, 2);
+  EXPECT_TRUE(w.button("CutButton")->isEnabled());
+  EXPECT_TRUE(w.button("CopyButton")->isEnabled());
+  w.button("CutButton")->click();
+  EXPECT_EQ(editor.Text(), u"c");
+  EXPECT_FALSE(w.button("CutButton")->isEnabled());
+  EXPECT_FALSE(w.button("CopyButton")->isEnabled());
+  EXPECT_TRUE(w.button("PasteButton")->isEnabled());
+  w.button("PasteButton")->click();
+  EXPECT_EQ(editor.Text(), u"abc");
+}
+
+TEST(ToolBar, FontBoxOffersFontNamesOnly) {
+  ShownWindow w;
+  ASSERT_FALSE(w.form->startup_failed());
+  auto* box = w.form->findChild<QComboBox*>("FontBox");
+  ASSERT_NE(box, nullptr);
+  // A Gurmukhi font name drawn by a stand-in, and the program's own font.
+  for (const char* offered : {"AnmolLipi", "Quilm2010"}) {
+    SCOPED_TRACE(offered);
+    EXPECT_GE(box->findText(offered), 0);
+  }
+  // Keyboard layouts and the stand-ins' own families are no font names.
+  for (const char* missing : {"Default", "Romanised Punjabi", "Quilm Legacy anmollipi"}) {
+    SCOPED_TRACE(missing);
+    EXPECT_LT(box->findText(missing, Qt::MatchFixedString), 0);
+  }
+}
+
+TEST(ToolBar, QuotationMarksGoIntoALegacyFontAsItsBytes) {
+  ShownWindow w;
+  ASSERT_FALSE(w.form->startup_failed());
+  Editor& editor = w.form->editor();
+  struct Case {
+    const char* font;
+    std::u16string inserted;  // SpeedButton14 to SpeedButton17 in turn
+  };
+  const Case cases[] = {
+      {"AnmolLipi", u"\x91\x92\x93\x94"},
+      {"Arial", u"\u2018\u2019\u201C\u201D"},
+  };
+  const char* buttons[] = {"SpeedButton14", "SpeedButton15", "SpeedButton16", "SpeedButton17"};
+  const char16_t captions[] = {u'\u2018', u'\u2019', u'\u201C', u'\u201D'};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.font);
+    editor.Clear();
+    editor.SetFontName(c.font);
+    for (int i = 0; i < 4; ++i) {
+      QToolButton* b = w.button(buttons[i]);
+      ASSERT_NE(b, nullptr);
+      EXPECT_EQ(b->text(), QString(QChar(captions[i])));
+      b->click();
+    }
+    EXPECT_EQ(editor.Text(), c.inserted);
+    EXPECT_EQ(editor.Runs().back().format.font_name, c.font);
+  }
+  editor.SetModified(false);
+}
+
+}  // namespace
+}  // namespace quilm::ui
