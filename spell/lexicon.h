@@ -8,6 +8,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "common/bytes.h"
@@ -16,6 +17,7 @@
 #include "spell/ignore_all_list.h"
 #include "spell/ignore_list.h"
 #include "spell/lookup_mode.h"
+#include "spell/neighbour_index.h"
 #include "spell/word_sections.h"
 
 namespace quilm {
@@ -48,7 +50,10 @@ class SpellLexicon {
   const std::filesystem::path& additional_dictionary_file() const { return extra_file_; }
 
   // Direct access for building and tests.
-  void set_main_list(WordSections words) { main_ = std::move(words); }
+  void set_main_list(WordSections words) {
+    main_ = std::move(words);
+    neighbours_.reset();
+  }
   void set_additional_dictionary(WordSections words, std::filesystem::path file, bool complete);
   void set_ignore_list(IgnoreList list) { ignore_ = std::move(list); }
   const WordSections& main_list() const { return main_; }
@@ -74,6 +79,9 @@ class SpellLexicon {
   // for other lengths); an English word into ed.db.
   AddResult add_punjabi_word(BytesView word);
 
+  // The one-byte neighbours of the Punjabi words (built on first use).
+  const NeighbourIndex& punjabi_neighbours() const;
+
  private:
   WordSections main_;
   WordSections extra_;
@@ -82,6 +90,7 @@ class SpellLexicon {
   IgnoreList ignore_;
   IgnoreAllList ignore_all_;
   EnglishWords english_;
+  mutable std::optional<NeighbourIndex> neighbours_;
 };
 
 // True when `word` equals one of list[0] .. list[n] (exact bytes).

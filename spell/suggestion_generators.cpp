@@ -75,11 +75,22 @@ void SuggestionGenerators::add_special_if_accepted(BytesView candidate) {
 
 void SuggestionGenerators::suggestion_substitute(BytesView word) {
   const Alphabet& alphabet = mode_ == LookupMode::Punjabi ? kSubstitutionPunjabi : kEnglish;
-  Bytes c(word);
+  const bool indexed = mode_ == LookupMode::Punjabi && word.size() >= 2;
+  Bytes c(word), rest;
   for (std::size_t i = 0; i < word.size(); ++i) {
-    for (std::size_t k = 0; k < alphabet.size; ++k) {
-      c[i] = static_cast<char>(alphabet.bytes[k]);
-      add_if_accepted(c, 0);
+    if (indexed) {
+      rest.assign(word.substr(0, i));
+      rest += word.substr(i + 1);
+      for (char b : lexicon_.punjabi_neighbours().bytes_at(rest, i)) {
+        if (!kPunjabiSubstitution.contains(b)) continue;
+        c[i] = b;
+        add_if_accepted(c, 0);
+      }
+    } else {
+      for (std::size_t k = 0; k < alphabet.size; ++k) {
+        c[i] = static_cast<char>(alphabet.bytes[k]);
+        add_if_accepted(c, 0);
+      }
     }
     c[i] = word[i];
   }
@@ -110,11 +121,20 @@ void SuggestionGenerators::suggestion_substitute(BytesView word) {
 
 void SuggestionGenerators::suggestion_missingchar(BytesView word) {
   const Alphabet& alphabet = mode_ == LookupMode::Punjabi ? kInsertionPunjabi : kEnglish;
+  const bool indexed = mode_ == LookupMode::Punjabi && !word.empty();
   Bytes c;
   for (std::size_t p = 0; p <= word.size(); ++p) {
     c.assign(word.substr(0, p));
     c.push_back('\0');
     c.append(word.substr(p));
+    if (indexed) {
+      for (char b : lexicon_.punjabi_neighbours().bytes_at(word, p)) {
+        if (!kPunjabiInsertion.contains(b)) continue;
+        c[p] = b;
+        add_if_accepted(c, 2);
+      }
+      continue;
+    }
     for (std::size_t k = 0; k < alphabet.size; ++k) {
       c[p] = static_cast<char>(alphabet.bytes[k]);
       add_if_accepted(c, 2);

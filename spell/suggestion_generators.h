@@ -40,6 +40,10 @@ class SuggestionGenerators {
   SuggestionList& list_;
 };
 
+// In Punjabi mode the substitutions and insertions are found through the
+// lexicon's neighbour index, which gives the same candidates in the same
+// order as trying every byte of the alphabet.
+
 // Words shorter than this go through the edit generators.
 inline constexpr std::size_t kEditGeneratorLimit = 22;
 

@@ -11,15 +11,20 @@
 
 namespace quilm {
 
+// The walk runs in one transaction, so that the file is locked once rather
+// than at every record.
 template <typename Visit>
 void for_each_record(Table& table, Visit visit) {
-  if (table.IsEmpty()) return;
-  table.First();
-  while (true) {
-    visit(table);
-    table.Next();
-    if (table.Eof()) return;
+  const bool in_transaction = static_cast<bool>(table.StartTransaction());
+  if (!table.IsEmpty()) {
+    table.First();
+    while (true) {
+      visit(table);
+      table.Next();
+      if (table.Eof()) break;
+    }
   }
+  if (in_transaction) table.Rollback();
 }
 
 // One new record with these field values, posted.
