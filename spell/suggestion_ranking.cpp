@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "encoding/byte_set.h"
 #include "encoding/lookup_normalisation.h"
+#include "spell/slip_distance.h"
 #include "spell/spelling_keys.h"
 
 namespace quilm {
@@ -85,8 +87,21 @@ Bytes confusable_skeleton(BytesView s) {
   return out;
 }
 
+// Letters writers confuse at the start of a word as well as inside it.
+bool confusable_first_letters(int a, int b) {
+  constexpr int pairs[][2] = {{0x42, 0x44}, {0x70, 0x74}, {0x76, 0x64}, {0x4E, 0x73}, {0x56, 0x6F}};
+  for (const auto& p : pairs) {
+    if ((a == p[0] && b == p[1]) || (a == p[1] && b == p[0])) return true;
+  }
+  return false;
+}
+
 int first_letter_block(const Word& W, const Word& C, bool special, int score) {
-  if (W.size() > 1 && W[1] != C[1]) score = in_nukta_sets(static_cast<std::uint8_t>(W[1])) && is(np(W[1]), C[1]) ? 2 : -8;
+  if (W.size() > 1 && W[1] != C[1]) {
+    const bool nukta = in_nukta_sets(static_cast<std::uint8_t>(W[1])) && is(np(W[1]), C[1]);
+    const bool exchanged = W[1] == C[2] && W[2] == C[1];
+    score = nukta || confusable_first_letters(W[1], C[1]) ? 2 : exchanged ? 0 : -8;
+  }
   if (C[1] == 0x66 || W[1] == 0x66) score = 0;
   if ((C[1] == 0xA2 || C[1] == 0x54) && (W[1] == 0xA2 || W[1] == 0x54)) score = 0;
   if (special) score = 100;
@@ -222,6 +237,15 @@ constexpr std::array<BytesView, 8> kMissingInitialI = {"eZmk", "eZm/", "eZmh", "
 
 }  // namespace
 
+int frequency_bonus(std::optional<std::int64_t> f) {
+  return f && *f > 0 ? static_cast<int>(std::lround(kFrequencyWeight * std::log10(static_cast<double>(*f)))) : 0;
+}
+
+int slip_bonus(BytesView W, BytesView candidate) {
+  const double d = slip_distance(W, convert_for_gurmukhi(candidate).word);
+  return static_cast<int>(std::lround(kSlipWeight * (kSlipReach - d)));
+}
+
 int score_suggestion(BytesView w_bytes, BytesView candidate, bool special, const WordFrequencies& frequencies) {
   const Bytes c_bytes = convert_for_gurmukhi(candidate).word;
   const Word W{w_bytes, -1}, C{c_bytes, -2};
@@ -240,23 +264,28 @@ int score_suggestion(BytesView w_bytes, BytesView candidate, bool special, const
 void sort_suggestion_list(BytesView W, std::vector<Bytes>& list, int special_index,
                           const WordFrequencies& frequencies) {
   W = W.substr(0, kRankedWordLength);
-  std::ptrdiff_t keep = static_cast<std::ptrdiff_t>(list.size()) - 1;
   if (list.size() > 1) {
-    std::vector<int> scores(list.size());
-    for (std::size_t i = 0; i < list.size(); ++i)
-      scores[i] = score_suggestion(W, list[i], static_cast<int>(i) == special_index, frequencies);
-    for (std::size_t i = 0; i + 1 < list.size(); ++i) {
-      for (std::size_t j = i + 1; j < list.size(); ++j) {
-        if (scores[j] > scores[i]) {
-          std::swap(scores[i], scores[j]);
-          std::swap(list[i], list[j]);
+    // Candidates with a negative score go (a first letter no slip explains);
+    // the rest are ordered by score and slip bonus together.
+    std::vector<Bytes> kept;
+    std::vector<int> order;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      const int score = score_suggestion(W, list[i], static_cast<int>(i) == special_index, frequencies);
+      if (score < 0) continue;
+      order.push_back(score + slip_bonus(W, list[i]) + frequency_bonus(frequencies.find(convert_for_gurmukhi(list[i]).word)));
+      kept.push_back(std::move(list[i]));
+    }
+    for (std::size_t i = 0; i + 1 < kept.size(); ++i) {
+      for (std::size_t j = i + 1; j < kept.size(); ++j) {
+        if (order[j] > order[i]) {
+          std::swap(order[i], order[j]);
+          std::swap(kept[i], kept[j]);
         }
       }
     }
-    const auto negative = std::find_if(scores.begin(), scores.end(), [](int s) { return s < 0; });
-    if (negative != scores.end()) keep = (negative - scores.begin()) - 1;
+    list = std::move(kept);
   }
-  list.resize(static_cast<std::size_t>(keep + 1));
+  std::ptrdiff_t keep = static_cast<std::ptrdiff_t>(list.size()) - 1;
   if (std::find(kMissingInitialI.begin(), kMissingInitialI.end(), W) != kMissingInitialI.end()) {
     list.insert(list.begin(), "\x66\x4A" + Bytes(W));
     ++keep;
