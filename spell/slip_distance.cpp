@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "encoding/byte_set.h"
+#include "encoding/consonants.h"
 #include "spell/spelling_keys.h"
 
 namespace quilm {
@@ -17,6 +18,8 @@ constexpr double kLetter = 1.0;
 constexpr ByteSet kSigns{0x22, 0x27, 0x2F, 0x3F, 0x5B, 0x66, 0x68, 0x6B, 0x7B,  // vowel signs
                          0x49, 0x7A, 0x5A, 0x61,                                // bindi, tippi, addak, nukta
                          0x50, 0x51, 0x71};                                     // subjoined letters
+
+constexpr ByteSet kLetters = pivot::kConsonant | ByteSet{0x52, 0x6E, 0x54, 0x4A, 0x55, 0xA2, 0xA3};
 
 bool partners(std::uint8_t a, std::uint8_t b) {
   constexpr std::uint8_t pairs[][2] = {{0x42, 0x44}, {0x70, 0x74}, {0x76, 0x64}, {0x4E, 0x73}, {0x56, 0x6F},
@@ -34,9 +37,28 @@ double change_cost(std::uint8_t a, std::uint8_t b) {
 
 double put_cost(std::uint8_t b) { return kSigns.contains(b) ? kSign : kLetter; }
 
+// Whether exchanging two neighbouring letters of `w`, the signs between
+// them staying, gives `c`.
+bool letters_exchanged(BytesView w, BytesView c) {
+  if (w.size() != c.size()) return false;
+  std::size_t first = BytesView::npos;
+  for (std::size_t i = 0; i < w.size(); ++i) {
+    if (w[i] == c[i]) continue;
+    if (first != BytesView::npos) {
+      Bytes swapped(w);
+      std::swap(swapped[first], swapped[i]);
+      return swapped == c && kLetters.contains(w[i]);
+    }
+    if (!kLetters.contains(w[i])) return false;
+    first = i;
+  }
+  return false;
+}
+
 }  // namespace
 
 double slip_distance(BytesView w, BytesView c) {
+  if (letters_exchanged(w, c)) return kExchange;
   const std::size_t n = w.size(), m = c.size();
   const auto W = [&](std::size_t i) { return static_cast<std::uint8_t>(w[i - 1]); };
   const auto C = [&](std::size_t j) { return static_cast<std::uint8_t>(c[j - 1]); };

@@ -2,8 +2,10 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "encoding/byte_set.h"
+#include "encoding/consonants.h"
 #include "encoding/lookup_normalisation.h"
 #include "encoding/pivot_bytes.h"
 #include "spell/spelling_variants.h"
@@ -56,6 +58,8 @@ constexpr Alphabet kEnglish = listed(kEnglishAlphabet);
 // Signs written above the letter, which the rotation pass moves.
 constexpr ByteSet kRotatedSigns{kSignAU, kSignOO, kSignEE, kSignAI, kBindi, kAddak, kBindi2, kAddak2, kTippi};
 constexpr std::uint8_t kYA = 0x3A;
+// Consonants and vowel carriers.
+constexpr ByteSet kLetters = kConsonant | ByteSet{0x52, kLetterA, kUra, kIri, 0x55, 0xA2, 0xA3};
 constexpr BytesView kPluralEnding = "\x6E\x6B\x49";
 
 std::uint8_t at(BytesView w, std::size_t i) { return byte_at(w, i); }
@@ -219,6 +223,19 @@ void SuggestionGenerators::more_suggestion_list(BytesView word) {
   for_each_spelling_variant(word, [this](BytesView variant) { expand_variant(variant); });
 }
 
+void SuggestionGenerators::suggestion_letter_exchange(BytesView word) {
+  std::vector<std::size_t> letters;
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    if (kLetters.contains(word[i])) letters.push_back(i);
+  }
+  for (std::size_t k = 0; k + 1 < letters.size(); ++k) {
+    if (letters[k + 1] == letters[k] + 1) continue;  // the byte exchange found it
+    Bytes c(word);
+    std::swap(c[letters[k]], c[letters[k + 1]]);
+    add_exchange(c);
+  }
+}
+
 void SuggestionGenerators::run_all(BytesView word) {
   if (word.size() < kEditGeneratorLimit) {
     suggestion_substitute(word);
@@ -230,6 +247,7 @@ void SuggestionGenerators::run_all(BytesView word) {
   suggestion_missing_space(word);
   suggestion_replace_hyphen_with_space(word);
   if (word.size() > 2) more_suggestion_list(word);
+  suggestion_letter_exchange(word);
 }
 
 }  // namespace quilm

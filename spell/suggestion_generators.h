@@ -17,7 +17,7 @@ class SuggestionGenerators {
   SuggestionGenerators(const SpellLexicon& lexicon, LookupMode mode, SuggestionList& list)
       : lexicon_(lexicon), mode_(mode), list_(list) {}
 
-  // Every generator in the order of a round.
+  // Every generator in the order of a round; the letter exchange comes last.
   void run_all(BytesView word);
 
   void suggestion_substitute(BytesView word);
@@ -27,6 +27,10 @@ class SuggestionGenerators {
   void suggestion_missing_space(BytesView word);
   void suggestion_replace_hyphen_with_space(BytesView word);
   void more_suggestion_list(BytesView word);
+  // Two neighbouring letters exchanged, the signs between and around them
+  // staying where they are (ਕਦਰਾ for ਕਰਦਾ): the byte exchange above only
+  // finds it when no sign stands between the letters.
+  void suggestion_letter_exchange(BytesView word);
 
  private:
   bool accepted(BytesView candidate) const { return lexicon_.Lookup_dictionaries(candidate, mode_); }

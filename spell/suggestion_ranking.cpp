@@ -96,11 +96,23 @@ bool confusable_first_letters(int a, int b) {
   return false;
 }
 
+// The first letter differs by a slip of the whole letter: one put before
+// the word or left out of it, or exchanged with the next letter.
+bool first_letter_slip(BytesView w, BytesView c) {
+  if (c.size() == w.size() + 1 && c.substr(1) == w) return true;
+  if (w.size() == c.size() + 1 && w.substr(1) == c) return true;
+  if (w.size() != c.size() || w.size() < 2) return false;
+  const std::size_t second = w.find(c[0], 1);
+  if (second == BytesView::npos || c.find(w[0], 1) != second) return false;
+  Bytes swapped(w);
+  std::swap(swapped[0], swapped[second]);
+  return swapped == c;
+}
+
 int first_letter_block(const Word& W, const Word& C, bool special, int score) {
   if (W.size() > 1 && W[1] != C[1]) {
     const bool nukta = in_nukta_sets(static_cast<std::uint8_t>(W[1])) && is(np(W[1]), C[1]);
-    const bool exchanged = W[1] == C[2] && W[2] == C[1];
-    score = nukta || confusable_first_letters(W[1], C[1]) ? 2 : exchanged ? 0 : -8;
+    score = nukta || confusable_first_letters(W[1], C[1]) ? 2 : first_letter_slip(W.s, C.s) ? 0 : -8;
   }
   if (C[1] == 0x66 || W[1] == 0x66) score = 0;
   if ((C[1] == 0xA2 || C[1] == 0x54) && (W[1] == 0xA2 || W[1] == 0x54)) score = 0;
@@ -272,7 +284,7 @@ void sort_suggestion_list(BytesView W, std::vector<Bytes>& list, int special_ind
     for (std::size_t i = 0; i < list.size(); ++i) {
       const int score = score_suggestion(W, list[i], static_cast<int>(i) == special_index, frequencies);
       if (score < 0) continue;
-      order.push_back(score + slip_bonus(W, list[i]) + frequency_bonus(frequencies.find(convert_for_gurmukhi(list[i]).word)));
+      order.push_back(score / 2 + slip_bonus(W, list[i]) + frequency_bonus(frequencies.find(convert_for_gurmukhi(list[i]).word)));
       kept.push_back(std::move(list[i]));
     }
     for (std::size_t i = 0; i + 1 < kept.size(); ++i) {

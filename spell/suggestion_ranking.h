@@ -26,7 +26,7 @@ inline constexpr double kSlipWeight = 12;
 inline constexpr double kSlipReach = 1.5;
 int slip_bonus(BytesView W, BytesView candidate);
 // And for how common the candidate is, finer than the score's steps.
-inline constexpr double kFrequencyWeight = 2;
+inline constexpr double kFrequencyWeight = 3;
 int frequency_bonus(std::optional<std::int64_t> frequency);
 
 // Scores, sorts and cuts `list` in place; `special_index` is -1 or the

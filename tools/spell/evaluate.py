@@ -8,9 +8,14 @@ word a line); the report gives, per kind and in total:
   detection  misspellings reported as unknown
   top-1      the correct word first among the suggestions
   top-5      the correct word among the first five
-and the false alarms: correct words reported as unknown.
+and the false alarms: correct words reported as unknown (the words of
+--correct, one a line, or else the distinct correct words of EVAL.tsv).
 
-usage: evaluate.py EVAL.tsv --cli PATH/quilm-cli --data READY_DATA_FOLDER [--misses N]
+usage: evaluate.py EVAL.tsv --cli PATH/quilm-cli --data READY_DATA_FOLDER
+                   [--correct WORDS.txt] [--misses N]
+e.g.   tools/spell/evaluate.py tests/spell/eval/misspellings.tsv \
+           --correct tests/spell/eval/correct.txt \
+           --cli build/cli/quilm-cli --data build/ready-data
 """
 import argparse
 import collections
@@ -32,6 +37,7 @@ def main():
     ap.add_argument("eval")
     ap.add_argument("--cli", required=True)
     ap.add_argument("--data", required=True)
+    ap.add_argument("--correct")
     ap.add_argument("--misses", type=int, default=0, help="print that many misses per kind")
     args = ap.parse_args()
 
@@ -41,7 +47,11 @@ def main():
             parts = line.rstrip("\n").split("\t")
             if len(parts) >= 3:
                 cases.append(parts[:3])
-    correct = sorted({c for _, c, _ in cases})
+    if args.correct:
+        with open(args.correct, encoding="utf-8") as f:
+            correct = [w for w in (line.strip() for line in f) if w]
+    else:
+        correct = sorted({c for _, c, _ in cases})
     answers = suggest(args.cli, args.data, [m for m, _, _ in cases] + correct)
     misspelt, right = answers[: len(cases)], answers[len(cases):]
 
