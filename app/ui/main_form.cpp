@@ -22,6 +22,7 @@
 #include "app/startup.h"
 #include "app/ui/qt_file_dialogs.h"
 #include "app/ui/ruler.h"
+#include "app/ui/spell_check_command.h"
 #include "convert/change_font.h"
 #include "convert/ui/change_font_dialog.h"
 #include "convert/ui/convert_font_dialog.h"
@@ -322,6 +323,7 @@ void TMainForm::setupFontConvertActions() {
   current->setShortcut(QKeySequence(Qt::Key_F8));
   QAction* external = convert->addAction("External File", this, &TMainForm::ExternalFile1Click);
   external->setObjectName("ExternalFile1");
+  setupSpellCheckAction();
   // The tool bar's button for "Current File", before the stretch at its end.
   auto* button = new QToolButton(tool_panel_);
   button->setObjectName("FontConvertButton");
@@ -332,6 +334,17 @@ void TMainForm::setupFontConvertActions() {
   connect(button, &QToolButton::clicked, current, &QAction::trigger);
   auto* row = static_cast<QHBoxLayout*>(tool_panel_->layout());
   row->insertWidget(row->count() - 1, button);
+}
+
+// "Spell Check" (F7).
+void TMainForm::setupSpellCheckAction() {
+  QAction* spell = menuBar()->addMenu("&Tools")->addAction("Spell Check", this, [this] {
+    if (!spell_check_) spell_check_ = std::make_unique<SpellCheckCommand>(this, ws_, *editor_, *prompter_);
+    spell_check_->SpellCheck1Click();
+    refreshLockIndicators();
+  });
+  spell->setObjectName("SpellCheck1");
+  spell->setShortcut(QKeySequence(Qt::Key_F7));
 }
 
 void TMainForm::CurrentFile1Click() {
@@ -445,6 +458,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     return;
   }
   write_back_at_close(ws_);
+  if (spell_check_) spell_check_->write_back();
   event->accept();
   qApp->quit();
 }

@@ -31,6 +31,7 @@ namespace quilm::ui {
 
 class ChangeFontDialog;
 class ConvertFontDialog;
+class SpellCheckCommand;
 class Ruler;
 
 class TMainForm : public QMainWindow {
@@ -87,6 +88,7 @@ class TMainForm : public QMainWindow {
   void showDocumentState();
   void setupViewActions();
   void setupFontConvertActions();
+  void setupSpellCheckAction();
   void CurrentFile1Click();
   void ExternalFile1Click();
   void setupEditorPopup();
@@ -141,6 +143,7 @@ class TMainForm : public QMainWindow {
 
   ChangeFontDialog* change_font_ = nullptr;    // created on first use, then reused
   ConvertFontDialog* convert_font_ = nullptr;
+  std::unique_ptr<SpellCheckCommand> spell_check_;  // F7
 
   int keyboard_panel_height_ = 140;
   bool caps_lock_ = false;
