@@ -2,7 +2,6 @@
 // knows a typed replacement from a chosen one.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -13,14 +12,6 @@
 
 namespace quilm::ui {
 namespace {
-
-QApplication& app() {
-  static int argc = 1;
-  static char name[] = "test";
-  static char* argv[] = {name, nullptr};
-  static QApplication a(argc, argv);
-  return a;
-}
 
 // Presses the buttons of `dialog` once it is shown, after `prepare`.
 SpellAnswer answer_with(TSuggestion& dialog, const SpellQuestion& q, const char* button,
@@ -34,7 +25,6 @@ SpellAnswer answer_with(TSuggestion& dialog, const SpellQuestion& q, const char*
 }
 
 TEST(SuggestionDialog, ReturnsTheChoiceAndTheReplacement) {
-  app();
   TSuggestion dialog;
   const SpellQuestion q{u"xx", "GurmukhiLys 020", 0, {u"ek", u"go"}};
   struct Case {
@@ -55,7 +45,6 @@ TEST(SuggestionDialog, ReturnsTheChoiceAndTheReplacement) {
 }
 
 TEST(SuggestionDialog, ATypedReplacementIsMarkedAndChangesNeedText) {
-  app();
   TSuggestion dialog;
   const SpellQuestion q{u"xx", "Arial", 0, {}};
   const SpellAnswer a = answer_with(dialog, q, "Change", [&] {
