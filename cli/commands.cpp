@@ -13,6 +13,7 @@ int run_type(const Args& args);
 int run_glyph_map(const Args& args);
 int run_convert_doc(const Args& args);
 int run_convert_file(const Args& args);
+int run_spell(const Args& args);
 
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
@@ -25,6 +26,7 @@ const std::vector<Command>& commands() {
       {"table", "create table files from schemas, dump and search them", run_table},
       {"normalise", "bring pivot words to their lookup spelling (convert_for_gurmukhi)", run_normalise},
       {"type", "type keys through the keyboard layouts and print the text they make", run_type},
+      {"spell", "check spelling, suggest corrections, build the word files", run_spell},
       {"glyph-map", "what each byte of a font encoding draws, for the display fonts", run_glyph_map},
   };
   return table;

@@ -27,6 +27,7 @@
 #include "app/startup.h"
 #include "app/ui/qt_file_dialogs.h"
 #include "app/ui/ruler.h"
+#include "app/ui/spell_check_command.h"
 #include "convert/change_font.h"
 #include "convert/ui/change_font_dialog.h"
 #include "convert/ui/convert_font_dialog.h"
@@ -313,6 +314,7 @@ void TMainForm::setupFontConvertActions() {
   add_button(tool_bar_, current_file1_, "FontConvertButton", tr("Font Convert"), tr("Punjabi Font Convert"));
   external_file1_ = menu->addAction(tr("External File"), this, &TMainForm::ExternalFile1Click);
   external_file1_->setObjectName("ExternalFile1");
+  setupSpellCheckAction();
 }
 
 // The editor's button bar: font name and size, bold, italic, underline.
@@ -366,6 +368,17 @@ void TMainForm::setupEditorPopup() {
     popup->addAction(language_english1_);
     popup->exec(richedit1_->mapToGlobal(at));
   });
+}
+
+// "Spell Check" (F7).
+void TMainForm::setupSpellCheckAction() {
+  QAction* spell = menuBar()->addMenu("&Tools")->addAction("Spell Check", this, [this] {
+    if (!spell_check_) spell_check_ = std::make_unique<SpellCheckCommand>(this, ws_, *editor_, *prompter_);
+    spell_check_->SpellCheck1Click();
+    refreshLockIndicators();
+  });
+  spell->setObjectName("SpellCheck1");
+  spell->setShortcut(QKeySequence(Qt::Key_F7));
 }
 
 void TMainForm::CurrentFile1Click() {
@@ -489,6 +502,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     return;
   }
   write_back_at_close(ws_);
+  if (spell_check_) spell_check_->write_back();
   event->accept();
   qApp->quit();
 }

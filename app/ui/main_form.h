@@ -35,6 +35,7 @@ namespace quilm::ui {
 
 class ChangeFontDialog;
 class ConvertFontDialog;
+class SpellCheckCommand;
 class Ruler;
 
 class TMainForm : public QMainWindow {
@@ -112,6 +113,7 @@ class TMainForm : public QMainWindow {
   void runFileCommand(const std::function<void()>& command);
   void File1Click();
   void showDocumentState();
+  void setupSpellCheckAction();
   void CurrentFile1Click();
   void ExternalFile1Click();
   // A key typed into the editor goes through the key-press hook; true when
@@ -174,6 +176,7 @@ class TMainForm : public QMainWindow {
 
   ChangeFontDialog* change_font_ = nullptr;    // created on first use, then reused
   ConvertFontDialog* convert_font_ = nullptr;
+  std::unique_ptr<SpellCheckCommand> spell_check_;  // F7
 
   int keyboard_panel_height_ = 140;
   bool caps_lock_ = false;

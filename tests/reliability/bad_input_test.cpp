@@ -13,6 +13,7 @@
 #include "editors/memory_editor.h"
 #include "app/startup.h"
 #include "tables/sqlite_table.h"
+#include "spell/lexicon.h"
 #include "convert/iscii_document.h"
 #include "convert/unicode_document.h"
 #include "tests/convert/document_fixture.h"
@@ -190,6 +191,53 @@ TEST(BadInput, CommandLineToolGivesOneLineMessage) {
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     EXPECT_TRUE(folder.unchanged());
   }
+}
+
+TEST(BadInput, DamagedWordListIsRefusedWithTheLine) {
+  struct Case {
+    const char* file;
+    const char* message_part;
+  };
+  const Case cases[] = {
+      {"wlist_wrong_count.txt", "line 22: a word of 3 bytes in the section of length 2"},
+      {"wlist_unsorted.txt", "line 21: the words of length 2 are not in ascending order"},
+      {"wlist_truncated.txt", "but the file ends after 2"},
+      {"wlist_long_line.txt", "line 20: a word of 8 bytes"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    BadFileFolder folder(c.file, "WList.txt");
+    folder.take_snapshot();
+    const CliRun run = run_cli(folder, "spell check --data '" + folder.dir().path().string() + "'", folder.path());
+    ASSERT_TRUE(run.exited) << run.err;
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_TRUE(contains(run.err, "Problem in reading the word list")) << run.err;
+    EXPECT_TRUE(contains(run.err, c.message_part)) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_TRUE(folder.unchanged());
+  }
+}
+
+TEST(BadInput, PartlyReadDictionaryIsNeverWrittenBack) {
+  BadFileFolder folder("dict_partial.dic");
+  folder.take_snapshot();
+  SpellLexicon lexicon;
+  const Status st = lexicon.LoadExtraDictionary(folder.path());
+  EXPECT_TRUE(contains(st.message(), "Problem in additional dictionary")) << st.message();
+  EXPECT_TRUE(lexicon.Lookup_dictionaries("ab", LookupMode::Punjabi));  // what was read is used
+  lexicon.add_punjabi_word("xy");
+  EXPECT_FALSE(lexicon.save_additional_dictionary());
+  EXPECT_TRUE(folder.unchanged());
+}
+
+TEST(BadInput, DamagedIgnoreListIsReported) {
+  BadFileFolder folder("ignore_long_word.txt");
+  folder.take_snapshot();
+  SpellLexicon lexicon;
+  const Status st = lexicon.LoadIgnoreList(folder.path());
+  EXPECT_TRUE(contains(st.message(), "Problem in reading ignore list")) << st.message();
+  EXPECT_TRUE(contains(st.message(), "longer than 16 bytes")) << st.message();
+  EXPECT_TRUE(folder.unchanged());
 }
 
 }  // namespace

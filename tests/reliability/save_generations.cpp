@@ -10,6 +10,8 @@
 #include "tables/sqlite_table.h"
 #include "app/workspace.h"
 #include "common/file_io.h"
+#include "spell/lexicon.h"
+#include "spell/word_list_files.h"
 
 namespace quilm::test {
 namespace {
@@ -152,6 +154,44 @@ GenerationCheck check_document(const fs::path& path) {
   return {Status::Ok(), *n};
 }
 
+// --- Dict/*.dic ---------------------------------------------------------------
+
+constexpr int kDictionaryWords = 200;
+
+// Generation n: section 6 holds "gen" and n in three digits, section 8 a
+// run of words that all carry n, so a mixture of two generations shows.
+WordSections dictionary_generation(int n) {
+  WordSections words(kAdditionalSections);
+  const auto digits = [](int value, int width) {
+    std::string s = std::to_string(value % 1000);
+    return std::string(static_cast<std::size_t>(width) - s.size(), '0') + s;
+  };
+  words.append_loaded(6, "gen" + digits(n, 3));
+  for (int i = 0; i < kDictionaryWords; ++i) words.append_loaded(8, digits(i, 3) + "w" + digits(n, 3) + "x");
+  for (int s = 1; s <= kAdditionalSections; ++s) words.set_capacity(s, words.section(s).size() + additional_section_slack(s));
+  return words;
+}
+
+Status save_dictionary(const fs::path& path, int n) {
+  SpellLexicon lexicon;
+  lexicon.set_additional_dictionary(dictionary_generation(n % 1000), path, true);
+  return lexicon.save_additional_dictionary();
+}
+
+GenerationCheck check_dictionary(const fs::path& path) {
+  const std::optional<Bytes> contents = read_file(path);
+  if (!contents) return failed("cannot read the file");
+  if (contents->empty()) return failed("the file is empty");
+  WordSections words;
+  if (Status st = parse_additional_dictionary(*contents, &words); !st) return failed(st.message());
+  if (words.section(6).size() != 1) return failed("no generation word");
+  const std::optional<int> n = number_after(words.section(6)[0], "gen");
+  if (!n) return failed("no generation word");
+  if (format_additional_dictionary(words) != format_additional_dictionary(dictionary_generation(*n)))
+    return failed("the words are of different generations");
+  return {Status::Ok(), *n};
+}
+
 }  // namespace
 
 const std::vector<SavedFileKind>& saved_file_kinds() {
@@ -160,6 +200,7 @@ const std::vector<SavedFileKind>& saved_file_kinds() {
       {SavedFile::WordTable, "word-table"},
       {SavedFile::TableRemake, "table-remake"},
       {SavedFile::Document, "document"},
+      {SavedFile::Dictionary, "dictionary"},
   };
   return kinds;
 }
@@ -176,6 +217,7 @@ Status save_generation(SavedFile file, const fs::path& path, int n) {
     case SavedFile::WordTable: return save_word_table(path, n);
     case SavedFile::TableRemake: return create_from_schema_text(path, remade_schema(n));
     case SavedFile::Document: return save_document(path, n);
+    case SavedFile::Dictionary: return save_dictionary(path, n);
   }
   return Status::Error("unknown kind of file");
 }
@@ -188,6 +230,7 @@ GenerationCheck check_generation(SavedFile file, const fs::path& path) {
     case SavedFile::WordTable: return check_word_table(path);
     case SavedFile::TableRemake: return check_remade_table(path);
     case SavedFile::Document: return check_document(path);
+    case SavedFile::Dictionary: return check_dictionary(path);
   }
   return failed("unknown kind of file");
 }

@@ -1,4 +1,4 @@
-// Numbered versions ("generations") of the four kinds of file the program
+// Numbered versions ("generations") of the kinds of file the program
 // rewrites, saved through the program's own saving code, and the check that
 // a file on disk is one whole generation. The save loop writes generation
 // after generation until it is killed; the crash-safety test then checks the
@@ -20,6 +20,7 @@ enum class SavedFile {
   WordTable,    // every record of a word table changed in one transaction
   TableRemake,  // a table file made afresh from its schema
   Document,     // a .pbi document saved whole
+  Dictionary,   // the additional dictionary of the spelling checker, as at close
 };
 
 struct SavedFileKind {

@@ -87,6 +87,23 @@ TEST(MainForm, HidingTheKeyboardGivesItsRoomToTheEditorAndIsRemembered) {
   EXPECT_EQ(settings.substr(pos, 3), "0\r\n");
 }
 
+TEST(MainForm, F7ChecksTheSpellingFromTheCaret) {
+  DataFolder data;
+  test::FakePrompter prompter;
+  TMainForm form(data.dir.path(), &prompter);
+  auto* spell = form.findChild<QAction*>("SpellCheck1");
+  ASSERT_NE(spell, nullptr);
+  EXPECT_EQ(spell->shortcut(), QKeySequence(Qt::Key_F7));
+  form.editor().SetSelText(u"\u0A2A\u0A70\u0A1C\u0A3E\u0A2C");  // a known word: no question
+  form.editor().SetSelStart(0);
+  spell->trigger();
+  ASSERT_FALSE(prompter.messages.empty());
+  EXPECT_EQ(prompter.messages.back(), "Spell check complete");
+  EXPECT_TRUE(prompter.errors.empty()) << prompter.errors.front();
+  form.editor().SetModified(false);
+  form.close();
+}
+
 TEST(MainForm, FailedStartUpWritesNothing) {
   DataFolder data;
   std::filesystem::remove(data.dir / "WList.txt");

@@ -1,0 +1,16 @@
+// How far a candidate is from a misspelt word in the slips Punjabi writers
+// make, as a weighted edit distance over pivot bytes (both in lookup form):
+// a dotted letter for the plain one or back, a confusable letter (NA/NNA,
+// BA/VA, DDA/DA, TTA/TA, RRA/RA), a short vowel sign for the long one,
+// bindi for tippi, I sign for II sign, cost little; a sign put in or left
+// out costs half a letter; two neighbours exchanged a little more; any
+// other change a whole letter.
+#pragma once
+
+#include "common/bytes.h"
+
+namespace quilm {
+
+double slip_distance(BytesView word, BytesView candidate);
+
+}  // namespace quilm
