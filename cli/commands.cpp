@@ -13,6 +13,9 @@ int run_type(const Args& args);
 int run_glyph_map(const Args& args);
 int run_convert_doc(const Args& args);
 int run_convert_file(const Args& args);
+int run_translit(const Args& args);
+int run_samples(const Args& args);
+int run_roman_exceptions(const Args& args);
 
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
@@ -26,6 +29,9 @@ const std::vector<Command>& commands() {
       {"normalise", "bring pivot words to their lookup spelling (convert_for_gurmukhi)", run_normalise},
       {"type", "type keys through the keyboard layouts and print the text they make", run_type},
       {"glyph-map", "what each byte of a font encoding draws, for the display fonts", run_glyph_map},
+      {"translit", "transliterate Gurmukhi into Roman letters or Devanagari", run_translit},
+      {"samples", "the transliteration samples, checked against the rules", run_samples},
+      {"roman-exceptions", "make the exception table of the Roman transliteration", run_roman_exceptions},
   };
   return table;
 }

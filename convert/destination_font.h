@@ -18,6 +18,11 @@ inline constexpr std::string_view kCdacFontName = "PNB-TTAmar";
 class DestinationFont {
  public:
   DestinationFont(std::string name, const FontRegistry& registry, const FontConverter& converter);
+  // A font that no font index names, written by the writer of `writer_index`
+  // and then, when `finish` is given, recoded by it: "Kruti Dev 010" is
+  // written by the Devanagari writer (70), "Chanakya" recodes that output.
+  using Recoder = Bytes (*)(BytesView);
+  DestinationFont(std::string name, int writer_index, const FontConverter& converter, Recoder finish = nullptr);
 
   const std::string& name() const { return name_; }
   // False when no writer produces this font: converting into it would leave
@@ -33,6 +38,7 @@ class DestinationFont {
   int index_;
   bool cdac_;
   const FontConverter& converter_;
+  Recoder finish_ = nullptr;
 };
 
 }  // namespace quilm
