@@ -8,19 +8,28 @@
 namespace quilm {
 namespace {
 
-void append_word(BytesView pivot, const RomanTextTools& tools, std::string& roman) {
-  RomanWord word = transliterate_word(pivot, tools.exceptions);
+void append_word(BytesView glyphs, int font, const RomanTextTools& tools, std::string& roman) {
+  const RomanWord& word = tools.spellings->of(font, glyphs, [&] {
+    return transliterate_word(tools.converter.conversion(glyphs, font, font_index::kPivot, true), tools.exceptions);
+  });
   if (tools.counts) ++(word.source == RomanSource::Exception ? tools.counts->exceptions : tools.counts->rules);
   roman += word.roman;
 }
 
-void append_separator(char separator, int font, const RomanTextTools& tools, std::string& roman) {
+// A separator that reads as a blank or as nothing is copied as it is (line
+// ends, blanks); any other (a danda, a digit) is transliterated. Separators
+// are not words: they are kept apart from them, and not counted.
+RomanWord spell_separator(char separator, int font, const RomanTextTools& tools) {
   const Bytes pivot = tools.converter.conversion(BytesView(&separator, 1), font, font_index::kPivot, true);
-  if (pivot.empty() || pivot == " ") {
-    roman += separator;
-    return;
-  }
-  roman += transliterate_word(pivot, tools.exceptions).roman;
+  if (pivot.empty() || pivot == " ") return {std::string(1, separator), RomanSource::Rules};
+  return transliterate_word(pivot, tools.exceptions);
+}
+
+void append_separator(char separator, int font, const RomanTextTools& tools, std::string& roman) {
+  // Kept under a zero byte and itself: no word holds a zero byte, so a
+  // separator's spelling is never taken for a word's.
+  const char key[2] = {'\0', separator};
+  roman += tools.spellings->of(font, BytesView(key, 2), [&] { return spell_separator(separator, font, tools); }).roman;
 }
 
 }  // namespace
@@ -31,7 +40,7 @@ void append_roman_of_font_text(BytesView text, int font, const RomanTextTools& t
     std::size_t end = i;
     while (end < text.size() && is_roman_word_char(font, byte_at(text, end))) ++end;
     if (end > i) {
-      append_word(tools.converter.conversion(text.substr(i, end - i), font, font_index::kPivot, true), tools, roman);
+      append_word(text.substr(i, end - i), font, tools, roman);
       i = end;
     }
     if (i < text.size()) append_separator(text[i++], font, tools, roman);

@@ -4,6 +4,9 @@
 // the document run and the command line share these.
 #pragma once
 
+#include <functional>
+#include <memory>
+#include <unordered_map>
 #include <string>
 #include <string_view>
 
@@ -19,10 +22,39 @@ struct RomanCounts {
   long rules = 0;
 };
 
+// The spellings found so far in one run: a word's spelling depends only on
+// its glyphs, its font and the exception table, and a text repeats its
+// words (and has a blank after nearly every one).
+class RomanSpellings {
+ public:
+  // The spelling of the word (or separator) `glyphs` of `font`, made by
+  // `spell` the first time it is met.
+  template <typename Spell>
+  const RomanWord& of(int font, BytesView glyphs, Spell spell) {
+    if (font != font_) {
+      font_ = font;
+      known_.clear();
+    }
+    auto found = known_.find(glyphs);
+    if (found == known_.end()) found = known_.emplace(Bytes(glyphs), spell()).first;
+    return found->second;
+  }
+
+ private:
+  struct Hash {
+    using is_transparent = void;
+    std::size_t operator()(BytesView s) const { return std::hash<BytesView>{}(s); }
+  };
+  int font_ = -1;
+  std::unordered_map<Bytes, RomanWord, Hash, std::equal_to<>> known_;
+};
+
 struct RomanTextTools {
   const FontConverter& converter;
   RomanExceptionLookup* exceptions = nullptr;  // may be null
   RomanCounts* counts = nullptr;               // may be null
+  // Kept for the length of one run (a document, a command-line input).
+  std::shared_ptr<RomanSpellings> spellings = std::make_shared<RomanSpellings>();
 };
 
 // Glyph bytes of font index `font`: the bytes of its word-character set

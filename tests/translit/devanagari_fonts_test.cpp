@@ -2,6 +2,7 @@
 // Dev into Chanakya, and the document rewritten in place.
 #include <gtest/gtest.h>
 
+#include "encoding/unicode_input.h"
 #include "tests/convert/font_document.h"
 #include "translit/devanagari_fonts.h"
 #include "translit/kruti_to_chankya.h"
@@ -24,6 +25,25 @@ TEST(KrutiToChankya, GlyphsPairsAndTheJoiner) {
   for (const auto& [kruti, chanakya] : cases) {
     SCOPED_TRACE(kruti);
     EXPECT_EQ(to_hex(kruti_to_chankya(hex(kruti))), chanakya);
+  }
+}
+
+// Words typed in Kruti Dev 010 as its keyboard layout draws them (क is d,
+// ि is f before its consonant, रू is ":"), against what the writer gives.
+TEST(DevanagariFonts, KrutiDevSpellingsOfKnownWords) {
+  const std::pair<std::u16string_view, const char*> cases[] = {
+      {u"\u0A2A\u0A70\u0A1C\u0A3E\u0A2C", "iatkc"},   // pañjāb: पंजाब
+      {u"\u0A28\u0A3E\u0A28\u0A15", "ukud"},          // nānak: नानक
+      {u"\u0A38\u0A24\u0A3F", "lfr"},                 // sati: सति
+      {u"\u0A17\u0A41\u0A30\u0A42", "xq:"},           // gurū: गुरू
+      {u"\u0A15\u0A2E\u0A32", "dey"},                 // kamal: कमल
+      {u"\u0A38\u0A3F\u0A70\u0A18", "fla\xC4"},       // siṅgh: सिंघ, with घ as its one glyph 0xC4
+  };
+  ConversionContext context;
+  const FontConverter converter(context);
+  for (const auto& [gurmukhi, kruti] : cases) {
+    SCOPED_TRACE(kruti);
+    EXPECT_EQ(pivot_to_devanagari_font(UniCodetoGur(gurmukhi), DevanagariFont::KrutiDev, converter), kruti);
   }
 }
 
