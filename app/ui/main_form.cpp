@@ -25,6 +25,9 @@
 #include "convert/change_font.h"
 #include "convert/ui/change_font_dialog.h"
 #include "convert/ui/convert_font_dialog.h"
+#include "translit/devanagari_fonts.h"
+#include "translit/ui/roman_window.h"
+#include "translit/ui/transliterate_dialog.h"
 #include "typing/caret_status.h"
 #include "typing/key_press.h"
 #include "typing/language_toggle.h"
@@ -60,11 +63,13 @@ TMainForm::TMainForm(const std::filesystem::path& data_folder, Prompter* prompte
     qt_file_dialogs_ = std::make_unique<QtFileDialogs>(this);
     file_dialogs = qt_file_dialogs_.get();
   }
+  file_dialogs_ = file_dialogs;
   encodings_ = std::make_unique<ConvertingEncodings>(ws_, *prompter_);
   document_ = std::make_unique<DocumentCommands>(ws_, *editor_, *prompter_, *file_dialogs, *encodings_);
   setupFileActions();
   setupViewActions();
   setupFontConvertActions();
+  setupTransliterationActions();
   qt_prompter_.attach_status(panels_[6], progress_bar_);
   ws_.data_folder = data_folder;
   FormCreate();
@@ -345,6 +350,48 @@ void TMainForm::CurrentFile1Click() {
   change_font_->show();
   change_font_->raise();
   refreshLockIndicators();
+}
+
+// "Tools": the transliterations of the document.
+void TMainForm::setupTransliterationActions() {
+  QMenu* tools = menuBar()->addMenu("&Tools");
+  tools->setObjectName("Tools1");
+  QAction* roman = tools->addAction("Transliterate Gurmukhi to Roman", this, &TMainForm::TransliteratetoRoman1Click);
+  roman->setObjectName("TransliteratetoRoman1");
+  roman->setShortcut(QKeySequence(Qt::Key_F5));
+  QAction* hindi =
+      tools->addAction("Transliterate Gurmukhi to Devanagri ", this, &TMainForm::TransliteratetoDevanagri1Click);
+  hindi->setObjectName("TransliteratetoDevanagri1");
+  hindi->setShortcut(QKeySequence(Qt::Key_F4));
+}
+
+// The window opens at the top of the screen, right-aligned with this one;
+// showing it runs the transliteration.
+void TMainForm::TransliteratetoRoman1Click() {
+  if (!roman_window_) {
+    roman_window_ = new RomanWindow({ws_.fonts, ws_.conversion, *editor_, *prompter_, *file_dialogs_, ws_.data_folder},
+                                    this);
+  }
+  const QRect frame = frameGeometry();
+  roman_window_->move(frame.right() - roman_window_->frameGeometry().width(), 0);
+  if (roman_window_->isVisible()) {
+    roman_window_->TransliterateClick();
+  } else {
+    roman_window_->show();
+  }
+  roman_window_->raise();
+}
+
+void TMainForm::TransliteratetoDevanagri1Click() {
+  prompter_->status_caption(kDevanagariCaption);
+  ws_.conversion.typing = false;
+  if (!transliterate_) {
+    transliterate_ =
+        new TransliterateDialog(workspace_font_conversion(ws_), *editor_, *prompter_, *file_dialogs_, this);
+  }
+  transliterate_->show();
+  transliterate_->raise();
+  prompter_->status_caption("");
 }
 
 void TMainForm::ExternalFile1Click() {

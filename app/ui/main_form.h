@@ -31,6 +31,8 @@ namespace quilm::ui {
 
 class ChangeFontDialog;
 class ConvertFontDialog;
+class RomanWindow;
+class TransliterateDialog;
 class Ruler;
 
 class TMainForm : public QMainWindow {
@@ -87,7 +89,10 @@ class TMainForm : public QMainWindow {
   void showDocumentState();
   void setupViewActions();
   void setupFontConvertActions();
+  void setupTransliterationActions();
   void CurrentFile1Click();
+  void TransliteratetoRoman1Click();
+  void TransliteratetoDevanagri1Click();
   void ExternalFile1Click();
   void setupEditorPopup();
   // A key typed into the editor goes through the key-press hook; true when
@@ -106,6 +111,7 @@ class TMainForm : public QMainWindow {
   Prompter* prompter_;
   std::unique_ptr<QtEditor> editor_;
   std::unique_ptr<FileDialogs> qt_file_dialogs_;
+  FileDialogs* file_dialogs_ = nullptr;
   std::unique_ptr<DocumentEncodings> encodings_;
   std::unique_ptr<DocumentCommands> document_;
 
@@ -141,6 +147,8 @@ class TMainForm : public QMainWindow {
 
   ChangeFontDialog* change_font_ = nullptr;    // created on first use, then reused
   ConvertFontDialog* convert_font_ = nullptr;
+  RomanWindow* roman_window_ = nullptr;          // F5, created on first use
+  TransliterateDialog* transliterate_ = nullptr;  // F4, created on first use
 
   int keyboard_panel_height_ = 140;
   bool caps_lock_ = false;
