@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_corpus.h"
 #include "common/bytes.h"
 #include "fonts/text_conversion.h"
 #include "encoding/export_preparation.h"
@@ -50,16 +51,7 @@ Bytes load_corpus() {
   return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::vector<BytesView> split_lines(const Bytes& text) {
-  std::vector<BytesView> lines;
-  for (std::size_t start = 0; start < text.size();) {
-    std::size_t end = text.find('\n', start);
-    if (end == Bytes::npos) end = text.size();
-    lines.emplace_back(text.data() + start, end - start);
-    start = end + 1;
-  }
-  return lines;
-}
+using bench::split_lines;
 
 struct Corpus {
   Bytes anmollipi = load_corpus();
@@ -201,19 +193,4 @@ BENCHMARK(BM_ReaderAnmolLipiWholeText)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace quilm
 
-int main(int argc, char** argv) {
-  if (const char* env = std::getenv("QUILM_CORPUS")) quilm::g_corpus_path = env;
-  int kept = 1;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strncmp(argv[i], "--corpus=", 9) == 0) quilm::g_corpus_path = argv[i] + 9;
-    else argv[kept++] = argv[i];
-  }
-  argc = kept;
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  std::ifstream probe(quilm::g_corpus_path);
-  std::fprintf(stderr, "corpus: %s\n", probe ? quilm::g_corpus_path.c_str() : "generated text (no corpus file)");
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return quilm::bench::run_with_corpus(argc, argv, quilm::g_corpus_path); }

@@ -14,6 +14,9 @@ int run_glyph_map(const Args& args);
 int run_convert_doc(const Args& args);
 int run_convert_file(const Args& args);
 int run_spell(const Args& args);
+int run_translit(const Args& args);
+int run_samples(const Args& args);
+int run_roman_exceptions(const Args& args);
 
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
@@ -28,6 +31,9 @@ const std::vector<Command>& commands() {
       {"type", "type keys through the keyboard layouts and print the text they make", run_type},
       {"spell", "check spelling, suggest corrections, build the word files", run_spell},
       {"glyph-map", "what each byte of a font encoding draws, for the display fonts", run_glyph_map},
+      {"translit", "transliterate Gurmukhi into Roman letters or Devanagari", run_translit},
+      {"samples", "the transliteration samples, checked against the rules", run_samples},
+      {"roman-exceptions", "make the exception table of the Roman transliteration", run_roman_exceptions},
   };
   return table;
 }

@@ -14,13 +14,13 @@ constexpr const char* kNotSupportedInSelection = "   NOT Supported at 145";
 // and leaves the editor as the steps that finish the dialog's work do.
 class ConversionRun {
  public:
-  explicit ConversionRun(DocumentContext& context)
+  explicit ConversionRun(DocumentContext& context, const char* caption = kConvertingFontCaption)
       : context_(context),
         sel_start_(context.editor.SelStart()),
         locked_(context.editor.LockWindowUpdate()) {
     context_.converter.context().typing = false;
     context_.editor.SetLockWindowUpdate(true);
-    context_.prompter.status_caption(kConvertingFontCaption);
+    context_.prompter.status_caption(caption);
   }
   ~ConversionRun() {
     context_.editor.SetLockWindowUpdate(locked_);
@@ -88,6 +88,15 @@ FontConversionResult ChangeFont(DocumentContext& context, const ChangeFontChoice
   if (!to_unicode && choice.destination != kCdacFontName &&
       ConvertUnicode(context, context.converter.context(), choice.destination))
     return FontConversionResult::Converted;
+  return convert_document(context, sources, destination, last_word_font_index);
+}
+
+FontConversionResult ConvertIntoFont(DocumentContext& context, const DestinationFont& destination,
+                                     const char* caption, int& last_word_font_index) {
+  ConversionRun run(context, caption);
+  EditGroup one_undo_step(context.editor);
+  SourceFonts sources(context.fonts, kAutomaticDetection);
+  if (context.editor.SelLength() > 0) return convert_selection(context, sources, destination);
   return convert_document(context, sources, destination, last_word_font_index);
 }
 

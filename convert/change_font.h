@@ -11,6 +11,7 @@
 
 #include <string>
 
+#include "convert/destination_font.h"
 #include "convert/document_context.h"
 #include "convert/font_conversion_result.h"
 
@@ -36,5 +37,12 @@ struct ChangeFontChoice {
 // a font met by a whole-document conversion is left as it is and reported
 // the same way once the rest is converted.
 FontConversionResult ChangeFont(DocumentContext& context, const ChangeFontChoice& choice, int& last_word_font_index);
+
+// The same conversion from the fonts the text is shown in (automatic
+// detection) into a destination made by the caller, such as the Devanagari
+// fonts of the transliteration, which no font index names. Unicode text in
+// the document is not converted. `caption` stands in the status bar meanwhile.
+FontConversionResult ConvertIntoFont(DocumentContext& context, const DestinationFont& destination,
+                                     const char* caption, int& last_word_font_index);
 
 }  // namespace quilm

@@ -24,6 +24,9 @@ DestinationFont DestinationFont::unicode(std::string font_name, const FontConver
   return DestinationFont(std::move(font_name), converter);
 }
 
+DestinationFont::DestinationFont(std::string name, int writer_index, const FontConverter& converter, Recoder finish)
+    : name_(std::move(name)), index_(writer_index), cdac_(false), converter_(converter), finish_(finish) {}
+
 bool DestinationFont::supported() const {
   if (cdac_ || unicode_) return true;
   return index_ != font_index::kNotSupported && conversion_support(index_).writes;
@@ -31,7 +34,10 @@ bool DestinationFont::supported() const {
 
 Bytes DestinationFont::convert_word(BytesView word, int source) const {
   const Bytes pivot = converter_.conversion(word, source, font_index::kPivot, true);
-  if (!cdac_) return converter_.conversion(pivot, font_index::kPivot, index_, true);
+  if (!cdac_) {
+    Bytes written = converter_.conversion(pivot, font_index::kPivot, index_, true);
+    return finish_ ? finish_(written) : written;
+  }
   Bytes out;
   converter_.convert_with(kCdacWriter, pivot, out);
   return out;

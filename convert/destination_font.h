@@ -21,6 +21,12 @@ class DestinationFont {
   // Unicode text set in the Unicode font `font_name`.
   static DestinationFont unicode(std::string font_name, const FontConverter& converter);
 
+  // A font that no font index names, written by the writer of `writer_index`
+  // and then, when `finish` is given, recoded by it: "Kruti Dev 010" is
+  // written by the Devanagari writer (70), "Chanakya" recodes that output.
+  using Recoder = Bytes (*)(BytesView);
+  DestinationFont(std::string name, int writer_index, const FontConverter& converter, Recoder finish = nullptr);
+
   const std::string& name() const { return name_; }
   // False when no writer produces this font: converting into it would leave
   // pivot bytes under a font name that draws them as something else.
@@ -42,6 +48,7 @@ class DestinationFont {
   bool cdac_;
   bool unicode_ = false;
   const FontConverter& converter_;
+  Recoder finish_ = nullptr;
 };
 
 }  // namespace quilm

@@ -9,6 +9,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
+  qt6-multimedia-dev espeak-ng
   libsqlite3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth

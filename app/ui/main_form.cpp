@@ -33,6 +33,9 @@
 #include "convert/ui/convert_font_dialog.h"
 #include "editors/ui/qt_editor.h"
 #include "fonts/ui/font_names.h"
+#include "translit/devanagari_fonts.h"
+#include "translit/ui/roman_window.h"
+#include "translit/ui/transliterate_dialog.h"
 #include "typing/caret_status.h"
 #include "typing/key_press.h"
 #include "typing/language_toggle.h"
@@ -106,6 +109,7 @@ TMainForm::TMainForm(const std::filesystem::path& data_folder, Prompter* prompte
   setupFontConvertActions();
   setupTextActions();
   setupEditorPopup();
+  setupTransliterationActions();
   qt_prompter_.attach_status(panels_.hint, progress_bar_);
   ws_.data_folder = data_folder;
   FormCreate();
@@ -370,9 +374,18 @@ void TMainForm::setupEditorPopup() {
   });
 }
 
+// The "Tools" menu, made by the first group of commands that goes in it.
+QMenu* TMainForm::toolsMenu() {
+  if (!tools_menu_) {
+    tools_menu_ = menuBar()->addMenu(tr("&Tools"));
+    tools_menu_->setObjectName("Tools1");
+  }
+  return tools_menu_;
+}
+
 // "Spell Check" (F7).
 void TMainForm::setupSpellCheckAction() {
-  QAction* spell = menuBar()->addMenu("&Tools")->addAction("Spell Check", this, [this] {
+  QAction* spell = toolsMenu()->addAction("Spell Check", this, [this] {
     if (!spell_check_) spell_check_ = std::make_unique<SpellCheckCommand>(this, ws_, *editor_, *prompter_);
     spell_check_->SpellCheck1Click();
     refreshLockIndicators();
@@ -392,6 +405,47 @@ void TMainForm::CurrentFile1Click() {
   change_font_->show();
   change_font_->raise();
   refreshLockIndicators();
+}
+
+// "Tools": the transliterations of the document.
+void TMainForm::setupTransliterationActions() {
+  QMenu* tools = toolsMenu();
+  QAction* roman = tools->addAction("Transliterate Gurmukhi to Roman", this, &TMainForm::TransliteratetoRoman1Click);
+  roman->setObjectName("TransliteratetoRoman1");
+  roman->setShortcut(QKeySequence(Qt::Key_F5));
+  QAction* hindi =
+      tools->addAction("Transliterate Gurmukhi to Devanagri ", this, &TMainForm::TransliteratetoDevanagri1Click);
+  hindi->setObjectName("TransliteratetoDevanagri1");
+  hindi->setShortcut(QKeySequence(Qt::Key_F4));
+}
+
+// The window opens at the top of the screen, right-aligned with this one;
+// showing it runs the transliteration.
+void TMainForm::TransliteratetoRoman1Click() {
+  if (!roman_window_) {
+    roman_window_ = new RomanWindow({ws_.fonts, ws_.conversion, *editor_, *prompter_, *file_dialogs_, ws_.data_folder},
+                                    this);
+  }
+  const QRect frame = frameGeometry();
+  roman_window_->move(frame.right() - roman_window_->frameGeometry().width(), 0);
+  if (roman_window_->isVisible()) {
+    roman_window_->TransliterateClick();
+  } else {
+    roman_window_->show();
+  }
+  roman_window_->raise();
+}
+
+void TMainForm::TransliteratetoDevanagri1Click() {
+  prompter_->status_caption(kDevanagariCaption);
+  ws_.conversion.typing = false;
+  if (!transliterate_) {
+    transliterate_ =
+        new TransliterateDialog(workspace_font_conversion(ws_), *editor_, *prompter_, *file_dialogs_, this);
+  }
+  transliterate_->show();
+  transliterate_->raise();
+  prompter_->status_caption("");
 }
 
 void TMainForm::ExternalFile1Click() {

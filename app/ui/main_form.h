@@ -36,6 +36,8 @@ namespace quilm::ui {
 class ChangeFontDialog;
 class ConvertFontDialog;
 class SpellCheckCommand;
+class RomanWindow;
+class TransliterateDialog;
 class Ruler;
 
 class TMainForm : public QMainWindow {
@@ -114,7 +116,11 @@ class TMainForm : public QMainWindow {
   void File1Click();
   void showDocumentState();
   void setupSpellCheckAction();
+  QMenu* toolsMenu();
+  void setupTransliterationActions();
   void CurrentFile1Click();
+  void TransliteratetoRoman1Click();
+  void TransliteratetoDevanagri1Click();
   void ExternalFile1Click();
   // A key typed into the editor goes through the key-press hook; true when
   // the hook has handled it and the editor must not insert it.
@@ -177,6 +183,9 @@ class TMainForm : public QMainWindow {
   ChangeFontDialog* change_font_ = nullptr;    // created on first use, then reused
   ConvertFontDialog* convert_font_ = nullptr;
   std::unique_ptr<SpellCheckCommand> spell_check_;  // F7
+  QMenu* tools_menu_ = nullptr;
+  RomanWindow* roman_window_ = nullptr;          // F5, created on first use
+  TransliterateDialog* transliterate_ = nullptr;  // F4, created on first use
 
   int keyboard_panel_height_ = 140;
   bool caps_lock_ = false;
