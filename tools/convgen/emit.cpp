@@ -36,9 +36,9 @@ void write_flags(const Member& m, std::ostream& out) {
 std::string byte_set(const std::vector<std::uint8_t>& bytes) {
   unsigned long long words[4] = {0, 0, 0, 0};
   for (std::uint8_t b : bytes) words[b >> 6] |= 1ull << (b & 63);
-  std::string s = "{{";
+  std::string s = "ByteSet::from_words({";
   for (int i = 0; i < 4; ++i) s += (i ? ", " : "") + std::to_string(words[i]) + "ull";
-  return s + "}}";
+  return s + "})";
 }
 
 void write_singles(const Member& m, std::ostream& out) {
