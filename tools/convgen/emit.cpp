@@ -5,10 +5,12 @@
 #include <cstdio>
 #include <string>
 
+#include "fonts/conversion_tables.h"
+
 namespace convgen {
 namespace {
 
-constexpr int kFontIndexSlots = 71;  // matches quilm::kFontIndexSlots
+using quilm::kFontIndexSlots;
 
 std::string hex(unsigned b) {
   char text[8];
