@@ -1,13 +1,18 @@
-#include "tools/tablegen/text_table.h"
+// Reading the generators' text tables.
+#include "tools/tabletext/table_text.h"
 
 #include <charconv>
+#include <cstdio>
 #include <fstream>
+#include <optional>
 
-namespace tablegen {
+#include "common/hex.h"
 
-void Record::fail(const std::string& message) const {
-  throw TableError(file + ":" + std::to_string(line) + ": " + message);
-}
+namespace tabletext {
+
+std::string Record::where() const { return file + ":" + std::to_string(line) + ": "; }
+
+void Record::fail(const std::string& message) const { throw TableError(where() + message); }
 
 const Field& Record::at(std::size_t i) const {
   if (i >= fields.size()) fail("missing field " + std::to_string(i + 1));
@@ -16,13 +21,15 @@ const Field& Record::at(std::size_t i) const {
 
 namespace {
 
-// Splits one line into fields; returns false for a blank or comment line.
+bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+// Splits one line into fields; none for a blank or comment line.
 std::vector<Field> split_fields(const Record& r, const std::string& text) {
   std::vector<Field> fields;
   std::size_t i = 0;
   while (i < text.size()) {
     const char c = text[i];
-    if (c == ' ' || c == '\t' || c == '\r') {
+    if (is_blank(c)) {
       ++i;
     } else if (c == '#') {
       break;
@@ -33,9 +40,7 @@ std::vector<Field> split_fields(const Record& r, const std::string& text) {
       i = close + 1;
     } else {
       std::size_t end = i;
-      while (end < text.size() && text[end] != ' ' && text[end] != '\t' && text[end] != '\r' &&
-             text[end] != '#')
-        ++end;
+      while (end < text.size() && !is_blank(text[end]) && text[end] != '#') ++end;
       fields.push_back({text.substr(i, end - i), false});
       i = end;
     }
@@ -44,18 +49,29 @@ std::vector<Field> split_fields(const Record& r, const std::string& text) {
 }
 
 template <typename T>
-bool parse_number(const std::string& text, int base, T& out) {
+bool parse_number(std::string_view text, int base, T& out) {
   const char* first = text.data();
   const char* last = first + text.size();
   auto [ptr, ec] = std::from_chars(first, last, out, base);
   return ec == std::errc() && ptr == last && first != last;
 }
 
+// A byte of a table: what quilm::hex reads, written as quilm::hex prints it.
+std::optional<std::uint8_t> table_byte(std::string_view word) {
+  const std::optional<std::uint8_t> b = quilm::hex::parse_byte(word);
+  if (!b || quilm::hex::format_byte(*b) != word) return std::nullopt;
+  return b;
+}
+
+[[noreturn]] void not_a_byte(const Record& r, std::string_view word) {
+  r.fail("\"" + std::string(word) + "\" is not a byte: write two upper-case hexadecimal digits");
+}
+
 }  // namespace
 
 std::vector<Record> read_records(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) throw TableError(path + ": cannot open");
+  if (!in) throw TableError(path + ": cannot read the file");
   std::vector<Record> records;
   std::string text;
   int line = 0;
@@ -68,18 +84,31 @@ std::vector<Record> read_records(const std::string& path) {
   return records;
 }
 
+bool is_byte(std::string_view word) { return table_byte(word).has_value(); }
+
+std::uint8_t parse_byte(const Record& r, const Field& f) {
+  const std::optional<std::uint8_t> b = f.quoted ? std::nullopt : table_byte(f.text);
+  if (!b) not_a_byte(r, f.text);
+  return *b;
+}
+
+std::pair<std::uint8_t, std::uint8_t> parse_byte_range(const Record& r, const Field& f) {
+  const std::size_t dash = f.text.find('-');
+  const std::string_view text = f.text;
+  const std::string_view first_word = text.substr(0, dash);
+  const std::string_view last_word = dash == std::string::npos ? first_word : text.substr(dash + 1);
+  const std::optional<std::uint8_t> first = f.quoted ? std::nullopt : table_byte(first_word);
+  const std::optional<std::uint8_t> last = f.quoted ? std::nullopt : table_byte(last_word);
+  if (!first || !last)
+    r.fail("\"" + f.text + "\" is neither a byte HH nor a range HH-HH (two upper-case hexadecimal digits each)");
+  if (*last < *first) r.fail("the range " + f.text + " runs backwards");
+  return {*first, *last};
+}
+
 int parse_int(const Record& r, const Field& f) {
   int value = 0;
   if (f.quoted || !parse_number(f.text, 10, value)) r.fail("expected a number, found \"" + f.text + "\"");
   return value;
-}
-
-std::uint8_t parse_byte(const Record& r, const Field& f) {
-  unsigned value = 0;
-  if (f.quoted || f.text.size() != 4 || f.text.compare(0, 2, "0x") != 0 ||
-      !parse_number(f.text.substr(2), 16, value))
-    r.fail("expected a byte written 0xHH, found \"" + f.text + "\"");
-  return static_cast<std::uint8_t>(value);
 }
 
 bool is_code_point(const Field& f) { return !f.quoted && f.text.compare(0, 2, "U+") == 0; }
@@ -87,9 +116,11 @@ bool is_code_point(const Field& f) { return !f.quoted && f.text.compare(0, 2, "U
 char32_t parse_code_point(const Record& r, const Field& f) {
   unsigned long value = 0;
   if (!is_code_point(f) || f.text.size() < 6 || f.text.size() > 8 ||
-      !parse_number(f.text.substr(2), 16, value) || value > 0x10FFFF)
+      !parse_number(std::string_view(f.text).substr(2), 16, value) || value > 0x10FFFF)
     r.fail("expected a code point written U+XXXX, found \"" + f.text + "\"");
   return static_cast<char32_t>(value);
 }
 
-}  // namespace tablegen
+std::string byte_name(std::uint8_t b) { return "0x" + quilm::hex::format_byte(b); }
+
+}  // namespace tabletext
