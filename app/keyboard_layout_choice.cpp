@@ -16,8 +16,8 @@ std::vector<std::string> keyboard_layout_items(const FontRegistry& fonts) {
 }
 
 int keyboard_layout_setting(int choice, const std::vector<std::string>& items, const FontRegistry& fonts) {
-  if (choice == 1) return kLayoutRomanised;
-  if (choice == 0 || !in_list(choice, items)) return kLayoutDefault;
+  if (choice == 1) return typing::kRomanisedLayout;
+  if (choice == 0 || !in_list(choice, items)) return typing::kDefaultLayout;
   return fonts.get_font_index(items[static_cast<std::size_t>(choice)]);
 }
 

@@ -8,11 +8,9 @@
 #include <vector>
 
 #include "fonts/registry.h"
+#include "typing/typing_state.h"
 
 namespace quilm {
-
-inline constexpr int kLayoutDefault = -1;
-inline constexpr int kLayoutRomanised = -2;
 
 std::vector<std::string> keyboard_layout_items(const FontRegistry& fonts);
 

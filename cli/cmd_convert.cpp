@@ -15,6 +15,7 @@
 #include "cli/convert_encodings.h"
 #include "cli/exit_codes.h"
 #include "common/bytes.h"
+#include "common/hex.h"
 #include "fonts/conversion.h"
 #include "fonts/conversion_context.h"
 #include "fonts/registry.h"
@@ -91,43 +92,6 @@ std::optional<int> resolve_font(const std::string& arg, const FontRegistry& regi
   return index;
 }
 
-int hex_digit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
-
-// "41 59 88" -> the three bytes; nullopt when a word is not a byte.
-std::optional<Bytes> parse_hex_line(std::string_view line) {
-  Bytes bytes;
-  std::size_t i = 0;
-  while (i < line.size()) {
-    if (line[i] == ' ' || line[i] == '\t' || line[i] == '\r') {
-      ++i;
-      continue;
-    }
-    int value = 0, digits = 0;
-    for (; i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r'; ++i, ++digits) {
-      const int d = hex_digit(line[i]);
-      if (d < 0 || digits == 2) return std::nullopt;
-      value = value * 16 + d;
-    }
-    bytes.push_back(static_cast<char>(value));
-  }
-  return bytes;
-}
-
-void append_hex(BytesView bytes, Bytes& out) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (i) out.push_back(' ');
-    const auto b = byte_at(bytes, i);
-    out.push_back(kDigits[b >> 4]);
-    out.push_back(kDigits[b & 15]);
-  }
-}
-
 // Appends what standard input has ready (up to a chunk); false at its end.
 // Reads as the data arrive, so that typed lines are converted as they come.
 bool read_some(Bytes& data, bool& failed) {
@@ -194,9 +158,9 @@ int run_convert(const Args& args) {
       out += converter.conversion(line, *source, *destination, options->format);
       return true;
     }
-    const std::optional<Bytes> bytes = parse_hex_line(line);
+    const std::optional<Bytes> bytes = hex::parse_bytes(line);
     if (!bytes) return false;
-    append_hex(converter.conversion(*bytes, *source, *destination, options->format), out);
+    hex::append_bytes(converter.conversion(*bytes, *source, *destination, options->format), out);
     return true;
   };
   bool more = true, read_failed = false;

@@ -8,6 +8,7 @@
 
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
+#include "common/hex.h"
 #include "fonts/display/glyph_map.h"
 #include "fonts/registry.h"
 
@@ -30,16 +31,7 @@ void print_glyph_map_usage(std::FILE* out) {
                "(U+XXXX, space-separated); - stands for an empty field.\n");
 }
 
-std::string hex_bytes(BytesView bytes) {
-  std::string out;
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    char buf[4];
-    std::snprintf(buf, sizeof buf, "%02X", byte_at(bytes, i));
-    if (!out.empty()) out += ' ';
-    out += buf;
-  }
-  return out.empty() ? "-" : out;
-}
+std::string hex_bytes(BytesView bytes) { return bytes.empty() ? "-" : hex::format_bytes(bytes); }
 
 std::string role_list(const std::vector<pivot::Role>& roles) {
   std::string out;

@@ -7,8 +7,8 @@
 
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
-#include "cli/hex_bytes.h"
 #include "common/bytes.h"
+#include "common/hex.h"
 #include "encoding/lookup_normalisation.h"
 
 namespace quilm::cli {
@@ -48,7 +48,7 @@ std::optional<Options> parse_options(const Args& args) {
 
 void append_word(BytesView word, const Options& o, Bytes& out) {
   const LookupForm form = convert_for_gurmukhi(word);
-  if (o.hex) append_hex_bytes(form.word, out);
+  if (o.hex) hex::append_bytes(form.word, out);
   else out += form.word;
   if (o.changed) out += form.changed ? (*form.changed ? "\t1" : "\t0") : "\t-";
 }
@@ -92,7 +92,7 @@ int run_normalise(const Args& args) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     ++number;
     if (options->hex) {
-      const std::optional<Bytes> word = parse_hex_bytes(line);
+      const std::optional<Bytes> word = hex::parse_bytes(line);
       if (!word) {
         std::fprintf(stderr, "quilm-cli normalise: line %zu: not a list of hexadecimal bytes\n", number);
         return kBadInput;

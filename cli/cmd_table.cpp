@@ -18,6 +18,7 @@
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "common/file_io.h"
+#include "common/hex.h"
 
 namespace quilm::cli {
 namespace {
@@ -95,44 +96,6 @@ std::optional<std::string> parse_options(const Args& args, bool keys_allowed, Op
   return std::nullopt;
 }
 
-std::string hex_bytes(BytesView bytes) {
-  static const char kDigits[] = "0123456789ABCDEF";
-  std::string text;
-  for (const char c : bytes) {
-    const auto b = static_cast<unsigned char>(c);
-    if (!text.empty()) text += ' ';
-    text += kDigits[b >> 4];
-    text += kDigits[b & 0xF];
-  }
-  return text;
-}
-
-int hex_digit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-// "6B A2" or "6ba2": pairs of hexadecimal digits, blanks between them ignored.
-std::optional<Bytes> parse_hex_bytes(std::string_view text) {
-  Bytes bytes;
-  int high = -1;
-  for (const char c : text) {
-    if (c == ' ') continue;
-    const int digit = hex_digit(c);
-    if (digit < 0) return std::nullopt;
-    if (high < 0) {
-      high = digit;
-    } else {
-      bytes += static_cast<char>(high * 16 + digit);
-      high = -1;
-    }
-  }
-  if (high >= 0) return std::nullopt;
-  return bytes;
-}
-
 void print_line(const std::vector<Bytes>& cells) {
   for (std::size_t i = 0; i < cells.size(); ++i) {
     if (i > 0) std::fputc('\t', stdout);
@@ -145,7 +108,7 @@ void print_record(const Table& table, bool hex) {
   std::vector<Bytes> cells;
   for (const auto& field : table.Fields()) {
     const FieldValue value = table.FieldByName(field.name);
-    cells.push_back(hex && field.type == FieldType::Text ? hex_bytes(value.as_text()) : value.as_text());
+    cells.push_back(hex && field.type == FieldType::Text ? hex::format_bytes(value.as_text()) : value.as_text());
   }
   print_line(cells);
 }
@@ -192,7 +155,7 @@ std::optional<std::vector<FieldValue>> key_values(const SqliteTable& table, cons
       }
       continue;
     }
-    const auto bytes = parse_hex_bytes(options.keys[i]);
+    const auto bytes = hex::parse_bytes(options.keys[i]);
     if (!bytes) {
       *problem = "\"" + options.keys[i] + "\" is not a string of hexadecimal byte values";
       return std::nullopt;

@@ -10,6 +10,7 @@
 #include "editors/memory_editor.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
+#include "common/hex.h"
 #include "common/prompter.h"
 #include "encoding/utf16.h"
 #include "fonts/conversion.h"
@@ -106,29 +107,11 @@ std::optional<int> layout_setting(const std::string& arg, const FontRegistry& fo
   return fonts.get_font_index(arg);
 }
 
-int hex_digit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
-
 std::optional<std::u16string> hex_keys(std::string_view line) {
+  const std::optional<Bytes> bytes = hex::parse_bytes(line);
+  if (!bytes) return std::nullopt;
   std::u16string keys;
-  std::size_t i = 0;
-  while (i < line.size()) {
-    if (line[i] == ' ' || line[i] == '\t' || line[i] == '\r') {
-      ++i;
-      continue;
-    }
-    int value = 0, digits = 0;
-    for (; i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r'; ++i, ++digits) {
-      const int d = hex_digit(line[i]);
-      if (d < 0 || digits == 2) return std::nullopt;
-      value = value * 16 + d;
-    }
-    keys.push_back(static_cast<char16_t>(value));
-  }
+  for (std::size_t i = 0; i < bytes->size(); ++i) keys.push_back(byte_at(*bytes, i));
   return keys;
 }
 
@@ -183,18 +166,9 @@ struct Typist {
       const FontConverter converter(conversion);
       return to_utf8(typing::runs_as_unicode(editor.Runs(), fonts, converter));
     }
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    for (char16_t c : editor.Text()) {
-      const auto b = static_cast<unsigned char>(c == kParagraphBreak ? '\r' : c);
-      if (!options.hex) {
-        out.push_back(static_cast<char>(b));
-        continue;
-      }
-      if (!out.empty()) out.push_back(' ');
-      out.push_back(kDigits[b >> 4]);
-      out.push_back(kDigits[b & 15]);
-    }
-    return out;
+    for (char16_t c : editor.Text())
+      out.push_back(static_cast<char>(static_cast<unsigned char>(c == kParagraphBreak ? '\r' : c)));
+    return options.hex ? hex::format_bytes(out) : out;
   }
 };
 

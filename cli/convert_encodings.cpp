@@ -16,8 +16,8 @@
 
 #include "formats/unicode_text.h"
 #include "cli/exit_codes.h"
-#include "cli/hex_bytes.h"
 #include "common/bytes.h"
+#include "common/hex.h"
 #include "encoding/devanagari.h"
 #include "fonts/text_conversion.h"
 #include "encoding/iscii.h"
@@ -88,7 +88,7 @@ class Converter {
   std::optional<Bytes> read_line(BytesView line, std::size_t number) const {
     Bytes bytes(line);
     if (c_.hex && from_ != Side::Unicode) {
-      std::optional<Bytes> parsed = parse_hex_bytes(line);
+      std::optional<Bytes> parsed = hex::parse_bytes(line);
       if (!parsed) return fail(number, "not a list of hexadecimal bytes");
       bytes = std::move(*parsed);
     }
@@ -161,7 +161,7 @@ class Converter {
 
  private:
   void write_bytes(BytesView bytes, Bytes& out) const {
-    if (c_.hex) append_hex_bytes(bytes, out);
+    if (c_.hex) hex::append_bytes(bytes, out);
     else out += bytes;
   }
 

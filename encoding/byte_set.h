@@ -1,5 +1,6 @@
-// A set of byte values (256 bits), the form in which character classes and
-// word-character tables are kept. Usable in constant expressions.
+// A set of byte values (256 bits), the form in which character classes,
+// word-character tables and the converter tables' byte sets are kept. Usable
+// in constant expressions.
 #pragma once
 
 #include <array>
@@ -15,6 +16,14 @@ class ByteSet {
   constexpr ByteSet() = default;
   constexpr ByteSet(std::initializer_list<std::uint8_t> bytes) {
     for (std::uint8_t b : bytes) insert(b);
+  }
+
+  // The set whose bit b of words[b / 64] is set for each member b: the form
+  // in which generated tables write a set compactly.
+  static constexpr ByteSet from_words(const std::array<std::uint64_t, 4>& words) {
+    ByteSet set;
+    set.words_ = words;
+    return set;
   }
 
   constexpr void insert(std::uint8_t b) { words_[b >> 6] |= bit(b); }

@@ -48,6 +48,11 @@ inline constexpr Byte kLetterRA = 0x6F;
 inline constexpr Byte kLetterSA = 0x3B;
 inline constexpr Byte kLetterHA = 0x6A;
 inline constexpr Byte kLetterSHA = 0x46;
+inline constexpr Byte kLetterKHA = 0x79;
+inline constexpr Byte kLetterGA = 0x72;
+inline constexpr Byte kLetterJA = 0x69;
+inline constexpr Byte kLetterPHA = 0x63;
+inline constexpr Byte kLetterLA = 0x62;
 
 // Punctuation and glyphs without a letter.
 inline constexpr Byte kSpace = 0x20;
@@ -55,6 +60,7 @@ inline constexpr Byte kHyphen = 0x2D;
 inline constexpr Byte kDanda = 0x2E;
 inline constexpr Byte kDoubleDanda = 0xBD;
 inline constexpr Byte kFullStop = 0x48;
+inline constexpr Byte kNaUuTippi = 0x7E;  // NA, dulainkar and tippi in one glyph
 inline constexpr Byte kApostrophe = 0x2A;  // two of them stand for a quotation mark
 inline constexpr Byte kIgnoredGlyph = 0x26;  // dropped before any conversion
 

@@ -1,6 +1,7 @@
 // The conversion driver.
 #include "fonts/conversion.h"
 
+#include "fonts/font_index.h"
 #include "fonts/format_for_gurmukhi.h"
 #include "fonts/reader.h"
 #include "fonts/writer.h"
@@ -8,9 +9,9 @@
 namespace quilm {
 namespace {
 
-constexpr int kNotSupported = 30;
-
-bool needs_no_converting(int font_index) { return font_index == 8 || font_index == 9; }
+bool needs_no_converting(int font_index) {
+  return font_index == font_index::kIdentity || font_index == font_index::kPivot;
+}
 
 }  // namespace
 
@@ -27,7 +28,7 @@ bool convertible(int font_index) {
 Bytes FontConverter::conversion(BytesView text, int source, int destination, bool format) const {
   if (source == destination && !format) return Bytes(text);
   Bytes pivot = to_pivot(text, source);
-  if (format && source != kNotSupported) Format_for_Gurmukhi_in_place(pivot);
+  if (format && source != font_index::kNotSupported) Format_for_Gurmukhi_in_place(pivot);
   return from_pivot(pivot, destination);
 }
 

@@ -11,6 +11,8 @@
 #include <span>
 #include <string_view>
 
+#include "encoding/byte_set.h"
+
 namespace quilm {
 
 inline constexpr std::size_t kMaxGlyphs = 7;
@@ -32,12 +34,6 @@ inline constexpr std::uint8_t kUnitStart = 1;     // a unit may start with it
 inline constexpr std::uint8_t kContextRule = 2;   // writers: a context rule may rewrite it
 inline constexpr std::uint8_t kKeepsContext = 4;  // writers: leaves the writer context as it was
 }  // namespace step_flag
-
-// A set of byte values, one bit per value.
-struct ByteSet {
-  std::array<std::uint64_t, 4> words{};
-  constexpr bool contains(std::uint8_t b) const { return (words[b >> 6] >> (b & 63)) & 1u; }
-};
 
 // The units that start with byte b are units[begin[b] .. begin[b + 1]).
 struct UnitIndex {

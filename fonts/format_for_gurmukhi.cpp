@@ -5,15 +5,21 @@
 #include <cstring>
 #include <utility>
 
+#include "encoding/pivot_bytes.h"
+
 namespace quilm {
 namespace {
 
-constexpr std::uint8_t kUnderscoreBindi = 0x5F;
-constexpr std::uint8_t kBindi = 0x49;
-constexpr std::uint8_t kAddak = 0x5A;
-constexpr std::uint8_t kRaisedAddak = 0x60;
-constexpr std::uint8_t kAiSign = 0x3F;
-constexpr std::uint8_t kUra = 0x54;
+using pivot::kAddak;
+using pivot::kAddak2;  // the raised addak
+using pivot::kBindi;
+using pivot::kBindi2;
+using pivot::kLetterNA;
+using pivot::kNaUuTippi;
+using pivot::kSignAI;
+using pivot::kSignUU;
+using pivot::kTippi;
+using pivot::kUra;
 
 // Signs drawn above the letter (AU, OO, EE, AI, both bindi glyphs, addak,
 // tippi) are stored after the signs drawn below it (subjoined VA, HA, RA, U, UU).
@@ -34,23 +40,24 @@ constexpr std::array<std::uint8_t, 256> kSignClasses = make_sign_classes();
 void unify_bindi_and_order_signs(Bytes& text) {
   const std::size_t n = text.size();
   auto* t = reinterpret_cast<std::uint8_t*>(text.data());
-  auto unify = [](std::uint8_t& b) { b = b == kUnderscoreBindi ? kBindi : b; };
+  auto unify = [](std::uint8_t& b) { b = b == kBindi2 ? kBindi : b; };
   if (n) unify(t[0]);
   for (std::size_t i = 0; i < n; ++i) {
     if (i + 1 < n) unify(t[i + 1]);
     const std::uint8_t c = t[i];
-    if (c == kAddak && ((i >= 1 && t[i - 1] == kAiSign) || (i >= 2 && t[i - 2] == kUra))) t[i] = kRaisedAddak;
+    if (c == kAddak && ((i >= 1 && t[i - 1] == kSignAI) || (i >= 2 && t[i - 2] == kUra))) t[i] = kAddak2;
     if (i + 1 < n && kSignClasses[c] == kLeading && kSignClasses[t[i + 1]] == kFollowing) std::swap(t[i], t[i + 1]);
   }
 }
 
 // NA, dulainkar, tippi as the one ligature glyph 0x7E, in place.
 void join_na_uu_tippi(Bytes& text) {
-  if (!std::memchr(text.data(), 0x7B, text.size())) return;  // no dulainkar, no ligature
+  if (!std::memchr(text.data(), kSignUU, text.size())) return;  // no dulainkar, no ligature
   std::size_t kept = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (i + 2 < text.size() && text[i] == 0x42 && text[i + 1] == 0x7B && text[i + 2] == 0x7A) {
-      text[kept++] = 0x7E;
+    if (i + 2 < text.size() && byte_at(text, i) == kLetterNA && byte_at(text, i + 1) == kSignUU &&
+        byte_at(text, i + 2) == kTippi) {
+      text[kept++] = static_cast<char>(kNaUuTippi);
       i += 2;
     } else {
       text[kept++] = text[i];

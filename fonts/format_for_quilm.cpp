@@ -3,17 +3,12 @@
 
 #include <array>
 
+#include "fonts/quilm_glyphs.h"
+
 namespace quilm {
 namespace {
 
-constexpr std::uint8_t kAddak = 0x53;        // 'S'
-constexpr std::uint8_t kRaisedAddak = 0xA5;
-constexpr std::uint8_t kAiSign = 0x59;       // 'Y'
-constexpr std::uint8_t kUra = 0x61;          // 'a'
-constexpr std::uint8_t kKanna = 0x77;        // 'w'
-constexpr std::uint8_t kBindi = 0x4E;        // 'N'
-constexpr std::uint8_t kKannaBindi = 0xA2;
-constexpr std::uint8_t kNukta = 0x4C;        // 'L'
+using namespace typing::glyph;
 
 struct NuktaGlyph {
   std::uint8_t consonant;
@@ -21,7 +16,7 @@ struct NuktaGlyph {
 };
 // SA, JA, KHA, GA, PHA, LA and their glyphs with nukta.
 constexpr std::array<NuktaGlyph, 6> kNuktaGlyphs = {{
-    {0x73, 0xC8}, {0x6A, 0xCB}, {0x4B, 0xC9}, {0x67, 0xCA}, {0x50, 0xCC}, {0x6C, 0xDC}}};
+    {'s', kSha}, {'j', kZa}, {'K', kKhha}, {'g', kGhha}, {'P', kFa}, {'l', kLla}}};
 
 std::uint8_t with_nukta(std::uint8_t consonant) {
   for (const NuktaGlyph& g : kNuktaGlyphs)
@@ -41,8 +36,8 @@ Bytes Format_for_Quilm(BytesView text) {
     const std::uint8_t p1 = i >= 1 ? at(i - 1) : 0;
     const std::uint8_t p2 = i >= 2 ? at(i - 2) : 0;
     const std::uint8_t x = at(i + 1);
-    if (c == kAddak && (p1 == kAiSign || p2 == kUra)) {
-      out.push_back(static_cast<char>(kRaisedAddak));
+    if (c == kAddak && (p1 == kSignAI || p2 == kUra)) {
+      out.push_back(static_cast<char>(kAddakBeside));
     } else if (c == kKanna && x == kBindi) {
       out.push_back(static_cast<char>(kKannaBindi));
       ++i;

@@ -10,6 +10,8 @@ namespace quilm::typing::glyph {
 
 inline constexpr std::uint8_t kSihari = 'i';       // sign I, stored before its consonant
 inline constexpr std::uint8_t kKanna = 'w';        // sign AA
+inline constexpr std::uint8_t kSignAI = 'Y';       // dulavan
+inline constexpr std::uint8_t kNukta = 'L';
 inline constexpr std::uint8_t kAddak = 'S';
 inline constexpr std::uint8_t kAddakBeside = 0xA5;  // the addak where 'S' would collide with a sign
 inline constexpr std::uint8_t kTippi = 'M';

@@ -12,22 +12,24 @@
 #include <algorithm>
 #include <cstring>
 
+#include "encoding/pivot_bytes.h"
 #include "fonts/conversion_buffer.h"
 #include "fonts/format_for_quilm.h"
 
 namespace quilm {
 namespace {
 
-constexpr std::uint8_t kNukta = 0x61;
-constexpr std::uint8_t kBindi = 0x49;
-constexpr std::uint8_t kKanna = 0x6B;  // the vowel sign AA
-constexpr std::uint8_t kNa = 0x42;
-constexpr std::uint8_t kDulainkar = 0x7B;  // the vowel sign UU
-constexpr std::uint8_t kTippi = 0x7A;
+using pivot::kBindi;
+using pivot::kLetterNA;
+using pivot::kNukta;
+using pivot::kSignAA;  // kanna
+using pivot::kSignUU;  // dulainkar
+using pivot::kTippi;
 
 // Consonants that have a glyph with nukta: SA, LA, PHA, JA, GA, KHA.
 constexpr bool in_joining_set(std::uint8_t b) {
-  return b == 0x3B || b == 0x62 || b == 0x63 || b == 0x69 || b == 0x72 || b == 0x79;
+  using namespace pivot;
+  return b == kLetterSA || b == kLetterLA || b == kLetterPHA || b == kLetterJA || b == kLetterGA || b == kLetterKHA;
 }
 
 const WriterUnit* find_unit(const WriterTable& writer, std::uint8_t first, std::uint8_t second) {
@@ -134,12 +136,12 @@ class SlowSteps {
     if (!context_.typing) return false;
     const TypingBehaviour* behaviour = nullptr;
     int joined_glyphs = 1;
-    if (b == kBindi && at.previous == kKanna) {
+    if (b == kBindi && at.previous == kSignAA) {
       behaviour = &writer_.bindi_after_kanna;
     } else if (b == kNukta && in_joining_set(at.previous)) {
       behaviour = &writer_.nukta_after_joiner;
-    } else if (at.before_previous == kNa &&
-               ((b == kTippi && at.previous == kDulainkar) || (b == kDulainkar && at.previous == kTippi))) {
+    } else if (at.before_previous == kLetterNA &&
+               ((b == kTippi && at.previous == kSignUU) || (b == kSignUU && at.previous == kTippi))) {
       behaviour = &writer_.na_uu_tippi;
       joined_glyphs = 2;
     }

@@ -1,10 +1,32 @@
 // The byte-by-byte reading of an encoding, for the display fonts.
 #include "fonts/display/glyph_map.h"
 
-#include "fonts/display/pivot_reader.h"
+#include "fonts/conversion.h"
+#include "fonts/conversion_context.h"
 
 namespace quilm::display {
 namespace {
+
+// `text` of font index `font_index` in the pivot encoding, as conversion
+// reads it (unchanged when the index has no reader).
+Bytes read_as_pivot(BytesView text, int font_index) {
+  ConversionContext context;
+  return FontConverter(context).to_pivot(text, font_index);
+}
+
+bool has_reader(int font_index) { return reader_for_font(font_index) != nullptr; }
+
+// The two bytes of each unit that the reader of `font_index` reads together
+// (a legacy font often draws one letter in two glyphs, such as EK ONKAR).
+std::vector<Bytes> reader_pairs(int font_index) {
+  std::vector<Bytes> out;
+  const ReaderTable* reader = reader_for_font(font_index);
+  if (!reader) return out;
+  for (const ReaderUnit& u : reader->units)
+    if (u.kind == ReaderUnitKind::pair && !u.precedence)
+      out.push_back(Bytes{static_cast<char>(u.first), static_cast<char>(u.second)});
+  return out;
+}
 
 bool is_gurmukhi_role(pivot::Role role) {
   using pivot::Role;

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "common/hex.h"
 #include "fonts/registry.h"
 #include "fonts/ui/display_fonts.h"
 #include "fonts/ui/text_image.h"
@@ -76,21 +77,6 @@ std::optional<Options> parse_options(const std::vector<std::string>& args) {
   return o;
 }
 
-std::optional<std::string> bytes_of_hex(const std::string& hex) {
-  std::string out;
-  std::size_t pos = 0;
-  while (pos < hex.size()) {
-    if (hex[pos] == ' ') { ++pos; continue; }
-    std::size_t used = 0;
-    unsigned long v = 0;
-    try { v = std::stoul(hex.substr(pos, 2), &used, 16); } catch (...) { return std::nullopt; }
-    if (used != 2 || v > 0xFF) return std::nullopt;
-    out += static_cast<char>(v);
-    pos += 2;
-  }
-  return out;
-}
-
 // Legacy bytes as the editor keeps them: the character whose code is the byte.
 QString legacy_text(const std::string& bytes) { return QString::fromLatin1(bytes.data(), bytes.size()); }
 
@@ -114,9 +100,10 @@ int main(int argc, char** argv) {
   for (const QString& p : report.problems) std::fprintf(stderr, "quilm-render: %s\n", qPrintable(p));
 
   const bool legacy = quilm::FontRegistry().check_font_punjabi(o->font);
-  std::optional<std::string> bytes = o->hex ? bytes_of_hex(o->text) : std::optional<std::string>(o->text);
+  std::string problem;
+  std::optional<std::string> bytes = o->hex ? quilm::hex::parse_bytes(o->text, &problem) : std::optional<std::string>(o->text);
   if (!bytes) {
-    std::fprintf(stderr, "quilm-render: \"%s\" is not hexadecimal bytes\n", o->text.c_str());
+    std::fprintf(stderr, "quilm-render: %s\n", problem.c_str());
     return kBadInput;
   }
   const QString font = QString::fromStdString(o->font);

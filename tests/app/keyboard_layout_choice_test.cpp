@@ -12,8 +12,8 @@ TEST(KeyboardLayoutChoice, ChoiceBecomesLayoutSettingAndCaption) {
   EXPECT_EQ(items[0], "Default");
   EXPECT_EQ(items[1], "Romanised Punjabi");
 
-  EXPECT_EQ(keyboard_layout_setting(0, items, fonts), kLayoutDefault);
-  EXPECT_EQ(keyboard_layout_setting(1, items, fonts), kLayoutRomanised);
+  EXPECT_EQ(keyboard_layout_setting(0, items, fonts), typing::kDefaultLayout);
+  EXPECT_EQ(keyboard_layout_setting(1, items, fonts), typing::kRomanisedLayout);
   EXPECT_EQ(keyboard_layout_caption(1, items), "Romanised Punjabi");
   for (std::size_t i = 2; i < items.size(); ++i) {
     SCOPED_TRACE(items[i]);
@@ -27,7 +27,7 @@ TEST(KeyboardLayoutChoice, ChoiceOutsideTheListFallsBackToDefault) {
   const auto items = keyboard_layout_items(fonts);
   for (int choice : {-3, static_cast<int>(items.size()), 10000}) {
     SCOPED_TRACE(choice);
-    EXPECT_EQ(keyboard_layout_setting(choice, items, fonts), kLayoutDefault);
+    EXPECT_EQ(keyboard_layout_setting(choice, items, fonts), typing::kDefaultLayout);
     EXPECT_EQ(keyboard_layout_caption(choice, items), "Default");
   }
 }

@@ -69,7 +69,7 @@ class LongerUnits : public ::testing::Test {
       table_.flags[u.first] |= step_flag::kUnitStart;
       for (int b = u.first + 1; b <= 256; ++b) ++table_.index.begin[b];
     }
-    table_.index.seconds.words[0x3F >> 6] |= 1ull << (0x3F & 63);
+    table_.index.seconds.insert(0x3F);
     table_.units = units_;
     table_.growth = 1;
     table_.name = "made_up_to_gur";

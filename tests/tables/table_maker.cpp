@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/hex.h"
 #include "tables/create_table_file.h"
 #include "tables/schema_text.h"
 #include "tables/sqlite_table.h"
@@ -33,17 +34,7 @@ std::vector<Bytes> walk_field(Table& table, std::string_view field) {
   return values;
 }
 
-std::string hex(BytesView bytes) {
-  static const char kDigits[] = "0123456789ABCDEF";
-  std::string text;
-  for (const char c : bytes) {
-    const auto b = static_cast<unsigned char>(c);
-    if (!text.empty()) text += ' ';
-    text += kDigits[b >> 4];
-    text += kDigits[b & 0xF];
-  }
-  return text;
-}
+std::string hex(BytesView bytes) { return quilm::hex::format_bytes(bytes); }
 
 std::vector<std::string> hex(const std::vector<Bytes>& list) {
   std::vector<std::string> out;

@@ -5,20 +5,17 @@
 #include <cstdio>
 #include <string>
 
+#include "fonts/conversion_tables.h"
+#include "tools/tabletext/table_text.h"
+
 namespace convgen {
 namespace {
 
-constexpr int kFontIndexSlots = 71;  // matches quilm::kFontIndexSlots
-
-std::string hex(unsigned b) {
-  char text[8];
-  std::snprintf(text, sizeof text, "0x%02X", b & 0xFFu);
-  return text;
-}
+using quilm::kFontIndexSlots;
 
 std::string glyphs(const ByteString& bytes) {
   std::string s = "{{";
-  for (std::size_t i = 0; i < bytes.size(); ++i) s += (i ? ", " : "") + hex(bytes[i]);
+  for (std::size_t i = 0; i < bytes.size(); ++i) s += (i ? ", " : "") + tabletext::byte_name(bytes[i]);
   return s + "}, " + std::to_string(bytes.size()) + "}";
 }
 
@@ -36,9 +33,9 @@ void write_flags(const Member& m, std::ostream& out) {
 std::string byte_set(const std::vector<std::uint8_t>& bytes) {
   unsigned long long words[4] = {0, 0, 0, 0};
   for (std::uint8_t b : bytes) words[b >> 6] |= 1ull << (b & 63);
-  std::string s = "{{";
+  std::string s = "ByteSet::from_words({";
   for (int i = 0; i < 4; ++i) s += (i ? ", " : "") + std::to_string(words[i]) + "ull";
-  return s + "}}";
+  return s + "})";
 }
 
 void write_singles(const Member& m, std::ostream& out) {
@@ -97,7 +94,7 @@ void write_reader(const Member& m, std::ostream& out) {
     for (const auto& [pair, unit] : m.units) {
       const char* kind = unit.third ? "three_byte" : unit.when ? "conditional" : "pair";
       const unsigned third = unit.third ? *unit.third : unit.when ? *unit.when : 0;
-      out << "    {" << hex(unit.first) << ", " << hex(unit.second) << ", " << hex(third)
+      out << "    {" << tabletext::byte_name(unit.first) << ", " << tabletext::byte_name(unit.second) << ", " << tabletext::byte_name(third)
           << ", ReaderUnitKind::" << kind << ", " << (unit.precedence ? "true" : "false") << ", "
           << glyphs(unit.precedence ? precedence_output(m, unit) : unit.output) << "},\n";
     }
@@ -127,14 +124,14 @@ void write_writer(const Member& m, std::ostream& out) {
   if (!m.units.empty()) {
     out << "constexpr WriterUnit " << units << "[] = {\n";
     for (const auto& [pair, unit] : m.units)
-      out << "    {" << hex(unit.first) << ", " << hex(unit.second) << ", " << (unit.precedence ? "true" : "false")
+      out << "    {" << tabletext::byte_name(unit.first) << ", " << tabletext::byte_name(unit.second) << ", " << (unit.precedence ? "true" : "false")
           << ", " << glyphs(unit.precedence ? precedence_output(m, unit) : unit.output) << "},\n";
     out << "};\n";
   }
   if (!m.joined.empty()) {
     out << "constexpr WriterUnit " << joined << "[] = {\n";
     for (const auto& [consonant, output] : m.joined)
-      out << "    {" << hex(consonant) << ", 0x61, false, " << glyphs(output) << "},\n";
+      out << "    {" << tabletext::byte_name(consonant) << ", 0x61, false, " << glyphs(output) << "},\n";
     out << "};\n";
   }
   std::vector<int> rule_of(256, 0);
@@ -156,7 +153,7 @@ void write_writer(const Member& m, std::ostream& out) {
   for (int b = 0; b < 256; ++b) out << (b ? "," : "") << rule_of[b];
   out << "}},\n    " << (m.rules.empty() ? "{}" : rules) << ",\n    " << byte_set(m.keep_context) << ",\n";
   for (const PatternLine& p : m.patterns)
-    out << "    {PatternAction::" << action_name(p.action) << ", " << hex(p.glyph) << "},\n";
+    out << "    {PatternAction::" << action_name(p.action) << ", " << tabletext::byte_name(p.glyph) << "},\n";
   out << "    PostPass::" << (m.format_for_quilm ? "format_for_quilm" : "none") << ",\n    " << writer_growth(m)
       << ",\n    " << (m.joined.empty() ? "{}" : joined) << ",\n    PrePass::"
       << (m.sa_nukta_as_sha ? "sa_nukta_as_sha" : "none") << "};\n\n";

@@ -6,13 +6,19 @@
 #include <functional>
 #include <set>
 
+#include "fonts/conversion_tables.h"
+#include "fonts/font_index.h"
+
 namespace convgen {
 namespace {
 
-constexpr std::size_t kMaxGlyphs = 7;  // matches quilm::kMaxGlyphs
-constexpr int kFontIndexSlots = 71;
+using quilm::kFontIndexSlots;
+using quilm::kMaxGlyphs;
 
-bool is_identity_font(int font) { return font == 8 || font == 9 || font == 30; }
+bool is_identity_font(int font) {
+  namespace index = quilm::font_index;
+  return font == index::kIdentity || font == index::kPivot || font == index::kNotSupported;
+}
 
 Member identity_member(const TableFile& file) {
   Member m;

@@ -1,27 +1,23 @@
-// Parser of the converter table files: one directive a line, hexadecimal
-// bytes written as two upper-case digits, '#' starts a comment.
+// Parser of the converter table files: one directive a line, bytes written
+// as the table reader of tools/tabletext reads them, '#' starts a comment.
 #include "tools/convgen/table_file.h"
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 namespace convgen {
 namespace {
 
-using Words = std::vector<std::string>;
-
 class LineReader {
  public:
-  LineReader(const TableFile& file, Place at, Words words)
-      : file_(file), at_(std::move(at)), words_(std::move(words)) {}
+  LineReader(const TableFile& file, tabletext::Record record)
+      : file_(file), record_(std::move(record)), at_{record_.file, record_.line} {}
 
-  [[noreturn]] void fail(const std::string& message) const { throw TableError(at_.where() + message); }
+  [[noreturn]] void fail(const std::string& message) const { record_.fail(message); }
 
-  bool done() const { return next_ == words_.size(); }
+  bool done() const { return next_ == record_.fields.size(); }
   const std::string& peek() const {
     if (done()) fail("the line ends too early");
-    return words_[next_];
+    return record_.fields[next_].text;
   }
   std::string word() {
     const std::string& w = peek();
@@ -32,14 +28,13 @@ class LineReader {
     if (word() != w) fail("expected \"" + w + "\"");
   }
   void expect_end() const {
-    if (!done()) fail("unexpected \"" + words_[next_] + "\"");
+    if (!done()) fail("unexpected \"" + record_.fields[next_].text + "\"");
   }
-  bool next_is_hex() const { return !done() && is_hex(words_[next_]); }
+  bool next_is_hex() const { return !done() && tabletext::is_byte(record_.fields[next_].text); }
 
   std::uint8_t byte() {
-    const std::string w = word();
-    if (!is_hex(w)) fail("\"" + w + "\" is not a byte: write two upper-case hexadecimal digits");
-    return static_cast<std::uint8_t>(std::stoul(w, nullptr, 16));
+    if (done()) fail("the line ends too early");
+    return tabletext::parse_byte(record_, record_.fields[next_++]);
   }
   std::uint8_t nonzero_byte() {
     const std::uint8_t b = byte();
@@ -68,25 +63,11 @@ class LineReader {
   const TableFile& file() const { return file_; }
 
  private:
-  static bool is_hex(const std::string& w) {
-    return w.size() == 2 && std::all_of(w.begin(), w.end(), [](char c) {
-             return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
-           });
-  }
-
   const TableFile& file_;
+  tabletext::Record record_;
   Place at_;
-  Words words_;
   std::size_t next_ = 0;
 };
-
-Words split_words(const std::string& line) {
-  const std::string code = line.substr(0, line.find('#'));
-  std::istringstream in(code);
-  Words words;
-  for (std::string w; in >> w;) words.push_back(w);
-  return words;
-}
 
 void require_writer(const LineReader& in, const char* directive) {
   if (in.file().kind != Kind::writer) in.fail(std::string("\"") + directive + "\" belongs to writers");
@@ -286,17 +267,11 @@ void parse_name(LineReader& in, TableFile& file, const std::filesystem::path& pa
 }  // namespace
 
 TableFile parse_table_file(const std::filesystem::path& path) {
-  std::ifstream stream(path);
-  if (!stream) throw TableError(path.string() + ": cannot read the file");
   TableFile file;
   file.at.file = path.string();
-  int number = 0;
   bool named = false;
-  for (std::string text; std::getline(stream, text);) {
-    ++number;
-    Words words = split_words(text);
-    if (words.empty()) continue;
-    LineReader in(file, Place{path.string(), number}, std::move(words));
+  for (tabletext::Record& record : tabletext::read_records(path.string())) {
+    LineReader in(file, std::move(record));
     if (!named) {
       parse_name(in, file, path);
       named = true;

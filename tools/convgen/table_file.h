@@ -7,18 +7,17 @@
 #include <filesystem>
 #include <map>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "tools/tabletext/table_text.h"
 
 namespace convgen {
 
 using ByteString = std::vector<std::uint8_t>;
 
 // A mistake in a table file; the message starts with "file:line: ".
-struct TableError : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
+using tabletext::TableError;
 
 struct Place {
   std::string file;

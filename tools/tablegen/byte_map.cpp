@@ -1,9 +1,9 @@
 // Byte-map tables. A file holds one or more maps:
 //
-//   @map NAME bytes      rows  KEY -> BYTE...         (one to three 0xHH)
+//   @map NAME bytes      rows  KEY -> BYTE...         (one to three HH)
 //   @map NAME unicode    rows  KEY -> CODE-POINT...   (one to three U+XXXX)
 //
-// KEY is a byte 0xHH; a key given twice, an empty or too long output, or an
+// KEY is a byte HH; a key given twice, an empty or too long output, or an
 // output of the wrong kind fails the build with the file and line.
 #include "tools/tablegen/byte_map.h"
 
@@ -15,9 +15,11 @@
 #include <vector>
 
 #include "tools/tablegen/cpp_output.h"
-#include "tools/tablegen/text_table.h"
+#include "tools/tabletext/table_text.h"
 
 namespace tablegen {
+
+using namespace tabletext;
 
 namespace {
 
@@ -29,21 +31,6 @@ struct ByteMap {
   std::array<std::optional<std::u32string>, 256> rows;  // bytes kept as char32_t
 };
 
-// iscii_to_gur -> kIsciiToGur
-std::string map_variable(const std::string& name) {
-  std::string out = "k";
-  bool upper = true;
-  for (char c : name) {
-    if (c == '_') {
-      upper = true;
-      continue;
-    }
-    out += upper ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
-    upper = false;
-  }
-  return out;
-}
-
 void read_map_header(const Record& r, std::vector<ByteMap>& maps, std::set<std::string>& names) {
   if (r.fields.size() != 3 || (r.at(2).text != "bytes" && r.at(2).text != "unicode"))
     r.fail("expected: @map NAME bytes|unicode");
@@ -53,14 +40,14 @@ void read_map_header(const Record& r, std::vector<ByteMap>& maps, std::set<std::
 
 void read_map_row(const Record& r, ByteMap& map) {
   const std::uint8_t key = parse_byte(r, r.at(0));
-  if (r.fields.size() < 3 || r.at(1).text != "->") r.fail("expected: 0xHH -> OUTPUT...");
-  if (map.rows[key]) r.fail(hex_byte(key) + " given twice in map " + map.name);
+  if (r.fields.size() < 3 || r.at(1).text != "->") r.fail("expected: HH -> OUTPUT...");
+  if (map.rows[key]) r.fail(byte_name(key) + " given twice in map " + map.name);
   std::u32string out;
   for (std::size_t i = 2; i < r.fields.size(); ++i) {
     const Field& f = r.fields[i];
     if (map.unicode != is_code_point(f))
       r.fail(map.unicode ? "map " + map.name + " gives code points U+XXXX"
-                         : "map " + map.name + " gives bytes 0xHH");
+                         : "map " + map.name + " gives bytes HH");
     out += map.unicode ? parse_code_point(r, f) : static_cast<char32_t>(parse_byte(r, f));
   }
   if (out.size() > kMaxOutputs) r.fail("at most three outputs");
@@ -94,10 +81,10 @@ std::string emit(const std::string& path, const std::vector<ByteMap>& maps) {
   out << generated_banner("encoding/tables/" + std::filesystem::path(path).filename().string()) << "namespace {\n\n";
   for (const ByteMap& map : maps) {
     out << "// @map " << map.name << "\nconstexpr std::array<std::" << (map.unicode ? "u32" : "")
-        << "string_view, 256> " << map_variable(map.name) << " = {{\n";
+        << "string_view, 256> " << constant_name(map.name) << " = {{\n";
     for (int b = 0; b < 256; ++b) {
       if (map.rows[b])
-        out << "    /* " << hex_byte(static_cast<std::uint8_t>(b)) << " */ " << entry(map, *map.rows[b]) << ",\n";
+        out << "    /* " << byte_name(static_cast<std::uint8_t>(b)) << " */ " << entry(map, *map.rows[b]) << ",\n";
       else
         out << "    {},\n";
     }

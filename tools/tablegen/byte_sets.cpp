@@ -10,26 +10,20 @@
 
 #include <array>
 #include <bitset>
-#include <charconv>
 #include <filesystem>
 #include <optional>
 #include <sstream>
 
 #include "tools/tablegen/cpp_output.h"
-#include "tools/tablegen/text_table.h"
+#include "tools/tabletext/table_text.h"
 
 namespace tablegen {
+
+using namespace tabletext;
 
 namespace {
 
 constexpr int kFontIndices = 51;
-
-std::optional<unsigned> parse_hex(std::string_view text) {
-  unsigned value = 0;
-  auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
-  if (ec != std::errc() || ptr != text.data() + text.size() || text.size() != 2) return std::nullopt;
-  return value;
-}
 
 std::vector<int> parse_indices(const Record& r) {
   std::vector<int> indices;
@@ -46,14 +40,9 @@ std::vector<int> parse_indices(const Record& r) {
 }
 
 void add_bytes(const Record& r, const Field& f, std::bitset<256>& set) {
-  const std::size_t dash = f.text.find('-');
-  const std::optional<unsigned> first = parse_hex(std::string_view(f.text).substr(0, dash));
-  const std::optional<unsigned> last =
-      dash == std::string::npos ? first : parse_hex(std::string_view(f.text).substr(dash + 1));
-  if (f.quoted || !first || !last) r.fail("expected a byte HH or a range HH-HH, found \"" + f.text + "\"");
-  if (*last < *first) r.fail("the range " + f.text + " runs backwards");
-  for (unsigned b = *first; b <= *last; ++b) {
-    if (set.test(b)) r.fail(hex_byte(static_cast<std::uint8_t>(b)) + " given twice");
+  const auto [first, last] = parse_byte_range(r, f);
+  for (unsigned b = first; b <= last; ++b) {
+    if (set.test(b)) r.fail(byte_name(static_cast<std::uint8_t>(b)) + " given twice");
     set.set(b);
   }
 }
@@ -84,7 +73,7 @@ std::string emit(const std::string& path, const std::array<std::bitset<256>, kFo
     const char* separator = "";
     for (int b = 0; b < 256; ++b) {
       if (!sets[index].test(b)) continue;
-      out << separator << hex_byte(static_cast<std::uint8_t>(b));
+      out << separator << byte_name(static_cast<std::uint8_t>(b));
       separator = ", ";
     }
     out << "},\n";

@@ -1,16 +1,27 @@
 #include "tools/tablegen/cpp_output.h"
 
+#include <cctype>
 #include <cstdio>
 #include <fstream>
 
-#include "tools/tablegen/text_table.h"
+#include "tools/tabletext/table_text.h"
 
 namespace tablegen {
 
-std::string hex_byte(std::uint8_t b) {
-  char buf[8];
-  std::snprintf(buf, sizeof buf, "0x%02X", b);
-  return buf;
+using namespace tabletext;
+
+std::string constant_name(std::string_view name) {
+  std::string out = "k";
+  bool upper = true;
+  for (char c : name) {
+    if (c == '_') {
+      upper = true;
+      continue;
+    }
+    out += upper ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
+    upper = false;
+  }
+  return out;
 }
 
 std::string string_literal(std::string_view text) {

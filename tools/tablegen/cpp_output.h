@@ -14,7 +14,9 @@ std::string string_literal(std::string_view text);
 std::string bytes_literal(std::string_view bytes);
 // A char32_t string literal, every code point as \UXXXXXXXX.
 std::string u32_literal(std::u32string_view text);
-std::string hex_byte(std::uint8_t b);  // "0xA8"
+
+// The C++ constant for a table name: iscii_to_gur -> kIsciiToGur.
+std::string constant_name(std::string_view name);
 
 // The banner at the top of every generated file.
 std::string generated_banner(std::string_view sources);

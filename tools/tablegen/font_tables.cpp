@@ -7,9 +7,11 @@
 #include <vector>
 
 #include "tools/tablegen/cpp_output.h"
-#include "tools/tablegen/text_table.h"
+#include "tools/tabletext/table_text.h"
 
 namespace tablegen {
+
+using namespace tabletext;
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "tools/tablegen/cpp_output.h"
 #include "tools/tablegen/font_tables.h"
 #include "tools/tablegen/pivot_table.h"
-#include "tools/tablegen/text_table.h"
+#include "tools/tabletext/table_text.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
       return 0;
     }
     return usage();
-  } catch (const tablegen::TableError& e) {
+  } catch (const tabletext::TableError& e) {
     std::fprintf(stderr, "quilm-tablegen: %s\n", e.what());
     return 1;
   }

@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "tools/tablegen/cpp_output.h"
-#include "tools/tablegen/text_table.h"
+#include "tools/tabletext/table_text.h"
 
 namespace tablegen {
+
+using namespace tabletext;
 
 namespace {
 
@@ -88,7 +90,7 @@ std::string read_quoted_name(const Record& r, std::size_t i) {
 
 void read_byte_row(const Record& r, PivotTable& t, int& next_byte) {
   const std::uint8_t b = parse_byte(r, r.at(0));
-  if (b != next_byte) r.fail("byte " + hex_byte(b) + " out of order, expected " + hex_byte(next_byte));
+  if (b != next_byte) r.fail("byte " + byte_name(b) + " out of order, expected " + byte_name(next_byte));
   ++next_byte;
   ByteRow row;
   row.role = &find_role(r, r.at(1));
@@ -106,7 +108,7 @@ void read_byte_row(const Record& r, PivotTable& t, int& next_byte) {
 
 void read_alternate(const Record& r, PivotTable& t) {
   const std::uint8_t b = parse_byte(r, r.at(0));
-  if (t.alternates[b]) r.fail("alternate " + hex_byte(b) + " given twice");
+  if (t.alternates[b]) r.fail("alternate " + byte_name(b) + " given twice");
   std::string standard;
   for (std::size_t i = 1; i < r.fields.size(); ++i) standard += static_cast<char>(parse_byte(r, r.fields[i]));
   if (standard.empty() || standard.size() > 3) r.fail("one to three standard bytes");
@@ -132,7 +134,7 @@ void read_class_bytes(const Record& r, PivotTable& t) {
   for (const Field& f : r.fields) {
     const std::uint8_t b = parse_byte(r, f);
     for (std::uint8_t seen : bytes)
-      if (seen == b) r.fail(hex_byte(b) + " listed twice in the class");
+      if (seen == b) r.fail(byte_name(b) + " listed twice in the class");
     bytes.push_back(b);
   }
 }
@@ -142,11 +144,11 @@ void check_alternates(const std::string& path, const PivotTable& t) {
   for (int b = 0; b < 256; ++b) {
     const bool role_says = std::string(t.bytes[b]->role->word) == "alternate_glyph";
     if (role_says && !t.alternates[b])
-      throw TableError(path + ": " + hex_byte(b) + " is an alternate glyph without standard bytes");
+      throw TableError(path + ": " + byte_name(b) + " is an alternate glyph without standard bytes");
     if (!t.alternates[b]) continue;
     for (unsigned char s : *t.alternates[b])
       if (t.alternates[s] || std::string(t.bytes[s]->role->word) == "none")
-        throw TableError(path + ": standard bytes of " + hex_byte(b) + " must be standard glyphs");
+        throw TableError(path + ": standard bytes of " + byte_name(b) + " must be standard glyphs");
   }
 }
 
@@ -180,21 +182,6 @@ PivotTable read_pivot_table(const std::string& path) {
   return t;
 }
 
-// above_base_sign -> kAboveBaseSign
-std::string class_variable(const std::string& name) {
-  std::string out = "k";
-  bool upper = true;
-  for (char c : name) {
-    if (c == '_') {
-      upper = true;
-      continue;
-    }
-    out += upper ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
-    upper = false;
-  }
-  return out;
-}
-
 std::string u32_view(const std::u32string& s) {
   return "{" + u32_literal(s) + ", " + std::to_string(s.size()) + "}";
 }
@@ -209,12 +196,12 @@ std::string emit(const PivotTable& t) {
   for (int b = 0; b < 256; ++b) {
     const ByteRow& row = *t.bytes[b];
     out << "    {Role::" << row.role->enumerator << ", " << u32_view(row.unicode) << ", "
-        << string_literal(row.name) << "},  // " << hex_byte(static_cast<std::uint8_t>(b)) << "\n";
+        << string_literal(row.name) << "},  // " << byte_name(static_cast<std::uint8_t>(b)) << "\n";
   }
   out << "}};\n\nconstexpr std::array<std::string_view, 256> kAlternates = {{\n";
   for (int b = 0; b < 256; ++b)
     if (t.alternates[b])
-      out << "    /* " << hex_byte(static_cast<std::uint8_t>(b)) << " */ " << bytes_view(*t.alternates[b]) << ",\n";
+      out << "    /* " << byte_name(static_cast<std::uint8_t>(b)) << " */ " << bytes_view(*t.alternates[b]) << ",\n";
     else
       out << "    {},\n";
   out << "}};\n\nconstexpr std::array<PivotSequence, " << t.sequences.size() << "> kSequences = {{\n";
@@ -222,8 +209,8 @@ std::string emit(const PivotTable& t) {
     out << "    {" << bytes_view(s.bytes) << ", " << u32_view(s.unicode) << ", " << string_literal(s.name) << "},\n";
   out << "}};\n\n}  // namespace\n\n";
   for (const auto& [name, bytes] : t.classes) {
-    out << "// @class " << name << "\nconst ByteSet " << class_variable(name) << "{";
-    for (std::size_t i = 0; i < bytes.size(); ++i) out << (i ? ", " : "") << hex_byte(bytes[i]);
+    out << "// @class " << name << "\nconst ByteSet " << constant_name(name) << "{";
+    for (std::size_t i = 0; i < bytes.size(); ++i) out << (i ? ", " : "") << byte_name(bytes[i]);
     out << "};\n";
   }
   return out.str();

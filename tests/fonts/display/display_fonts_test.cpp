@@ -17,8 +17,9 @@
 #include <vector>
 
 #include "fonts/display/display_font_list.h"
+#include "fonts/conversion.h"
+#include "fonts/conversion_context.h"
 #include "fonts/display/glyph_map.h"
-#include "fonts/display/pivot_reader.h"
 #include "fonts/font_index.h"
 #include "fonts/registry.h"
 #include "fonts/ui/display_fonts.h"
@@ -240,7 +241,8 @@ TEST(DisplayFonts, ABytesGlyphIsTheGlyphOfItsPivotReading) {
 
 TEST(DisplayFonts, LegacyTextIsDrawnInItsStandIn) {
   const std::string anmollipi = "pMjwbI ikqwb";  // ਪੰਜਾਬੀ ਕਿਤਾਬ
-  const std::string pivot = read_as_pivot(anmollipi, 2);
+  ConversionContext context;
+  const std::string pivot = FontConverter(context).to_pivot(anmollipi, 2);
   const QImage legacy = ui::text_image("AnmolLipi", QString::fromLatin1(anmollipi.data(), anmollipi.size()));
   const QImage in_pivot = ui::text_image("GurmukhiLys 020", QString::fromLatin1(pivot.data(), pivot.size()));
   EXPECT_EQ(legacy.size(), in_pivot.size()) << "the same glyph widths";

@@ -7,16 +7,14 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "tools/tabletext/table_text.h"
+
 namespace keygen {
 
-class TableError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
+using tabletext::TableError;
 
 using Bits = std::bitset<256>;
 

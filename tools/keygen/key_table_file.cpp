@@ -1,46 +1,33 @@
 // Reading the keystroke tables: see key_table_file.h and typing/tables/README.md.
-#include "typing/keygen/key_table_file.h"
-
-#include <fstream>
-#include <sstream>
+#include "tools/keygen/key_table_file.h"
 
 namespace keygen {
 namespace {
 
+using tabletext::is_byte;
+
+// One record of a table, its fields as words.
 struct Line {
-  const std::string* path;
+  tabletext::Record record;
   int number;
   std::vector<std::string> words;
 
-  [[noreturn]] void fail(const std::string& message) const {
-    throw TableError(*path + ":" + std::to_string(number) + ": " + message);
+  explicit Line(tabletext::Record r) : record(std::move(r)), number(record.line) {
+    for (const tabletext::Field& f : record.fields) words.push_back(f.text);
   }
+  [[noreturn]] void fail(const std::string& message) const { record.fail(message); }
 };
 
-std::vector<std::string> split_words(const std::string& text) {
-  std::vector<std::string> words;
-  std::istringstream in(text);
-  std::string w;
-  while (in >> w) words.push_back(w);
-  return words;
-}
-
-int hex_value(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
-
-bool is_hex_byte(const std::string& w) {
-  return w.size() == 4 && w[0] == '0' && w[1] == 'x' && hex_value(w[2]) >= 0 && hex_value(w[3]) >= 0;
-}
-
-// A glyph or key: one printable ASCII character standing for itself, or 0xHH.
+// A glyph or key: one printable ASCII character standing for itself, or a byte HH.
 std::uint8_t parse_glyph(const Line& line, const std::string& w) {
   if (w.size() == 1 && w[0] > 0x20 && w[0] < 0x7F) return static_cast<std::uint8_t>(w[0]);
-  if (is_hex_byte(w)) return static_cast<std::uint8_t>(hex_value(w[2]) * 16 + hex_value(w[3]));
-  line.fail("\"" + w + "\" is not a glyph (one character or 0xHH)");
+  if (is_byte(w)) return tabletext::parse_byte(line.record, {w, false});
+  line.fail("\"" + w + "\" is not a glyph (one character or a byte HH)");
+}
+
+// HH-HH
+bool is_byte_range(const std::string& w) {
+  return w.size() == 5 && w[2] == '-' && is_byte(w.substr(0, 2)) && is_byte(w.substr(3));
 }
 
 class Reader {
@@ -48,16 +35,7 @@ class Reader {
   explicit Reader(const std::string& path) { file_.path = path; }
 
   TableFile read() {
-    std::ifstream in(file_.path);
-    if (!in) throw TableError(file_.path + ": cannot read the file");
-    std::string text;
-    int number = 0;
-    while (std::getline(in, text)) {
-      ++number;
-      if (auto hash = text.find('#'); hash != std::string::npos) text.erase(hash);
-      Line line{&file_.path, number, split_words(text)};
-      if (!line.words.empty()) take(line);
-    }
+    for (tabletext::Record& record : tabletext::read_records(file_.path)) take(Line(std::move(record)));
     if (file_.space.empty()) throw TableError(file_.path + ": no @tables line names the tables");
     return std::move(file_);
   }
@@ -114,20 +92,20 @@ class Reader {
     };
     if (taken(file_.sets) || taken(file_.pairs) || taken(file_.frees) || taken(file_.checks))
       line.fail("\"" + name + "\" is defined twice");
+    if (is_byte(name)) line.fail("\"" + name + "\" reads as a byte: choose another name");
   }
 
-  // Words [from, to) as a set: glyphs, ranges 0xHH-0xHH and names of earlier @set lines.
+  // Words [from, to) as a set: glyphs, ranges HH-HH and names of earlier @set lines.
   Bits set_of(const Line& line, std::size_t from, std::size_t to) const {
     Bits bits;
     for (std::size_t i = from; i < to; ++i) {
       const std::string& w = line.words[i];
-      if (w.size() == 9 && w[4] == '-' && is_hex_byte(w.substr(0, 4)) && is_hex_byte(w.substr(5))) {
-        const int lo = parse_glyph(line, w.substr(0, 4)), hi = parse_glyph(line, w.substr(5));
-        if (lo > hi) line.fail("range " + w + " runs backwards");
+      if (is_byte_range(w)) {
+        const auto [lo, hi] = tabletext::parse_byte_range(line.record, {w, false});
         for (int b = lo; b <= hi; ++b) bits.set(static_cast<std::size_t>(b));
       } else if (const NamedSet* named = find_set(w)) {
         bits |= named->bytes;
-      } else if (w.size() > 1 && !is_hex_byte(w)) {
+      } else if (w.size() > 1 && !is_byte(w)) {
         line.fail("\"" + w + "\" is neither a glyph nor a set defined above");
       } else {
         const std::uint8_t b = parse_glyph(line, w);

@@ -1,18 +1,14 @@
 // Writing the keystroke tables as C++ constants: see emit.h.
-#include "typing/keygen/emit.h"
+#include "tools/keygen/emit.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <sstream>
 
+#include "tools/tabletext/table_text.h"
+
 namespace keygen {
 namespace {
-
-std::string hex(unsigned b) {
-  char text[8];
-  std::snprintf(text, sizeof text, "0x%02X", b);
-  return text;
-}
 
 std::string byte_set(const Bits& bits) {
   std::string out = "ByteSet{";
@@ -20,7 +16,7 @@ std::string byte_set(const Bits& bits) {
   for (unsigned b = 0; b < 256; ++b) {
     if (!bits.test(b)) continue;
     if (!first) out += ", ";
-    out += hex(b);
+    out += tabletext::byte_name(b);
     first = false;
   }
   return out + "}";
@@ -38,20 +34,20 @@ void emit_file(const TableFile& file, std::ostringstream& out) {
   for (const NamedSet& s : file.sets) out << "const ByteSet " << s.name << " = " << byte_set(s.bytes) << ";\n";
   for (const PairList& p : file.pairs) {
     out << "static constexpr GlyphPair " << p.name << "_rows[] = {";
-    for (const Pair& row : p.rows) out << "\n    {" << hex(row.first) << ", " << hex(row.second) << "},";
+    for (const Pair& row : p.rows) out << "\n    {" << tabletext::byte_name(row.first) << ", " << tabletext::byte_name(row.second) << "},";
     out << "\n};\nconst std::span<const GlyphPair> " << p.name << "(" << p.name << "_rows);\n";
   }
   for (const FreeList& f : file.frees) {
     out << "static constexpr FreePositionRow " << f.name << "_rows[] = {";
     for (const FreeRow& row : f.rows)
-      out << "\n    {" << hex(row.key) << ", '" << row.previous_test << "', " << hex(row.previous_key) << ",\n     "
+      out << "\n    {" << tabletext::byte_name(row.key) << ", '" << row.previous_test << "', " << tabletext::byte_name(row.previous_key) << ",\n     "
           << byte_set(row.listed_previous) << ",\n     " << byte_set(row.listed_before) << "},";
     out << "\n};\nconst std::span<const FreePositionRow> " << f.name << "(" << f.name << "_rows);\n";
   }
   for (const CheckList& c : file.checks) {
     out << "static constexpr CheckRule " << c.name << "_rows[] = {";
     for (const CheckRow& row : c.rows) {
-      out << "\n    {" << action_name(row.action) << ", " << hex(row.glyph) << ", " << byte_set(row.keys) << ", {{";
+      out << "\n    {" << action_name(row.action) << ", " << tabletext::byte_name(row.glyph) << ", " << byte_set(row.keys) << ", {{";
       for (const Condition& k : row.conditions)
         out << "\n        {Slot(" << k.slot << "), " << (k.negated ? "true" : "false") << ", " << byte_set(k.set) << "},";
       out << "}}, " << row.conditions.size() << ", " << row.line << "},";

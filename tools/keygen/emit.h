@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "typing/keygen/key_table_file.h"
+#include "tools/keygen/key_table_file.h"
 
 namespace keygen {
 

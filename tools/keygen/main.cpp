@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "typing/keygen/emit.h"
-#include "typing/keygen/key_table_file.h"
+#include "tools/keygen/emit.h"
+#include "tools/keygen/key_table_file.h"
 
 int main(int argc, char** argv) {
   if (argc < 3) {
