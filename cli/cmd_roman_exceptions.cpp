@@ -6,7 +6,7 @@
 
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
-#include "cli/hex_bytes.h"
+#include "common/hex.h"
 #include "common/file_io.h"
 #include "encoding/utf16.h"
 #include "fonts/conversion.h"
@@ -52,7 +52,7 @@ int keys(const Args& args, const FontConverter& converter) {
     const std::optional<std::u16string> word = from_utf8(args[i]);
     if (!word) return bad_input("\"" + args[i] + "\" is not UTF-8");
     Bytes line;
-    append_hex_bytes(roman_key_of_unicode(*word, converter), line);
+    hex::append_bytes(roman_key_of_unicode(*word, converter), line);
     std::printf("%s\n", line.c_str());
   }
   return kSuccess;

@@ -9,7 +9,7 @@
 #include "cli/commands.h"
 #include "cli/convert_encodings.h"
 #include "cli/exit_codes.h"
-#include "cli/hex_bytes.h"
+#include "common/hex.h"
 #include "common/bytes.h"
 #include "encoding/unicode_input.h"
 #include "encoding/unicode_runs.h"
@@ -170,7 +170,7 @@ int run_devanagari_font(const Options& o, std::optional<int> font, BytesView inp
   const bool ok = for_each_line(input, out, [&](BytesView line, std::size_t number, Bytes& to) {
     Bytes pivot;
     if (font && o.hex) {
-      const std::optional<Bytes> bytes = parse_hex_bytes(line);
+      const std::optional<Bytes> bytes = hex::parse_bytes(line);
       if (!bytes) return bad_line(number, "not a list of hexadecimal bytes");
       pivot = converter.conversion(*bytes, *font, font_index::kPivot, true);
     } else if (font) {
@@ -182,7 +182,7 @@ int run_devanagari_font(const Options& o, std::optional<int> font, BytesView inp
     }
     const Bytes glyphs = pivot_to_devanagari_font(pivot, target, converter);
     if (o.hex) {
-      append_hex_bytes(glyphs, to);
+      hex::append_bytes(glyphs, to);
     } else {
       to += glyphs;
     }
