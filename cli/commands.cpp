@@ -13,6 +13,8 @@ int run_type(const Args& args);
 int run_glyph_map(const Args& args);
 int run_convert_doc(const Args& args);
 int run_convert_file(const Args& args);
+int run_sort_key(const Args& args);
+int run_sort(const Args& args);
 
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
@@ -25,6 +27,8 @@ const std::vector<Command>& commands() {
       {"table", "create table files from schemas, dump and search them", run_table},
       {"normalise", "bring pivot words to their lookup spelling (convert_for_gurmukhi)", run_normalise},
       {"type", "type keys through the keyboard layouts and print the text they make", run_type},
+      {"sort-key", "the Gurmukhi collation key of each line, in hexadecimal", run_sort_key},
+      {"sort", "lines in Gurmukhi alphabetical order (\"Sort File\")", run_sort},
       {"glyph-map", "what each byte of a font encoding draws, for the display fonts", run_glyph_map},
   };
   return table;

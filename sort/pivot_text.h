@@ -17,3 +17,11 @@ namespace quilm {
 std::optional<Bytes> utf8_text_as_pivot(BytesView utf8, const FontConverter& converter, std::size_t* bad_at = nullptr);
 
 }  // namespace quilm
+
+namespace quilm {
+
+// Text of font index `font` read into the pivot encoding line by line; the
+// line breaks stay as they are, so the result has the lines of `text`.
+Bytes legacy_text_as_pivot(BytesView text, int font, const FontConverter& converter);
+
+}  // namespace quilm

@@ -13,8 +13,14 @@
 #include "common/status.h"
 #include "fonts/conversion.h"
 #include "sort/collation_order.h"
+#include "sort/text_lines.h"
 
 namespace quilm {
+
+// `lines` in the order of the keys of `pivot_lines` (their pivot forms,
+// line for line), each with its own line break.
+Bytes sort_lines_by_pivot(const std::vector<TextLine>& lines, const std::vector<TextLine>& pivot_lines,
+                          const CollationOrder& how);
 
 // The lines of `text`, written in font index `font_index` (30 or another
 // index without a reader: the bytes are keyed as they stand), in order.
