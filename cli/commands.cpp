@@ -15,6 +15,7 @@ int run_convert_doc(const Args& args);
 int run_convert_file(const Args& args);
 int run_sort_key(const Args& args);
 int run_sort(const Args& args);
+int run_analyse(const Args& args);
 
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
@@ -29,6 +30,7 @@ const std::vector<Command>& commands() {
       {"type", "type keys through the keyboard layouts and print the text they make", run_type},
       {"sort-key", "the Gurmukhi collation key of each line, in hexadecimal", run_sort_key},
       {"sort", "lines in Gurmukhi alphabetical order (\"Sort File\")", run_sort},
+      {"analyse", "word, character, pair and triple frequencies of files (\"Generate Word Lists\")", run_analyse},
       {"glyph-map", "what each byte of a font encoding draws, for the display fonts", run_glyph_map},
   };
   return table;
