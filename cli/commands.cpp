@@ -16,6 +16,8 @@ int run_convert_file(const Args& args);
 int run_sort_key(const Args& args);
 int run_sort(const Args& args);
 int run_analyse(const Args& args);
+int run_concordance(const Args& args);
+int run_stats(const Args& args);
 
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
@@ -31,6 +33,8 @@ const std::vector<Command>& commands() {
       {"sort-key", "the Gurmukhi collation key of each line, in hexadecimal", run_sort_key},
       {"sort", "lines in Gurmukhi alphabetical order (\"Sort File\")", run_sort},
       {"analyse", "word, character, pair and triple frequencies of files (\"Generate Word Lists\")", run_analyse},
+      {"concordance", "every occurrence of a word with the text around it (KWIC)", run_concordance},
+      {"stats", "characters, words, lines and pages of a document (\"File Statistics\")", run_stats},
       {"glyph-map", "what each byte of a font encoding draws, for the display fonts", run_glyph_map},
   };
   return table;
