@@ -8,6 +8,7 @@
 
 #include "analysis/frequency_analysis.h"
 #include "analysis/result_rows.h"
+#include "analysis/result_tables.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/font_option.h"
@@ -42,13 +43,19 @@ void print_analyse_usage(std::FILE* out) {
                "  --iscii       the files are ISCII\n"
                "  --english     English text: Latin letters, keyed by their bytes\n"
                "  --bigram-threshold N, --trigram-threshold N\n"
-               "                write only pairs (triples) seen more than N times (0)\n");
+               "                write only pairs (triples) seen more than N times (0)\n"
+               "  --tables DIR  also write the program's result tables (WordFreq.db,\n"
+               "                CharFreq.db, BiGram.db, TriGram.db, WordPos.db, Stats.db)\n"
+               "                into DIR, each from its empty template in DIR/Dict/\n"
+               "                (or in --templates DIR2); nothing is written when a\n"
+               "                template is damaged\n");
 }
 
 struct Options {
   std::vector<ResultTable> tables;
   std::vector<std::filesystem::path> files;
   std::string font;
+  std::filesystem::path tables_folder, templates;
   bool iscii = false, english = false, help = false;
   AnalysisThresholds thresholds;
 };
@@ -77,6 +84,8 @@ std::optional<Options> parse_options(const Args& args) {
     else if (a == "--iscii") o.iscii = true;
     else if (a == "--english") o.english = true;
     else if (a == "--font" && i + 1 < args.size()) o.font = args[++i];
+    else if (a == "--tables" && i + 1 < args.size()) o.tables_folder = args[++i];
+    else if (a == "--templates" && i + 1 < args.size()) o.templates = args[++i];
     else if ((a == "--bigram-threshold" || a == "--trigram-threshold") && i + 1 < args.size()) {
       const std::optional<std::int64_t> n = count_argument(args[++i]);
       if (!n) {
@@ -145,6 +154,17 @@ int run_analyse(const Args& args) {
   if (const Status status = run_frequency_analysis(request, converter, outcome); !status.ok()) {
     std::fprintf(stderr, "quilm-cli analyse: %s\n", status.message().c_str());
     return kBadInput;
+  }
+  if (!options->tables_folder.empty()) {
+    const std::filesystem::path templates =
+        options->templates.empty() ? options->tables_folder / "Dict" : options->templates;
+    std::vector<ResultTable> tables(kResultTables.begin(), kResultTables.end());
+    if (!outcome.positions_usable) std::erase(tables, ResultTable::WordPos);
+    if (const Status written = write_result_tables(outcome.results, tables, templates, options->tables_folder);
+        !written.ok()) {
+      std::fprintf(stderr, "quilm-cli analyse: %s\n", written.message().c_str());
+      return kBadInput;
+    }
   }
   Bytes out;
   for (std::size_t i = 0; i < options->tables.size(); ++i) {
