@@ -1,8 +1,10 @@
 #include "analysis/result_tables.h"
 
+#include <functional>
 #include <system_error>
 
 #include "common/file_io.h"
+#include "tables/create_table_file.h"
 #include "tables/sqlite_table.h"
 
 namespace quilm {
@@ -20,20 +22,27 @@ Status check_template(const fs::path& path, const ResultTableShape& shape) {
   return Status::Ok();
 }
 
-Status fill_table(const fs::path& path, const FrequencyResults& results, ResultTable which) {
-  const ResultTableShape& shape = result_table_shape(which);
+// Appends the rows that `rows` hands out, the values in the order of `fields`.
+using RowSource = std::function<void(const std::function<void(const ResultRow&)>&)>;
+Status fill_table(const fs::path& path, const std::vector<const char*>& fields, const RowSource& rows) {
   SqliteTable table(path.string());
   Status status = table.Open();
   if (status.ok()) status = table.StartTransaction();
-  for_each_result_row(results, which, [&](const ResultRow& row) {
+  rows([&](const ResultRow& row) {
     if (!status.ok()) return;
     status = table.Append();
-    for (std::size_t i = 0; status.ok() && i < row.size(); ++i) status = table.SetFieldByName(shape.fields[i].name, row[i]);
+    for (std::size_t i = 0; status.ok() && i < row.size(); ++i) status = table.SetFieldByName(fields[i], row[i]);
     if (status.ok()) status = table.Post();
   });
   if (status.ok()) return table.Commit();
   table.Rollback();
   return status;
+}
+
+Status fill_table(const fs::path& path, const FrequencyResults& results, ResultTable which) {
+  std::vector<const char*> fields;
+  for (const ResultField& f : result_table_shape(which).fields) fields.push_back(f.name);
+  return fill_table(path, fields, [&](const auto& row) { for_each_result_row(results, which, row); });
 }
 
 fs::path building_name(const fs::path& target) { return fs::path(target.string() + ".building"); }
@@ -44,6 +53,20 @@ void remove_built(const std::vector<fs::path>& built) {
 }
 
 }  // namespace
+
+Status write_trigram_table(const FrequencyResults& results, const TableSchema& schema, const fs::path& path) {
+  const fs::path building = building_name(path);
+  Status status = create_table_file(building, schema);
+  if (status.ok())
+    status = fill_table(building, {"ppword", "pword", "word", "Count"}, [&](const auto& row) {
+      for (const TripleCount& t : results.triples) row({t.ppword, t.pword, t.word, t.count});
+    });
+  std::error_code error;
+  if (status.ok()) fs::rename(building, path, error);
+  if (status.ok() && !error) return Status::Ok();
+  fs::remove(building, error);
+  return Status::Error("cannot write " + path.string() + (status.ok() ? "" : ": " + status.message()));
+}
 
 Status write_result_tables(const FrequencyResults& results, const std::vector<ResultTable>& tables,
                            const fs::path& templates, const fs::path& folder) {

@@ -14,10 +14,16 @@
 #include "analysis/frequency_results.h"
 #include "analysis/result_rows.h"
 #include "common/status.h"
+#include "tables/table_schema.h"
 
 namespace quilm {
 
 Status write_result_tables(const FrequencyResults& results, const std::vector<ResultTable>& tables,
                            const std::filesystem::path& templates, const std::filesystem::path& folder);
+
+// The triples as the trigram table of the Roman-to-Gurmukhi ranking holds
+// them (ppword, pword, word, Count), in a new table file of `schema` that
+// replaces `path` only when complete.
+Status write_trigram_table(const FrequencyResults& results, const TableSchema& schema, const std::filesystem::path& path);
 
 }  // namespace quilm

@@ -18,6 +18,7 @@ int run_sort(const Args& args);
 int run_analyse(const Args& args);
 int run_concordance(const Args& args);
 int run_stats(const Args& args);
+int run_count_tables(const Args& args);
 
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
@@ -35,6 +36,7 @@ const std::vector<Command>& commands() {
       {"analyse", "word, character, pair and triple frequencies of files (\"Generate Word Lists\")", run_analyse},
       {"concordance", "every occurrence of a word with the text around it (KWIC)", run_concordance},
       {"stats", "characters, words, lines and pages of a document (\"File Statistics\")", run_stats},
+      {"count-tables", "the statistics tables of the data folder from their word, pair and triple counts", run_count_tables},
       {"glyph-map", "what each byte of a font encoding draws, for the display fonts", run_glyph_map},
   };
   return table;
