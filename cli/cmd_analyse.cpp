@@ -158,8 +158,9 @@ int run_analyse(const Args& args) {
   if (!options->tables_folder.empty()) {
     const std::filesystem::path templates =
         options->templates.empty() ? options->tables_folder / "Dict" : options->templates;
-    std::vector<ResultTable> tables(kResultTables.begin(), kResultTables.end());
-    if (!outcome.positions_usable) std::erase(tables, ResultTable::WordPos);
+    // WordPos.db is written empty when positions were not kept, so that no
+    // earlier analysis's positions stay beside these tables.
+    const std::vector<ResultTable> tables(kResultTables.begin(), kResultTables.end());
     if (const Status written = write_result_tables(outcome.results, tables, templates, options->tables_folder);
         !written.ok()) {
       std::fprintf(stderr, "quilm-cli analyse: %s\n", written.message().c_str());

@@ -19,6 +19,7 @@ int run_analyse(const Args& args);
 int run_concordance(const Args& args);
 int run_stats(const Args& args);
 int run_count_tables(const Args& args);
+int run_wordlist(const Args& args);
 
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
@@ -37,6 +38,7 @@ const std::vector<Command>& commands() {
       {"concordance", "every occurrence of a word with the text around it (KWIC)", run_concordance},
       {"stats", "characters, words, lines and pages of a document (\"File Statistics\")", run_stats},
       {"count-tables", "the statistics tables of the data folder from their word, pair and triple counts", run_count_tables},
+      {"wordlist", "list and save the stored word lists of a data folder", run_wordlist},
       {"glyph-map", "what each byte of a font encoding draws, for the display fonts", run_glyph_map},
   };
   return table;
