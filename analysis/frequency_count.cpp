@@ -42,6 +42,13 @@ void FrequencyCount::add(BytesView word, std::uint64_t position, const WordForms
   previous_ = spelling;
 }
 
+void FrequencyCount::reserve(std::size_t words) {
+  pairs_.reserve(pairs_.size() + words / 2);
+  triples_.reserve(triples_.size() + words * 3 / 4);
+  spelling_index_.reserve(spelling_index_.size() + words / 16);
+  if (keep_positions_) positions_.reserve(positions_.size() + words);
+}
+
 void FrequencyCount::drop_positions() {
   keep_positions_ = false;
   positions_.clear();

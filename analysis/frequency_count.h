@@ -48,6 +48,9 @@ class FrequencyCount {
 
   // One word of the text, at byte offset `position`. A lone hyphen is no word.
   void add(BytesView word, std::uint64_t position, const WordForms& forms);
+  // Room for about `words` more word occurrences, so that the tables of
+  // pairs and triples are not rehashed again and again while they grow.
+  void reserve(std::size_t words);
   // Stops keeping positions (a second file, an ISCII file).
   void drop_positions();
 
