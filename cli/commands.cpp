@@ -15,6 +15,7 @@ int run_convert_doc(const Args& args);
 int run_convert_file(const Args& args);
 int run_sort_key(const Args& args);
 int run_sort(const Args& args);
+int run_sort_table(const Args& args);
 int run_analyse(const Args& args);
 int run_concordance(const Args& args);
 int run_stats(const Args& args);
@@ -34,6 +35,7 @@ const std::vector<Command>& commands() {
       {"type", "type keys through the keyboard layouts and print the text they make", run_type},
       {"sort-key", "the Gurmukhi collation key of each line, in hexadecimal", run_sort_key},
       {"sort", "lines in Gurmukhi alphabetical order (\"Sort File\")", run_sort},
+      {"sort-table", "rows of a tab-separated table by one or two columns (\"Sort...\" of the Table menu)", run_sort_table},
       {"analyse", "word, character, pair and triple frequencies of files (\"Generate Word Lists\")", run_analyse},
       {"concordance", "every occurrence of a word with the text around it (KWIC)", run_concordance},
       {"stats", "characters, words, lines and pages of a document (\"File Statistics\")", run_stats},

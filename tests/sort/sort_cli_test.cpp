@@ -54,6 +54,30 @@ TEST(SortCli, KeysInHexadecimal) {
   EXPECT_EQ(cli(dir, "sort-key --font 9", "fk\n").out, "C4 C8\n");
 }
 
+TEST(SortCli, TableRowsByColumns) {
+  TempDir dir;
+  struct Case {
+    const char* label;
+    const char* arguments;
+    const char* input;
+    const char* output;
+  };
+  const Case cases[] = {
+      {"Gurmukhi column under a header", "sort-table --by 2 --header", "n\tword\n1\tਖ\n2\tਕ\n3\tਅ", "n\tword\n3\tਅ\n2\tਕ\n1\tਖ\n"},
+      {"numbers descending, nan kept", "sort-table --by 1:number:desc", "3\nnan\n10\n", "10\n3\nnan\n"},
+      {"second key", "sort-table --by 1 --then 2:number", "b\t2\na\t9\nb\t1\n", "a\t9\nb\t1\nb\t2\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    const ProgramRun run = cli(dir, c.arguments, c.input);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, c.output);
+  }
+  const ProgramRun refused = cli(dir, "sort-table --by 1 --header", "h\n1\n");
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.err, "quilm-cli sort-table: ADD MORE ROWS FOR SORTING\n");
+}
+
 TEST(SortCli, BadInputAndUsage) {
   TempDir dir;
   struct Case {
