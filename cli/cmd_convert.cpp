@@ -14,6 +14,7 @@
 #include "cli/commands.h"
 #include "cli/convert_encodings.h"
 #include "cli/exit_codes.h"
+#include "cli/font_option.h"
 #include "common/bytes.h"
 #include "common/hex.h"
 #include "fonts/conversion.h"
@@ -76,22 +77,6 @@ std::optional<Options> parse_options(const Args& args) {
   return o;
 }
 
-// A font index written as a number, or the index of a font name.
-std::optional<int> resolve_font(const std::string& arg, const FontRegistry& registry) {
-  if (!arg.empty() && arg.find_first_not_of("0123456789") == std::string::npos) {
-    const int index = arg.size() <= 3 ? std::stoi(arg) : -1;
-    if (index < 0 || index >= kFontIndexSlots) {
-      std::fprintf(stderr, "quilm-cli convert: %s is not a font index\n", arg.c_str());
-      return std::nullopt;
-    }
-    return index;
-  }
-  const int index = registry.get_font_index(arg);
-  if (index == font_index::kNotSupported)
-    std::fprintf(stderr, "quilm-cli convert: \"%s\" is not a supported font: text passes unchanged\n", arg.c_str());
-  return index;
-}
-
 // Appends what standard input has ready (up to a chunk); false at its end.
 // Reads as the data arrive, so that typed lines are converted as they come.
 bool read_some(Bytes& data, bool& failed) {
@@ -116,7 +101,7 @@ int convert_with_encodings(const Options& o, const FontRegistry& registry) {
   EncodingConversion c{o.from, o.to, -1, -1, o.hex, o.utf16};
   for (auto [name, index] : {std::pair{&o.from, &c.from_font}, std::pair{&o.to, &c.to_font}}) {
     if (is_encoding_endpoint(*name)) continue;
-    const std::optional<int> font = resolve_font(*name, registry);
+    const std::optional<int> font = resolve_font("convert", *name, registry);
     if (!font) return kUsage;
     *index = *font;
   }
@@ -138,8 +123,8 @@ int run_convert(const Args& args) {
   const FontRegistry registry;
   if (is_encoding_endpoint(options->from) || is_encoding_endpoint(options->to))
     return convert_with_encodings(*options, registry);
-  const std::optional<int> source = resolve_font(options->from, registry);
-  const std::optional<int> destination = resolve_font(options->to, registry);
+  const std::optional<int> source = resolve_font("convert", options->from, registry);
+  const std::optional<int> destination = resolve_font("convert", options->to, registry);
   if (!source || !destination) return kUsage;
 
   ConversionContext context;

@@ -17,6 +17,14 @@ int run_spell(const Args& args);
 int run_translit(const Args& args);
 int run_samples(const Args& args);
 int run_roman_exceptions(const Args& args);
+int run_sort_key(const Args& args);
+int run_sort(const Args& args);
+int run_sort_table(const Args& args);
+int run_analyse(const Args& args);
+int run_concordance(const Args& args);
+int run_stats(const Args& args);
+int run_count_tables(const Args& args);
+int run_wordlist(const Args& args);
 
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
@@ -30,6 +38,14 @@ const std::vector<Command>& commands() {
       {"normalise", "bring pivot words to their lookup spelling (convert_for_gurmukhi)", run_normalise},
       {"type", "type keys through the keyboard layouts and print the text they make", run_type},
       {"spell", "check spelling, suggest corrections, build the word files", run_spell},
+      {"sort-key", "the Gurmukhi collation key of each line, in hexadecimal", run_sort_key},
+      {"sort", "lines in Gurmukhi alphabetical order (\"Sort File\")", run_sort},
+      {"sort-table", "rows of a tab-separated table by one or two columns (\"Sort...\" of the Table menu)", run_sort_table},
+      {"analyse", "word, character, pair and triple frequencies of files (\"Generate Word Lists\")", run_analyse},
+      {"concordance", "every occurrence of a word with the text around it (KWIC)", run_concordance},
+      {"stats", "characters, words, lines and pages of a document (\"File Statistics\")", run_stats},
+      {"count-tables", "the statistics tables of the data folder from their word, pair and triple counts", run_count_tables},
+      {"wordlist", "list and save the stored word lists of a data folder", run_wordlist},
       {"glyph-map", "what each byte of a font encoding draws, for the display fonts", run_glyph_map},
       {"translit", "transliterate Gurmukhi into Roman letters or Devanagari", run_translit},
       {"samples", "the transliteration samples, checked against the rules", run_samples},

@@ -1,0 +1,70 @@
+// quilm-cli analyse, concordance and stats, run as programs.
+#include <gtest/gtest.h>
+
+#include "tests/support/cli_run.h"
+
+namespace quilm::test {
+namespace {
+
+ProgramRun cli(const TempDir& dir, const std::string& arguments) { return run_program(dir, QUILM_CLI, arguments); }
+
+TEST(AnalysisCli, TablesAsTabSeparatedRows) {
+  TempDir dir;
+  dir.write("t.txt", "ਕਰ ਘਰ ਕਰ\n");
+  const std::string file = (dir / "t.txt").string();
+  struct Case {
+    const char* label;
+    std::string arguments;
+    const char* output;
+  };
+  const Case cases[] = {
+      {"words by default", "analyse " + file,
+       "Word\tSortKey\tLength\tFrequency\toccurance\tpercentage\n"
+       "ਕਰ\t9E BC\t2\t2\t1\t66.666667\nਘਰ\tA3 BC\t2\t1\t2\t33.333333\n"},
+      {"pairs, then triples", "analyse --bigrams --trigrams " + file,
+       "Count\tword\tpword\tsortw\tpsortw\n1\tਘਰ\tਕਰ\tA3 BC\t9E BC\n1\tਕਰ\tਘਰ\t9E BC\tA3 BC\n\n"
+       "Count\tword\tpword\tppword\tsortw\tpsortw\tppsortw\n1\tਕਰ\tਘਰ\tਕਰ\t9E BC\tA3 BC\t9E BC\n"},
+      {"positions", "analyse --positions " + file,
+       "Word\tPos\tWIndex\tFileIndex\nਕਰ\t0\t1\t1\nਘਰ\t7\t1\t1\nਕਰ\t14\t2\t1\n"},
+      {"concordance", "concordance ਘਰ " + file, "7\tਕਰ \tਘਰ\t ਕਰ\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    const ProgramRun run = cli(dir, c.arguments);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, c.output);
+  }
+}
+
+TEST(AnalysisCli, StatsOfAnEmptyFileAreZero) {
+  TempDir dir;
+  dir.write("e.txt", "");
+  const ProgramRun run = cli(dir, "stats " + (dir / "e.txt").string());
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "Characters (Including spaces)\t0\nCharacters (Excluding spaces)\t0\nWords\t0\nLines\t1\nPages\t1\n");
+}
+
+TEST(AnalysisCli, ExitStatus) {
+  TempDir dir;
+  const std::string missing = (dir / "none.txt").string();
+  struct Case {
+    const char* label;
+    std::string arguments;
+    int status;
+  };
+  const Case cases[] = {
+      {"missing file", "analyse " + missing, 1},
+      {"missing file of stats", "stats " + missing, 1},
+      {"missing file of concordance", "concordance ਘਰ " + missing, 1},
+      {"no file", "analyse --words", 2},
+      {"threshold not a number", "analyse --bigram-threshold x " + missing, 2},
+      {"help", "analyse --help", 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    EXPECT_EQ(cli(dir, c.arguments).status, c.status);
+  }
+}
+
+}  // namespace
+}  // namespace quilm::test
