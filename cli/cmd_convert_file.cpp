@@ -2,7 +2,6 @@
 // IN is converted paragraph by paragraph from its Gurmukhi font (found by
 // scan detection, or the one given) into FONT and written to OUT in that
 // font alone, in the format of OUT's extension.
-#include <cstdio>
 
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
@@ -15,18 +14,14 @@ namespace {
 
 constexpr const char* kCommand = "convert-file";
 
-void print_convert_file_usage(std::FILE* out) {
-  std::fprintf(out,
-               "usage: quilm-cli convert-file --from FONT|auto --to FONT IN OUT\n"
-               "\n"
-               "Converts the file IN (RTF, .pbi, HTML, Word or text) from one Gurmukhi font\n"
-               "into FONT and writes OUT in the format of its extension (an unknown\n"
-               "extension keeps IN's format), as the program's \"Convert Font\" does. With\n"
-               "--from auto the first Gurmukhi font found from an eighth of the text on is\n"
-               "the source font. The text is converted without tidying (a font into\n"
-               "itself copies it) and all of OUT is in FONT: other formatting is lost.\n"
-               "FONT is a font name or a font index.\n");
-}
+constexpr char kAbout[] =
+    "Converts the file IN (RTF, .pbi, HTML, Word or text) from one Gurmukhi font\n"
+    "into FONT and writes OUT in the format of its extension (an unknown\n"
+    "extension keeps IN's format), as the program's \"Convert Font\" does. With\n"
+    "--from auto the first Gurmukhi font found from an eighth of the text on is\n"
+    "the source font. The text is converted without tidying (a font into\n"
+    "itself copies it) and all of OUT is in FONT: other formatting is lost.\n"
+    "FONT is a font name or a font index.";
 
 int convert_file(const FontConversionArgs& a, const FontRegistry& registry) {
   StderrPrompter prompter(kCommand);
@@ -41,7 +36,7 @@ int convert_file(const FontConversionArgs& a, const FontRegistry& registry) {
 }  // namespace
 
 int run_convert_file(const Args& args) {
-  return run_font_conversion_command(kCommand, args, print_convert_file_usage, convert_file);
+  return run_font_conversion_command({kCommand, "FONT", kAbout, convert_file}, args);
 }
 
 }  // namespace quilm::cli
