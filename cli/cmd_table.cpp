@@ -239,7 +239,10 @@ int run_table(const Args& args) {
   OptionParser parser("table", kAbout);
   parser.synopsis(kSynopsis);
   if (args.empty()) return parser.usage_error("a verb is needed: create, schema, dump or find");
-  if (args[0] == "--help" || args[0] == "-h") return parser.parse(args).value_or(kSuccess);
+  if (args[0] == "--help" || args[0] == "-h") {
+    std::fputs(parser.usage().c_str(), stdout);
+    return kSuccess;
+  }
   for (const Verb& verb : kVerbs)
     if (args[0] == verb.name) return verb.run(parser, Args(args.begin() + 1, args.end()));
   return parser.usage_error("unknown verb \"" + args[0] + "\"");

@@ -70,9 +70,9 @@ std::optional<std::string> OptionParser::take_option(const Args& args, std::size
   if (option->flag) {
     if (equals != std::string::npos) return std::string(name) + " takes no value";
     *option->flag = true;
-  } else if (equals != std::string::npos) {
+  } else if (equals != std::string::npos && equals + 1 < arg.size()) {
     *option->value = arg.substr(equals + 1);
-  } else if (i + 1 < args.size()) {
+  } else if (equals == std::string::npos && i + 1 < args.size()) {
     *option->value = args[++i];
   } else {
     return std::string(name) + " needs a value";

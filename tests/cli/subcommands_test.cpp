@@ -9,19 +9,13 @@
 namespace quilm::test {
 namespace {
 
-// Every subcommand, with the arguments that reach its options (table
-// reads them after a verb).
-struct Subcommand {
-  std::vector<std::string> words;
+// Every subcommand, with the words that reach its options (table reads
+// them after a verb).
+using Words = std::vector<std::string>;
+const std::vector<Words> kSubcommands = {
+    {"version"},      {"font-index"},    {"fonts"},     {"convert"}, {"convert-doc"},
+    {"convert-file"}, {"table", "dump"}, {"normalise"}, {"type"},    {"glyph-map"},
 };
-
-const std::vector<Subcommand>& subcommands() {
-  static const std::vector<Subcommand> list = {
-      {{"version"}},   {{"font-index"}},  {{"fonts"}},      {{"convert"}},   {{"convert-doc"}},
-      {{"convert-file"}}, {{"table", "dump"}}, {{"normalise"}}, {{"type"}}, {{"glyph-map"}},
-  };
-  return list;
-}
 
 TEST(CliSubcommands, HelpListsEverySubcommandThisTestKnows) {
   const ProgramRun run = run_cli({"--help"});
@@ -29,20 +23,20 @@ TEST(CliSubcommands, HelpListsEverySubcommandThisTestKnows) {
   EXPECT_EQ(run.err, "");
   EXPECT_TRUE(run.out.starts_with("usage: quilm-cli SUBCOMMAND")) << run.out;
   std::set<std::string> known;
-  for (const Subcommand& s : subcommands()) known.insert(s.words[0]);
+  for (const Words& s : kSubcommands) known.insert(s[0]);
   // A new subcommand fails here until its program tests are added.
   EXPECT_EQ(listed_subcommands(), known);
 }
 
 TEST(CliSubcommands, EachPrintsItsUsageForHelp) {
-  for (const Subcommand& s : subcommands()) {
+  for (const Words& s : kSubcommands) {
     for (const char* help : {"--help", "-h"}) {
-      std::vector<std::string> args = s.words;
+      Words args = s;
       args.push_back(help);
       SCOPED_TRACE(args[0] + " " + help);
       const ProgramRun run = run_cli(args);
       EXPECT_EQ(run.status, kOk) << run.err;
-      EXPECT_TRUE(run.out.starts_with("usage: quilm-cli " + s.words[0])) << run.out;
+      EXPECT_TRUE(run.out.starts_with("usage: quilm-cli " + s[0])) << run.out;
       EXPECT_EQ(run.err, "");
     }
   }
@@ -51,8 +45,8 @@ TEST(CliSubcommands, EachPrintsItsUsageForHelp) {
 TEST(CliSubcommands, EachRefusesAnUnknownOption) {
   TempDir dir;
   std::vector<CliCase> cases;
-  for (const Subcommand& s : subcommands()) {
-    std::vector<std::string> args = s.words;
+  for (const Words& s : kSubcommands) {
+    Words args = s;
     args.push_back("--no-such-option");
     cases.push_back({.label = "unknown option", .args = args, .status = kUsage,
                      .err = "unknown option \"--no-such-option\""});
@@ -70,6 +64,8 @@ TEST(CliSubcommands, ArgumentsAreReadTheSameWayEverywhere) {
       {.label = "after -- an argument that starts with - is a name",
        .args = {"font-index", "--", "-h"}, .out = "30\n"},
       {.label = "an option without its value", .args = {"convert", "--to", "unicode", "--from"},
+       .status = kUsage, .err = "--from needs a value"},
+      {.label = "an empty value after an equals sign", .args = {"convert", "--from=", "--to", "unicode"},
        .status = kUsage, .err = "--from needs a value"},
       {.label = "a value given to a flag", .args = {"normalise", "--hex=yes"}, .status = kUsage,
        .err = "--hex takes no value"},
