@@ -1,6 +1,8 @@
 #include "app/startup.h"
 
 #include <cstdio>
+#include <optional>
+#include <string>
 
 #include "app/file_attributes.h"
 #include "common/file_io.h"
@@ -8,16 +10,22 @@
 namespace quilm {
 namespace {
 
-std::string file_blocked_message(const std::string& file) {
+std::string file_message(const char* message, const std::string& file) {
   char buffer[512];
-  std::snprintf(buffer, sizeof buffer, kFileBlockedMessage, file.c_str());
+  std::snprintf(buffer, sizeof buffer, message, file.c_str());
   return buffer;
 }
 
+std::string file_blocked_message(const std::string& file) { return file_message(kFileBlockedMessage, file); }
+
 // The main word list only has to be readable here; the spelling checker reads
-// its sections.
-bool main_word_list_readable(const Workspace& ws) {
-  return read_file(ws.data_file(kMainWordList)).has_value();
+// its sections. A missing file is said to be missing, not blocked.
+std::optional<std::string> main_word_list_problem(const Workspace& ws) {
+  const std::filesystem::path path = ws.data_file(kMainWordList);
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) return file_message(kFileMissingMessage, kMainWordList);
+  if (!read_file(path).has_value()) return file_blocked_message(kMainWordList);
+  return std::nullopt;
 }
 
 }  // namespace
@@ -31,8 +39,8 @@ CreationResult load_startup_state(Workspace& ws, const std::filesystem::path& da
                                   Editor& editor, Prompter& prompter) {
   ws.data_folder = data_folder;
 
-  if (!main_word_list_readable(ws)) {
-    prompter.message(file_blocked_message(kMainWordList));
+  if (const std::optional<std::string> problem = main_word_list_problem(ws)) {
+    prompter.message(*problem);
     ws.startup_failed = true;
     return CreationResult::Failed;
   }

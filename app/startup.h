@@ -19,6 +19,9 @@ inline constexpr const char* kSettingsFile = "filearch";
 inline constexpr const char* kFileBlockedMessage =
     "A program on the system is blocking the file %s, so Quilm 2010 cannot start. "
     "Close that program, check the file's permissions, and start Quilm 2010 again.";
+inline constexpr const char* kFileMissingMessage =
+    "The file %s is missing from the data folder, so Quilm 2010 cannot start. "
+    "Copy it back from the program's ready data folder and start Quilm 2010 again.";
 inline constexpr const char* kSettingsMissingMessage =
     "The settings file filearch is damaged or missing from the data folder, "
     "so Quilm 2010 cannot start.";

@@ -1,8 +1,6 @@
-// quilm-cli convert-file: the program's "Convert Font" on a file. The text of
-// IN is converted paragraph by paragraph from its Gurmukhi font (found by
-// scan detection, or the one given) into FONT and written to OUT in that
-// font alone, in the format of OUT's extension.
-
+// quilm-cli convert-file: the program's "Convert Font" on a file, written to
+// OUT in the format of OUT's extension. A file that names its fonts is
+// converted run by run; plain text from its one Gurmukhi font.
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/font_conversion_args.h"
@@ -18,10 +16,13 @@ constexpr char kAbout[] =
     "Converts the file IN (RTF, .pbi, HTML, Word or text) from one Gurmukhi font\n"
     "into FONT and writes OUT in the format of its extension (an unknown\n"
     "extension keeps IN's format), as the program's \"Convert Font\" does. With\n"
-    "--from auto the first Gurmukhi font found from an eighth of the text on is\n"
-    "the source font. The text is converted without tidying (a font into\n"
-    "itself copies it) and all of OUT is in FONT: other formatting is lost.\n"
-    "FONT is a font name or a font index.";
+    "--from auto, a file that names its fonts (RTF, .pbi, HTML, Word) has each\n"
+    "Gurmukhi run converted from its own font, as \"Change Font\" converts the\n"
+    "document, every other run and all formatting kept; in plain text the\n"
+    "first Gurmukhi font found from an eighth of the text on is the source font\n"
+    "and the text is converted without tidying (a font into itself copies it).\n"
+    "Says on stderr how many words were converted. FONT is a font name or a\n"
+    "font index.";
 
 int convert_file(const FontConversionArgs& a, const FontRegistry& registry) {
   StderrPrompter prompter(kCommand);

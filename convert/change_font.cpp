@@ -65,15 +65,19 @@ FontConversionResult convert_document(DocumentContext& context, SourceFonts& sou
   return cut.unsupported.empty() ? FontConversionResult::Converted : FontConversionResult::Refused;
 }
 
+DestinationFont destination_of(const DocumentContext& context, const std::string& choice) {
+  if (choice == kUnicodeChoice) return DestinationFont::unicode(context.defaults.unicode, context.converter);
+  return DestinationFont(choice, context.fonts, context.converter);
+}
+
 }  // namespace
 
 FontConversionResult ChangeFont(DocumentContext& context, const ChangeFontChoice& choice, int& last_word_font_index) {
   ConversionRun run(context);
-  if (choice.destination == kUnicodeChoice) {
-    if (!CheckUnicode(context.editor)) ASCIIToUnicode(context);
-    return FontConversionResult::Converted;
-  }
-  const DestinationFont destination(choice.destination, context.fonts, context.converter);
+  EditGroup one_undo_step(context.editor);
+  const bool to_unicode = choice.destination == kUnicodeChoice;
+  if (to_unicode && CheckUnicode(context.editor)) return FontConversionResult::Converted;
+  const DestinationFont destination = destination_of(context, choice.destination);
   if (!destination.supported()) return refuse(context.prompter, choice.destination, kNotSupported);
   SourceFonts sources(context.fonts, choice.source);
   if (!sources.automatic() && !sources.chosen().readable)
@@ -81,7 +85,7 @@ FontConversionResult ChangeFont(DocumentContext& context, const ChangeFontChoice
 
   if (context.editor.SelLength() > 0) return convert_selection(context, sources, destination);
   // gur_to_cdac has no font index through which Unicode text could reach it.
-  if (choice.destination != kCdacFontName &&
+  if (!to_unicode && choice.destination != kCdacFontName &&
       ConvertUnicode(context, context.converter.context(), choice.destination))
     return FontConversionResult::Converted;
   return convert_document(context, sources, destination, last_word_font_index);

@@ -12,13 +12,6 @@ Bytes glyph_bytes(const std::u16string& text, const ConversionPiece& piece) {
   return bytes;
 }
 
-std::u16string as_editor_text(BytesView bytes) {
-  std::u16string text;
-  text.reserve(bytes.size());
-  for (char b : bytes) text.push_back(static_cast<unsigned char>(b));
-  return text;
-}
-
 // Steps the progress bar about a hundred times over the whole run.
 class Progress {
  public:
@@ -40,12 +33,12 @@ struct Replacement {
   int start = 0;
   int end = 0;
   CharFormat format;
-  Bytes converted;
+  std::u16string converted;
 };
 
 void replace(Editor& editor, const Replacement& r, int shift) {
   editor.Select(r.start + shift, r.end - r.start);
-  editor.SetSelText(as_editor_text(r.converted));
+  editor.SetSelText(r.converted);
   if (r.converted.empty()) return;
   editor.Select(r.start + shift, static_cast<int>(r.converted.size()));
   editor.SetFormat(r.format);
@@ -71,7 +64,7 @@ void replace_pieces(Editor& editor, const std::u16string& text, const std::vecto
   for (const ConversionPiece& piece : pieces) {
     CharFormat format = piece.format;
     format.font_name = destination.name();
-    const Bytes converted = destination.convert_word(glyph_bytes(text, piece), piece.font);
+    const std::u16string converted = destination.convert_piece(glyph_bytes(text, piece), piece.font);
     if (have_pending && pending.end == piece.start && pending.format == format) {
       pending.end = piece.end();
       pending.converted += converted;

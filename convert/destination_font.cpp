@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "fonts/text_conversion.h"
+
 namespace quilm {
 namespace {
 
@@ -15,8 +17,15 @@ DestinationFont::DestinationFont(std::string name, const FontRegistry& registry,
       cdac_(name_ == kCdacFontName),
       converter_(converter) {}
 
+DestinationFont::DestinationFont(std::string name, const FontConverter& converter)
+    : name_(std::move(name)), index_(font_index::kNotSupported), cdac_(false), unicode_(true), converter_(converter) {}
+
+DestinationFont DestinationFont::unicode(std::string font_name, const FontConverter& converter) {
+  return DestinationFont(std::move(font_name), converter);
+}
+
 bool DestinationFont::supported() const {
-  if (cdac_) return true;
+  if (cdac_ || unicode_) return true;
   return index_ != font_index::kNotSupported && conversion_support(index_).writes;
 }
 
@@ -26,6 +35,15 @@ Bytes DestinationFont::convert_word(BytesView word, int source) const {
   Bytes out;
   converter_.convert_with(kCdacWriter, pivot, out);
   return out;
+}
+
+std::u16string DestinationFont::convert_piece(BytesView glyphs, int source) const {
+  if (unicode_) return legacy_text_to_unicode(glyphs, source, UnicodeScript::Gurmukhi);
+  const Bytes converted = convert_word(glyphs, source);
+  std::u16string text;
+  text.reserve(converted.size());
+  for (char b : converted) text.push_back(static_cast<unsigned char>(b));
+  return text;
 }
 
 }  // namespace quilm

@@ -18,6 +18,8 @@ inline constexpr std::string_view kCdacFontName = "PNB-TTAmar";
 class DestinationFont {
  public:
   DestinationFont(std::string name, const FontRegistry& registry, const FontConverter& converter);
+  // Unicode text set in the Unicode font `font_name`.
+  static DestinationFont unicode(std::string font_name, const FontConverter& converter);
 
   const std::string& name() const { return name_; }
   // False when no writer produces this font: converting into it would leave
@@ -27,11 +29,18 @@ class DestinationFont {
   // A word of font index `source`: read into the pivot encoding and tidied,
   // then written in the destination font (tidied again on the way out).
   Bytes convert_word(BytesView word, int source) const;
+  // A stretch of glyph bytes of font index `source` (words with the blanks and
+  // marks that end them) as the editor text that replaces it: glyph bytes as
+  // the characters U+0000–U+00FF for a legacy font, Unicode for Unicode.
+  std::u16string convert_piece(BytesView glyphs, int source) const;
 
  private:
+  DestinationFont(std::string name, const FontConverter& converter);
+
   std::string name_;
   int index_;
   bool cdac_;
+  bool unicode_ = false;
   const FontConverter& converter_;
 };
 

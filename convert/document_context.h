@@ -18,6 +18,8 @@ struct DefaultFonts {
   int punjabi_size = 16;
   std::string english = "Times New Roman";
   int english_size = 12;
+  // The Unicode Gurmukhi font in which text converted into Unicode is set.
+  std::string unicode = "Raavi";
 };
 
 struct DocumentContext {

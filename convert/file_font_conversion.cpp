@@ -6,6 +6,7 @@
 
 #include "convert/change_font.h"
 #include "convert/file_types.h"
+#include "convert/source_fonts.h"
 #include "fonts/font_detection.h"
 
 namespace quilm {
@@ -19,6 +20,30 @@ bool is_glyph(char16_t c) { return c <= 0xFF; }
 bool same_file(const std::filesystem::path& a, const std::filesystem::path& b) {
   std::error_code error;
   return std::filesystem::equivalent(a, b, error) && !error;
+}
+
+// Words: stretches of glyph bytes between blanks, controls and line ends.
+long count_words(std::u16string_view text) {
+  long words = 0;
+  bool in_word = false;
+  for (char16_t c : text) {
+    const bool glyph = c > 0x20 && c <= 0xFF;
+    if (glyph && !in_word) ++words;
+    in_word = glyph;
+  }
+  return words;
+}
+
+// The words of the runs that a conversion from `source_choice` reads.
+long count_gurmukhi_words(const std::vector<TextRun>& runs, const FontRegistry& registry,
+                          std::string_view source_choice) {
+  SourceFonts sources(registry, source_choice);
+  long words = 0;
+  for (const TextRun& run : runs) {
+    const CharacterFont& font = sources.of(run.format.font_name);
+    if ((font.gurmukhi || !sources.automatic()) && font.readable) words += count_words(run.text);
+  }
+  return words;
 }
 
 constexpr std::string_view kNotOfferedAsSource[] = {"Morvend_R", "Punjabi Typewriter",
@@ -70,7 +95,48 @@ FontConversionResult FontFileConversion::Convert(const FileConversionChoice& cho
     return FontConversionResult::Refused;
   }
   if (loaded_ != choice.source_file && !LoadSource(choice.source_file)) return FontConversionResult::Refused;
+  if (file_type_.value_or(FormatCode::PlainText) != FormatCode::PlainText) return convert_runs(choice);
+  return convert_plain_text(choice, destination);
+}
 
+// The source browse proposes the source file as the destination too, so
+// replacing it is asked first.
+bool FontFileConversion::may_write(const FileConversionChoice& choice) {
+  return !same_file(choice.source_file, choice.destination_file) ||
+         prompter_.ask_yes_no(choice.destination_file.string() +
+                              " is the source file. Replace it with the converted text?");
+}
+
+FontConversionResult FontFileConversion::convert_runs(const FileConversionChoice& choice) {
+  if (!may_write(choice)) return FontConversionResult::Refused;
+  const long words = count_gurmukhi_words(text_.Runs(), registry_, choice.source_font);
+  DocumentContext context{text_, registry_, converter_, prompter_, DefaultFonts{}};
+  text_.SetSelStart(0);
+  int last_word_font_index = font_index::kUndetermined;
+  const FontConversionResult result =
+      ChangeFont(context, {choice.source_font, choice.destination_font}, last_word_font_index);
+  if (result != FontConversionResult::Converted) {
+    loaded_.reset();  // part of the text may be converted: load the file again next time
+    return result;
+  }
+  return write_result(choice, words);
+}
+
+FontConversionResult FontFileConversion::write_result(const FileConversionChoice& choice, long words) {
+  const FormatCode format = destination_file_format(choice.destination_file, file_type_.value_or(FormatCode::PlainText));
+  const Status saved = text_.SaveFile(choice.destination_file, format);
+  prompter_.progress_end();
+  loaded_.reset();  // the control now holds the result, not the source
+  if (!saved) {
+    prompter_.error(saved.message());
+    return FontConversionResult::Refused;
+  }
+  prompter_.message(std::to_string(words) + (words == 1 ? " word" : " words") + " converted into " +
+                    choice.destination_font + ", written to " + choice.destination_file.string() + ".");
+  return FontConversionResult::Converted;
+}
+
+FontConversionResult FontFileConversion::convert_plain_text(const FileConversionChoice& choice, int destination) {
   const int source = scan_detect_font(text_, choice.source_font, registry_, prompter_,
                                       ChosenFontMessage::ShowNotSupported);
   if (source == font_index::kNotSupported) return FontConversionResult::Refused;  // already told
@@ -80,27 +146,15 @@ FontConversionResult FontFileConversion::Convert(const FileConversionChoice& cho
     return FontConversionResult::Refused;
   }
 
-  // The source browse proposes the source file as the destination too; the
-  // written file keeps one font and no other formatting, so ask first.
-  if (same_file(choice.source_file, choice.destination_file) &&
-      !prompter_.ask_yes_no(choice.destination_file.string() +
-                            " is the source file. Replace it with the converted text?"))
-    return FontConversionResult::Refused;
+  if (!may_write(choice)) return FontConversionResult::Refused;
 
   prompter_.status_caption(kConvertingFontCaption);
+  const long words = count_words(text_.Text());
   const std::u16string converted = converted_text(source, destination);
   text_.Clear();
   text_.SetFontName(choice.destination_font);
   text_.SetSelText(converted);
-  const FormatCode format = destination_file_format(choice.destination_file, file_type_.value_or(FormatCode::PlainText));
-  const Status saved = text_.SaveFile(choice.destination_file, format);
-  prompter_.progress_end();
-  loaded_.reset();  // the control now holds the result, not the source
-  if (!saved) {
-    prompter_.error(saved.message());
-    return FontConversionResult::Refused;
-  }
-  return FontConversionResult::Converted;
+  return write_result(choice, words);
 }
 
 // Paragraph by paragraph, with format off: a font converted into itself is

@@ -1,12 +1,15 @@
 // "Convert Font": the font conversion of a file on disk.
 //
 // The file is loaded into a text control of its own (never the user's
-// document), its Gurmukhi font found by scan detection or taken from the
-// user's choice, and its text converted paragraph by paragraph with format
-// off, so that a conversion from a font into itself copies the text. The
-// result is written in the destination font, in the format of the
-// destination file's type: the character formatting of the source (sizes,
-// colours, other fonts) is not kept.
+// document). A file that names its fonts (RTF, .pbi, HTML, Word) is
+// converted run by run as "Change Font" converts the document in the editor:
+// each Gurmukhi run from its own font (or the chosen one), every other run
+// left as it is, all formatting kept. Plain text has no fonts: its Gurmukhi
+// font is found by scan detection or taken from the user's choice, and the
+// text converted paragraph by paragraph with format off, so that a
+// conversion from a font into itself copies it. The file is written in the
+// format of the destination file's type, and the user is told what was
+// written.
 #pragma once
 
 #include <filesystem>
@@ -62,6 +65,10 @@ class FontFileConversion {
   FontConversionResult Convert(const FileConversionChoice& choice);
 
  private:
+  FontConversionResult convert_plain_text(const FileConversionChoice& choice, int destination);
+  FontConversionResult convert_runs(const FileConversionChoice& choice);
+  bool may_write(const FileConversionChoice& choice);
+  FontConversionResult write_result(const FileConversionChoice& choice, long words);
   std::u16string converted_text(int source, int destination);
 
   const FontRegistry& registry_;

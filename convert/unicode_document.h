@@ -30,7 +30,9 @@ std::u16string document_as_unicode(const DocumentContext& context);
 // made writable first. An error names the file.
 Status SaveUnicodeFile(const DocumentContext& context, const std::filesystem::path& path);
 
-// Replaces the document by its Unicode text, in Raavi 12, not bold.
+// Converts every Gurmukhi run of the document in place into Unicode text in
+// the Unicode font of the default fonts (Raavi unless set otherwise), keeping
+// its size, weight, slant, underline and colour; other runs stay as they are.
 void ASCIIToUnicode(const DocumentContext& context);
 
 // Converts a document that holds Unicode Gurmukhi into font `target_font`:
@@ -43,8 +45,9 @@ bool ConvertUnicode(DocumentContext& context, ConversionContext& conversion, con
 // Imports a Unicode text file ("Import" of a .txt file) into the emptied
 // document: Gurmukhi in the Punjabi default font (converted from the pivot
 // encoding into that font), Latin text and separators in the English default
-// font, the caret at 0. A file without the mark 0xFF 0xFE is opened as
-// 8-bit text instead. An unreadable file or one of an odd length gives an
+// font, the caret at 0. A file without the mark 0xFF 0xFE is read as UTF-8
+// (a leading UTF-8 byte-order mark skipped) when it is UTF-8 holding
+// Gurmukhi, and opened as 8-bit text otherwise. An unreadable file or one of an odd length gives an
 // error and leaves the document as it was. The caller marks the document
 // untitled.
 Status ImportUnicodeFile(const DocumentContext& context, const std::filesystem::path& path);

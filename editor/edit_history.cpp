@@ -33,6 +33,7 @@ void revert(Document& doc, const DocumentEdit& edit) {
 }
 
 void EditHistory::record(DocumentEdit edit) {
+  edit.group = group_depth_ > 0 ? current_group_ : 0;
   done_.push_back(std::move(edit));
   undone_.clear();
 }
@@ -49,6 +50,14 @@ const DocumentEdit& EditHistory::redo() {
   done_.push_back(std::move(undone_.back()));
   undone_.pop_back();
   return done_.back();
+}
+
+void EditHistory::begin_group() {
+  if (group_depth_++ == 0) current_group_ = ++last_group_;
+}
+
+void EditHistory::end_group() {
+  if (group_depth_ > 0) --group_depth_;
 }
 
 void EditHistory::clear() {

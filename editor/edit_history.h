@@ -23,6 +23,8 @@ struct DocumentEdit {
   int first_paragraph = 0;
   std::vector<Alignment> alignments_before, alignments_after;
   Selection selection_before, selection_after;
+  // Edits of one group (not 0) are undone and redone together.
+  int group = 0;
 };
 
 void apply(Document& doc, const DocumentEdit& edit);
@@ -38,9 +40,18 @@ class EditHistory {
   const DocumentEdit& undo();
   const DocumentEdit& redo();
   void clear();
+  // Edits recorded between begin_group and the matching end_group share a group.
+  void begin_group();
+  void end_group();
+  // The group of the change undo (or redo) would take next; 0 for none.
+  int next_undo_group() const { return done_.empty() ? 0 : done_.back().group; }
+  int next_redo_group() const { return undone_.empty() ? 0 : undone_.back().group; }
 
  private:
   std::vector<DocumentEdit> done_, undone_;
+  int group_depth_ = 0;
+  int current_group_ = 0;
+  int last_group_ = 0;
 };
 
 }  // namespace quilm

@@ -196,6 +196,11 @@ class Editor {
   virtual bool CanPaste() const = 0;
   virtual void Undo() = 0;
   virtual void Redo() = 0;
+  // The edits between BeginEditGroup and the matching EndEditGroup are undone
+  // and redone as one step (a whole font conversion is one Undo). Groups nest;
+  // the outermost one makes the step.
+  virtual void BeginEditGroup() = 0;
+  virtual void EndEditGroup() = 0;
   // 1 cut, 2 copy, 3 paste, 4 delete.
   virtual void Clip(int action) = 0;
   // Set by every change of text, format or alignment, undo and redo included.
@@ -242,6 +247,18 @@ class Editor {
     change(c);
     ApplyFormat(c);
   }
+};
+
+// One undo step for the edits of a scope.
+class EditGroup {
+ public:
+  explicit EditGroup(Editor& editor) : editor_(editor) { editor_.BeginEditGroup(); }
+  ~EditGroup() { editor_.EndEditGroup(); }
+  EditGroup(const EditGroup&) = delete;
+  EditGroup& operator=(const EditGroup&) = delete;
+
+ private:
+  Editor& editor_;
 };
 
 }  // namespace quilm

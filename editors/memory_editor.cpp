@@ -127,23 +127,32 @@ void MemoryEditor::SetDocumentValue(int index, int value) {
 
 void MemoryEditor::Undo() {
   if (!history_.can_undo()) return;
-  const DocumentEdit& edit = history_.undo();
-  revert(doc_, edit);
-  paragraphs_.replaced(edit.start, length_of(edit.inserted), edit.removed);
-  selection_ = edit.selection_before;
+  const int group = history_.next_undo_group();
+  do {
+    const DocumentEdit& edit = history_.undo();
+    revert(doc_, edit);
+    paragraphs_.replaced(edit.start, length_of(edit.inserted), edit.removed);
+    selection_ = edit.selection_before;
+  } while (group != 0 && history_.next_undo_group() == group);
   pending_.reset();
   modified_ = true;
 }
 
 void MemoryEditor::Redo() {
   if (!history_.can_redo()) return;
-  const DocumentEdit& edit = history_.redo();
-  apply(doc_, edit);
-  paragraphs_.replaced(edit.start, length_of(edit.removed), edit.inserted);
-  selection_ = edit.selection_after;
+  const int group = history_.next_redo_group();
+  do {
+    const DocumentEdit& edit = history_.redo();
+    apply(doc_, edit);
+    paragraphs_.replaced(edit.start, length_of(edit.removed), edit.inserted);
+    selection_ = edit.selection_after;
+  } while (group != 0 && history_.next_redo_group() == group);
   pending_.reset();
   modified_ = true;
 }
+
+void MemoryEditor::BeginEditGroup() { history_.begin_group(); }
+void MemoryEditor::EndEditGroup() { history_.end_group(); }
 
 void MemoryEditor::Clip(int action) {
   const bool selected = selection_.length > 0;

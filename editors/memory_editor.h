@@ -64,6 +64,8 @@ class MemoryEditor final : public Editor {
   bool CanPaste() const override { return !clipboard_->runs.empty(); }
   void Undo() override;
   void Redo() override;
+  void BeginEditGroup() override;
+  void EndEditGroup() override;
   void Clip(int action) override;
   bool Modified() const override { return modified_; }
   void SetModified(bool modified) override { modified_ = modified; }

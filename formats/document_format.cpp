@@ -78,7 +78,21 @@ Status read_foreign(Status (*reader)(BytesView, const CharFormat&, Document&), B
   return Status::Ok();
 }
 
+// What a Word document starts with: the compound file of Word 97 to 2003,
+// the zip of .docx, or RTF saved under a .doc name. LibreOffice opens any
+// other bytes as plain text in some guessed encoding (a screen of CJK
+// characters for legacy glyph bytes), so they are refused before it sees them.
+bool looks_like_word_document(BytesView bytes) {
+  constexpr BytesView kSignatures[] = {"\xD0\xCF\x11\xE0", "PK\x03\x04", "{\\rtf"};
+  for (BytesView signature : kSignatures)
+    if (bytes.substr(0, signature.size()) == signature) return true;
+  return false;
+}
+
 Status read_word(BytesView bytes, const CharFormat& text_format, Document& out, const LegacyFontTest& legacy) {
+  if (!looks_like_word_document(bytes))
+    return Status::Error("This file is not a Word document that LibreOffice can read (it does not start "
+                         "as a Word, .docx or RTF file does).");
   Bytes rtf;
   if (Status s = office_to_rtf(bytes, "doc", rtf); !s) return s;
   return read_foreign(read_rtf, rtf, text_format, out, legacy);

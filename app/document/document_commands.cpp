@@ -169,8 +169,10 @@ bool DocumentCommands::SaveAs1Click() {
   request.title = "Save File";
   request.filter = kSaveFilter;
   request.filter_index = ws_.settings.default_save_type + 1;
-  request.default_extension = "doc";
-  request.proposed_name = with_extension(ws_.document.name, ".Doc");
+  // The name proposed carries the extension of the filter the dialog opens on.
+  const SaveAsFilter proposed = save_as_filter(request.filter_index).value_or(*save_as_filter(1));
+  request.default_extension = std::string(proposed.extension).substr(1);
+  request.proposed_name = with_extension(ws_.document.name, proposed.extension);
   const std::optional<FileChoice> choice = dialogs_.save(request);
   if (!choice) return false;
   const SaveAsFilter filter = save_as_filter(choice->filter_index).value_or(*save_as_filter(1));

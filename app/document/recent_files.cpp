@@ -13,4 +13,15 @@ bool remember_recent_file(Settings& settings, const std::string& document_name, 
   return true;
 }
 
+std::string recent_menu_text(const std::string& caption) {
+  const std::string path = recent_path(caption);
+  if (path.empty()) return {};
+  std::string text = caption.substr(0, 2) + " ";
+  for (char c : path) {
+    if (c == '&') text += '&';
+    text += c;
+  }
+  return text;
+}
+
 }  // namespace quilm

@@ -1,6 +1,7 @@
 // The desktop program: splash, main window, the tool windows, the message loop.
 // The data folder is the folder that is current when the program starts.
 #include <QApplication>
+#include <QMessageBox>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -22,9 +23,17 @@ int main(int argc, char** argv) {
     return answer->status;
   }
   QApplication app(argc, argv);
-  quilm::ui::load_display_fonts();  // stand-ins for legacy fonts the user lacks
+  // Stand-ins for the legacy fonts the user lacks. Without them every legacy
+  // document would show as Latin letters, so their absence is said once.
+  const quilm::ui::DisplayFontsReport fonts = quilm::ui::load_display_fonts();
   app.setApplicationName("Quilm");
   app.setApplicationDisplayName(quilm::kProgramTitle);
+  if (fonts.folder.isEmpty())
+    QMessageBox::warning(nullptr, quilm::kProgramTitle,
+                         "The display fonts were not found (looked in " +
+                             quilm::ui::display_fonts_candidates().join(", ") +
+                             "). Text in legacy Gurmukhi fonts that are not installed will show as Latin "
+                             "letters.");
 
   auto splash = quilm::ui::make_splash();
   splash->show();

@@ -277,9 +277,9 @@ void TMainForm::showDocumentState() {
   setWindowTitle(qs(ws_.document.name));
   // A path may hold '&', which a caption would take for an accelerator.
   auto show_recent = [](QAction* item, const std::string& caption) {
-    const std::string path = recent_path(caption);
-    item->setText(qs(caption.substr(0, 2)) + qs(path).replace('&', "&&"));
-    item->setVisible(!path.empty());
+    const std::string text = recent_menu_text(caption);
+    item->setText(qs(text));
+    item->setVisible(!text.empty());
   };
   show_recent(filename1_, ws_.settings.recent_file1);
   show_recent(filename2_, ws_.settings.recent_file2);

@@ -215,6 +215,18 @@ void QtEditor::Redo() {
   pending_.reset();
 }
 
+void QtEditor::BeginEditGroup() {
+  if (group_depth_++ > 0) return;
+  group_cursor_ = QTextCursor(&document());
+  group_cursor_.beginEditBlock();
+}
+
+void QtEditor::EndEditGroup() {
+  if (group_depth_ == 0 || --group_depth_ > 0) return;
+  group_cursor_.endEditBlock();
+  group_cursor_ = QTextCursor();
+}
+
 void QtEditor::Clip(int action) {
   switch (action) {
     case 1: edit_->cut(); break;
@@ -299,7 +311,9 @@ void QtEditor::reset_to(const Document& doc) {
   d.setUndoRedoEnabled(false);
   d.clear();
   QTextCursor c(&d);
-  insert_document(c, doc);
+  // One edit block: the view lays the document out once at its end instead
+  // of after every run and paragraph format (seconds for a long document).
+  as_one_step(c, [&] { insert_document(c, doc); });
   d.setUndoRedoEnabled(true);
   d.setModified(false);
   c.setPosition(0);

@@ -66,6 +66,8 @@ class QtEditor final : public Editor {
   bool CanPaste() const override;
   void Undo() override;
   void Redo() override;
+  void BeginEditGroup() override;
+  void EndEditGroup() override;
   void Clip(int action) override;
   bool Modified() const override;
   void SetModified(bool modified) override;
@@ -90,6 +92,12 @@ class QtEditor final : public Editor {
     CharFormat format;
     int position, anchor, revision;
   };
+
+  // Holds the document's edit block while an edit group is open: Qt groups
+  // every change of the document inside a block into one undo step, whichever
+  // cursor makes it.
+  QTextCursor group_cursor_;
+  int group_depth_ = 0;
 
   QTextDocument& document() const { return *edit_->document(); }
   QTextCursor cursor() const { return edit_->textCursor(); }

@@ -17,6 +17,8 @@
 namespace quilm::ui {
 namespace {
 
+constexpr int kBuildTreeDepth = 3;
+
 bool has_font_list(const QString& folder) {
   return QFile::exists(QDir(folder).filePath(QString::fromUtf8(display::kDisplayFontList)));
 }
@@ -42,11 +44,20 @@ std::vector<display::DisplayFont> read_font_list(const QString& folder, QStringL
 
 }  // namespace
 
+QStringList display_fonts_candidates() {
+  const QDir program(QCoreApplication::applicationDirPath());
+  QStringList candidates{program.filePath("fonts"), program.filePath("../share/quilm/fonts")};
+  // A build tree, wherever it was copied: the fonts folder at its top, a few
+  // levels above the program (build/app/ui/quilm, build/fonts/ui/quilm-render).
+  QDir up = program;
+  for (int level = 0; level < kBuildTreeDepth && up.cdUp(); ++level) candidates << up.filePath("fonts");
+  candidates << QStringLiteral(QUILM_DISPLAY_FONTS_DIR);  // where this build wrote them
+  return candidates;
+}
+
 QString display_fonts_folder() {
-  const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath("fonts");
-  if (has_font_list(beside)) return beside;
-  const QString build_tree = QStringLiteral(QUILM_DISPLAY_FONTS_DIR);
-  if (has_font_list(build_tree)) return build_tree;
+  for (const QString& folder : display_fonts_candidates())
+    if (has_font_list(folder)) return QDir::cleanPath(folder);
   return {};
 }
 

@@ -17,8 +17,13 @@ struct DisplayFontsReport {
   QStringList problems;     // fonts that could not be loaded, bad list lines
 };
 
-// The folder of the display fonts: "fonts" beside the executable when it holds
-// the font list, else the build tree's fonts folder; empty when neither does.
+// The folders where the display fonts may be, in the order they are tried:
+// "fonts" beside the program, the installed share/quilm/fonts, the fonts
+// folder of a build tree the program sits in (wherever it was moved), and
+// the folder this build wrote them to.
+QStringList display_fonts_candidates();
+
+// The first of those that holds the font list; empty when none does.
 QString display_fonts_folder();
 
 // Loads the fonts of `folder` (display_fonts_folder() when empty).

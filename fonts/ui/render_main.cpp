@@ -32,11 +32,26 @@ struct Options {
 void print_usage(std::FILE* out) {
   std::fprintf(out,
                "usage: quilm-render --font NAME [--hex] [--size POINTS] TEXT OUT.png\n"
+               "       quilm-render --fonts-folder\n"
                "\n"
                "Draws TEXT in font NAME to the PNG image OUT.png, as the editor shows it.\n"
                "In a Gurmukhi font name TEXT is legacy bytes (raw, or space-separated\n"
                "hexadecimal with --hex); in any other font UTF-8 text. Prints the family\n"
-               "that really drew the text.\n");
+               "that really drew the text. --fonts-folder prints the folder the display\n"
+               "fonts are loaded from (the program finds them the same way), or says\n"
+               "that there is none.\n");
+}
+
+int print_fonts_folder(int argc, char** argv) {
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QGuiApplication app(argc, argv);
+  const QString folder = quilm::ui::display_fonts_folder();
+  if (folder.isEmpty()) {
+    std::fprintf(stderr, "quilm-render: no display fonts found\n");
+    return kBadInput;
+  }
+  std::printf("%s\n", qPrintable(folder));
+  return kSuccess;
 }
 
 std::optional<Options> parse_options(const std::vector<std::string>& args) {
@@ -87,6 +102,7 @@ int main(int argc, char** argv) {
     print_usage(stdout);
     return kSuccess;
   }
+  if (args.size() == 1 && args[0] == "--fonts-folder") return print_fonts_folder(argc, argv);
   const std::optional<Options> o = parse_options(args);
   if (!o) {
     print_usage(stderr);

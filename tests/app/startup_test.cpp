@@ -74,13 +74,14 @@ TEST_F(Startup, FailuresEndStartUpAndLeaveEveryFileUntouched) {
   };
   const Case cases[] = {
       {"main word list missing",
-       [](const test::TempDir& d) { std::filesystem::remove(d / "WList.txt"); }, "WList.txt"},
+       [](const test::TempDir& d) { std::filesystem::remove(d / "WList.txt"); },
+       "The file WList.txt is missing from the data folder"},
       {"main word list unreadable",
        [](const test::TempDir& d) {
          std::filesystem::remove(d / "WList.txt");
          std::filesystem::create_directory(d / "WList.txt");
        },
-       "WList.txt"},
+       "blocking the file WList.txt"},
       {"settings file missing",
        [](const test::TempDir& d) { std::filesystem::remove(d / "filearch"); }, "damaged"},
       {"settings file unreadable",

@@ -9,11 +9,6 @@
 namespace quilm::test {
 namespace {
 
-std::string with_folder(std::string arg, const TempDir& dir) {
-  for (std::size_t at; (at = arg.find("{dir}")) != std::string::npos;) arg.replace(at, 5, dir.path().string());
-  return arg;
-}
-
 // Every file under the folder with its contents.
 std::map<std::string, Bytes> contents(const TempDir& dir) {
   std::map<std::string, Bytes> files;
@@ -31,6 +26,11 @@ std::string message_start(const std::vector<std::string>& args) {
 }
 
 }  // namespace
+
+std::string with_folder(std::string text, const TempDir& dir) {
+  for (std::size_t at; (at = text.find("{dir}")) != std::string::npos;) text.replace(at, 5, dir.path().string());
+  return text;
+}
 
 std::set<std::string> listed_subcommands() {
   std::set<std::string> names;

@@ -30,6 +30,9 @@ struct CliCase {
   std::string err = {};
 };
 
+// `text` with "{dir}" replaced by `dir`'s path.
+std::string with_folder(std::string text, const TempDir& dir);
+
 // quilm-cli with these arguments ("{dir}" replaced by `dir`'s path).
 ProgramRun run_cli(const std::vector<std::string>& args, BytesView input = {}, const TempDir* dir = nullptr);
 

@@ -30,7 +30,8 @@ TEST(CliFileCommands, WriteTheConvertedFile) {
     std::vector<std::string> args;
     const char* in_name;  // the input file in the case's folder
     Bytes in;
-    Bytes out;  // what out.txt then holds
+    Bytes out;        // what out.txt then holds
+    std::string err = {};  // the whole of stderr; "{dir}" stands for the folder
   };
   const Case cases[] = {
       {"convert-doc into a Unicode text file, Latin runs left as they are",
@@ -38,7 +39,8 @@ TEST(CliFileCommands, WriteTheConvertedFile) {
        "in.rtf", kMixedRtf, kUtf16Bom + kPunjabiUtf16 + utf16(" Class 7")},
       {"convert-file from one font into another",
        {"convert-file", "--from", "AnmolLipi", "--to", "Quilm2010", "{dir}/in.txt", "{dir}/out.txt"},
-       "in.txt", "hY[", "hY."},
+       "in.txt", "hY[", "hY.",
+       "quilm-cli convert-file: 1 word converted into Quilm2010, written to {dir}/out.txt.\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
@@ -46,7 +48,7 @@ TEST(CliFileCommands, WriteTheConvertedFile) {
     dir.write(c.in_name, c.in);
     const ProgramRun run = run_cli(c.args, {}, &dir);
     EXPECT_EQ(run.status, kOk) << run.err;
-    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.err, with_folder(c.err, dir));
     EXPECT_EQ(dir.read("out.txt"), c.out);
   }
 }

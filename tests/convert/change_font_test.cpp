@@ -171,5 +171,102 @@ TEST(ChangeFont, UnicodeDestination) {
   EXPECT_EQ(legacy.editor.Text(), u"\u0A2A\u0A70\u0A1C\u0A3E\u0A2C");
 }
 
+// What a teacher's worksheet holds: an English heading in Arial, Gurmukhi at
+// 16 points, bold and italic words. Conversion into Unicode and back changes
+// the Gurmukhi text and its font name, and nothing else of any run.
+struct FormattedPiece {
+  std::u16string text;
+  std::string font;
+  int size;
+  bool bold, italic, underline;
+  Color colour;
+};
+
+void add_formatted(Editor& editor, const FormattedPiece& piece) {
+  editor.SetSelStart(editor.TextLength());
+  FormatChange f;
+  f.font_name = piece.font;
+  f.font_size = piece.size;
+  f.bold = piece.bold;
+  f.italic = piece.italic;
+  f.underline = piece.underline;
+  f.fore_color = piece.colour;
+  editor.ApplyFormat(f);
+  editor.SetSelText(piece.text);
+}
+
+std::vector<FormattedPiece> formatted_runs(const Editor& editor) {
+  std::vector<FormattedPiece> out;
+  for (const TextRun& run : editor.Runs()) {
+    const CharFormat& f = run.format;
+    out.push_back({run.text, f.font_name, f.font_size, f.bold, f.italic, f.underline, f.fore_color});
+  }
+  return out;
+}
+
+void PrintTo(const FormattedPiece& p, std::ostream* os) {
+  *os << p.font << " " << p.size << (p.bold ? " bold" : "") << (p.italic ? " italic" : "")
+      << (p.underline ? " underline" : "") << " colour " << p.colour << " (" << p.text.size() << " chars)";
+}
+
+bool operator==(const FormattedPiece& a, const FormattedPiece& b) {
+  return a.text == b.text && a.font == b.font && a.size == b.size && a.bold == b.bold && a.italic == b.italic &&
+         a.underline == b.underline && a.colour == b.colour;
+}
+
+constexpr Color kRed = 0x0000FF;
+
+TEST(ChangeFont, UnicodeAndBackKeepEveryFormatAndLeaveEnglishAlone) {
+  // AnmolLipi "siq nwmu" is ਸਤਿ ਨਾਮੁ; "pMjwb" is ਪੰਜਾਬ.
+  const std::vector<FormattedPiece> legacy = {
+      {u"Class 7 worksheet\r", "Arial", 14, true, false, false, kBlack},
+      {u"siq nwmu ", "AnmolLipi", 16, false, false, false, kBlack},
+      {u"pMjwb", "AnmolLipi", 16, true, true, true, kRed},
+      {u" (Punjab)", "Arial", 11, false, true, false, kBlack},
+  };
+  const std::vector<FormattedPiece> unicode = {
+      legacy[0],
+      {u"ਸਤਿ ਨਾਮੁ ", "Raavi", 16, false, false, false, kBlack},
+      {u"ਪੰਜਾਬ", "Raavi", 16, true, true, true, kRed},
+      legacy[3],
+  };
+  FontDocument doc;
+  for (const FormattedPiece& piece : legacy) add_formatted(doc.editor, piece);
+
+  ASSERT_EQ(doc.change_font("Unicode"), FontConversionResult::Converted);
+  EXPECT_EQ(formatted_runs(doc.editor), unicode);
+
+  ASSERT_EQ(doc.change_font("AnmolLipi"), FontConversionResult::Converted);
+  EXPECT_EQ(formatted_runs(doc.editor), legacy);
+}
+
+TEST(ChangeFont, LatinInsideAUnicodeRunStaysInItsFont) {
+  FontDocument doc;
+  add_formatted(doc.editor, {u"ਸਤਿ ok ਨਾਮੁ", "Raavi", 18, true, false, false, kBlack});
+  ASSERT_EQ(doc.change_font("AnmolLipi"), FontConversionResult::Converted);
+  const std::vector<FormattedPiece> expected = {
+      {u"siq", "AnmolLipi", 18, true, false, false, kBlack},
+      {u" ok ", "Raavi", 18, true, false, false, kBlack},
+      {u"nwmu", "AnmolLipi", 18, true, false, false, kBlack},
+  };
+  EXPECT_EQ(formatted_runs(doc.editor), expected);
+}
+
+TEST(ChangeFont, AWholeConversionIsOneUndoStep) {
+  const char* destinations[] = {"Unicode", "Quilm2010"};
+  for (const char* destination : destinations) {
+    SCOPED_TRACE(destination);
+    FontDocument doc;
+    add_formatted(doc.editor, {u"Title ", "Arial", 14, true, false, false, kBlack});
+    add_formatted(doc.editor, {u"siq nwmu pI\\w", "AnmolLipi", 16, false, true, false, kBlack});
+    add_formatted(doc.editor, {u" end", "Arial", 12, false, false, false, kBlack});
+    const std::vector<FormattedPiece> before = formatted_runs(doc.editor);
+    doc.change_font(destination);
+    ASSERT_NE(formatted_runs(doc.editor), before);
+    doc.editor.Undo();
+    EXPECT_EQ(formatted_runs(doc.editor), before);
+  }
+}
+
 }  // namespace
 }  // namespace quilm::test

@@ -29,12 +29,33 @@ TEST(UnicodeImportTest, GurmukhiInThePunjabiFontTheRestInTheEnglishFont) {
   EXPECT_EQ(doc.editor.SelStart(), 0);
 }
 
-TEST(UnicodeImportTest, FileWithoutTheMarkIsOpenedAsEightBitText) {
-  test::DocumentFixture doc;
-  test::TempDir dir;
-  dir.write("in.txt", "plain");
-  ASSERT_TRUE(ImportUnicodeFile(doc.context, dir / "in.txt"));
-  EXPECT_EQ(doc.editor.Text(), u"plain");
+TEST(UnicodeImportTest, Utf8WithGurmukhiIsUnicodeAnythingElseEightBitText) {
+  struct Case {
+    const char* label;
+    Bytes file;
+    std::vector<std::pair<std::u16string, std::string>> runs;
+  };
+  const Case cases[] = {
+      {"UTF-8 without a byte-order mark, as Linux editors write it", "\xE0\xA8\xB8\xE0\xA8\xA4\xE0\xA8\xBF ok",
+       {{u"siq", "AnmolLipi"}, {u" ok", "Times New Roman"}}},
+      {"UTF-8 with a byte-order mark", "\xEF\xBB\xBF\xE0\xA8\xB8\xE0\xA8\xA4\xE0\xA8\xBF",
+       {{u"siq", "AnmolLipi"}}},
+      // Plain ASCII, and legacy glyph bytes that are not UTF-8, are 8-bit text.
+      {"ASCII", "plain", {{u"plain", ""}}},
+      {"AnmolLipi bytes", "\xC2\xA1 \xE6", {{u"\u00C2\u00A1 \u00E6", ""}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    test::DocumentFixture doc;
+    doc.context.defaults.punjabi = "AnmolLipi";
+    test::TempDir dir;
+    dir.write("in.txt", c.file);
+    ASSERT_TRUE(ImportUnicodeFile(doc.context, dir / "in.txt"));
+    std::u16string text;
+    for (const auto& [run_text, font] : c.runs) text += run_text;
+    EXPECT_EQ(doc.editor.Text(), text);
+    if (!c.runs.front().second.empty()) EXPECT_EQ(runs(doc.editor), c.runs);
+  }
 }
 
 TEST(UnicodeImportTest, OddLengthIsRefusedAndTheDocumentStays) {

@@ -1,6 +1,6 @@
-// "Convert Font" on files: load by extension, scan detection, conversion of
-// each paragraph with format off, and the file written in the destination
-// font alone.
+// "Convert Font" on files: load by extension; files that name their fonts
+// converted run by run as the document in the editor is; plain text by scan
+// detection and conversion of each paragraph with format off.
 #include <gtest/gtest.h>
 
 #include "convert/file_font_conversion.h"
@@ -34,19 +34,25 @@ TEST(FontFileConversion, SameFontWithFormatOffCopiesEveryLine) {
   f.dir.write("in.txt", text);
   EXPECT_EQ(f.convert("in.txt", "out.txt", "AnmolLipi", "AnmolLipi"), FontConversionResult::Converted);
   EXPECT_EQ(to_hex(f.dir.read("out.txt")), to_hex(text));
-  EXPECT_TRUE(f.prompter.silent());
+  const std::string told = "4 words converted into AnmolLipi, written to " + (f.dir / "out.txt").string() + ".";
+  EXPECT_EQ(f.prompter.messages, std::vector<std::string>{told});
 }
 
-TEST(FontFileConversion, DetectsTheSourceAndWritesOnlyTheDestinationFont) {
+TEST(FontFileConversion, AFileThatNamesItsFontsIsConvertedAsTheDocumentInTheEditorIs) {
+  // A worksheet: an English heading (kept, bold), Satluj and AnmolLipi words.
+  const std::vector<std::pair<std::string, std::string>> pieces = {
+      {"43 6C 61 73 73 20 37 20", "Arial"}, {"EA B3 DC C5 EC 20 EA B3 DC C5 EC", "Satluj"}, {"20 70 49 5C 77", "AnmolLipi"}};
   FileConversionFixture f;
-  // The Latin text before the Gurmukhi word lies in the first eighth, so the
-  // scan starts in the Satluj text.
-  ASSERT_TRUE(write_rtf(f.dir / "in.rtf", {{"41", "Arial"}, {"EA B3 DC C5 EC 20 EA B3 DC C5 EC", "Satluj"}}));
-  ASSERT_EQ(f.convert("in.rtf", "out.rtf", "Automatic Detection", "AnmolLipi"), FontConversionResult::Converted);
-  // Format off: no tidying, so the result is the plain conversion of the text.
-  const Bytes expected = f.converter.conversion(hex("41 EA B3 DC C5 EC 20 EA B3 DC C5 EC"), 22, 2, false);
-  EXPECT_EQ(describe_rtf(f.dir / "out.rtf"), "AnmolLipi: " + to_hex(expected));
-  EXPECT_EQ(to_hex(expected.substr(1, 5)), "70 4D 6A 77 62");
+  ASSERT_TRUE(write_rtf(f.dir / "in.rtf", pieces));
+  ASSERT_EQ(f.convert("in.rtf", "out.rtf", "Automatic Detection", "Quilm2010"), FontConversionResult::Converted);
+
+  FontDocument in_editor;
+  for (const auto& [bytes, font] : pieces) in_editor.add(bytes, font);
+  in_editor.change_font("Quilm2010");
+  EXPECT_EQ(describe_rtf(f.dir / "out.rtf"), in_editor.runs());
+  EXPECT_EQ(describe_rtf(f.dir / "out.rtf").substr(0, 33), "Arial: 43 6C 61 73 73 20 37 20 | ");
+  const std::string told = "3 words converted into Quilm2010, written to " + (f.dir / "out.rtf").string() + ".";
+  EXPECT_EQ(f.prompter.messages, std::vector<std::string>{told});
 }
 
 TEST(FontFileConversion, RefusesUnsupportedFontsAndWritesNothing) {

@@ -206,6 +206,35 @@ TEST_P(EditorContract, UndoGivesBackEachChangeAndRedoMakesItAgain) {
   EXPECT_FALSE(e.CanRedo());
 }
 
+// A whole font conversion is many replacements and format changes; the user
+// undoes it with one Undo and makes it again with one Redo.
+TEST_P(EditorContract, AnEditGroupIsOneUndoStep) {
+  type(e, u"abc def", font("A"));
+  const Snapshot before = snapshot(e);
+  {
+    EditGroup outer(e);
+    e.Select(0, 3);
+    e.SetSelText(u"XY");
+    {
+      EditGroup inner(e);  // groups nest: still the same step
+      e.Select(3, 3);
+      e.SetFontBold(true);
+    }
+    e.SetSelStart(0);
+    e.SetSelText(u"\r");
+  }
+  const Snapshot after = snapshot(e);
+  e.SetSelStart(1);
+  e.SetSelText(u"z");  // a change of its own after the group
+
+  e.Undo();
+  EXPECT_EQ(snapshot(e), after);
+  e.Undo();
+  EXPECT_EQ(snapshot(e), before);
+  e.Redo();
+  EXPECT_EQ(snapshot(e), after);
+}
+
 TEST_P(EditorContract, AChangeAfterUndoLeavesNothingToRedo) {
   e.SetSelText(u"ab");
   e.Undo();

@@ -19,6 +19,7 @@ struct Damaged {
 
 const Damaged kDamaged[] = {
     {"RTF without its header", FormatCode::Rtf, "hello", "does not start with {\\rtf"},
+    {"Word document that is junk", FormatCode::Word, "siq nwmu \xC2\xA1", "not a Word document"},
     {"RTF cut short", FormatCode::Rtf, "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0 some text", "never closed"},
     {"RTF with a bad byte escape", FormatCode::Rtf, "{\\rtf1 a\\'g1}", "two hexadecimal digits"},
     {"document that is not XML", FormatCode::Pbi, "{\\rtf1 a}", "no <quilm-document> element"},

@@ -31,6 +31,8 @@ from shaping import shape_texts  # noqa: E402
 STAND_IN_PREFIX = "Quilm Legacy "
 VERSION_NOTE = "Quilm display font"
 MANIFEST = "fonts.txt"
+GURMUKHI_DIGITS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "gurmukhi_digits.txt")
+GURMUKHI_ZERO = 0x0A66
 LICENCE = "LICENSE.txt"
 
 
@@ -49,6 +51,15 @@ def fonts_of(encoding, own_names):
 
 def file_name(family):
     return family.replace(" ", "-") + ".ttf"
+
+
+def draw_gurmukhi_digits(encodings, chars, stems):
+    """The ASCII digit bytes of the encodings named in `stems` draw the
+    Gurmukhi numerals, as their real fonts do."""
+    for e in encodings:
+        if e.stem in stems:
+            for digit in range(10):
+                chars[e.index][0x30 + digit] = chr(GURMUKHI_ZERO + digit)
 
 
 def glyph_bounds(font):
@@ -97,6 +108,7 @@ def main():
     encodings = parse_glyph_map(listing)
     own_names = set(read_names(args.own_fonts))
     chars = {e.index: {r.byte: c for r in e.bytes if (c := characters_drawn(r))} for e in encodings}
+    draw_gurmukhi_digits(encodings, chars, set(read_names(GURMUKHI_DIGITS)))
     second_halves = {e.index: letters_in_two_glyphs(e, chars[e.index]) for e in encodings}
     texts = reference_texts() | {text_to_shape(c) for m in chars.values() for c in m.values()}
     shaped = shape_texts(args.hb_shape, args.source, texts)

@@ -164,9 +164,9 @@ TEST_F(FileMenu, SaveAsWritesTheChosenFormatAndMakesItTheDocumentsOwn) {
   choose(dir / "mine", 6);  // "All files (*.*)"
   ASSERT_TRUE(commands.SaveAs1Click());
   const FileDialogRequest& r = dialogs.saved.at(0);
-  EXPECT_EQ(r.filter_index, 4);
-  EXPECT_EQ(r.default_extension, "doc");
-  EXPECT_EQ(r.proposed_name, "NewDocument.Doc");
+  EXPECT_EQ(r.filter_index, 4);  // "RTF Documents (*.rtf)": the name proposed is an RTF file's
+  EXPECT_EQ(r.default_extension, "rtf");
+  EXPECT_EQ(r.proposed_name, "NewDocument.rtf");
   const fs::path written = dir / "mine.xml";
   EXPECT_EQ(dir.read("mine.xml").substr(0, 5), "<?xml");
   EXPECT_EQ(ws.document.name, written.string());

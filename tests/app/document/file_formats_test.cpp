@@ -76,6 +76,9 @@ TEST(RecentFiles, ANewFileTakesTheFirstPlaceAndTheFirstMovesDown) {
   EXPECT_FALSE(remember_recent_file(s, "", "c.rtf"));
   EXPECT_EQ(recent_path("&1"), "");
   EXPECT_EQ(recent_path("&2c:/x.doc"), "c:/x.doc");
+  // The menu shows the number, a space and the path as it is.
+  EXPECT_EQ(recent_menu_text("&1"), "");
+  EXPECT_EQ(recent_menu_text("&2/docs/a&b.rtf"), "&2 /docs/a&&b.rtf");
 }
 
 TEST(PageValues, AreStoredBeforeSavingAndOnlyValuesAboveZeroApply) {

@@ -97,7 +97,7 @@ TEST(FileMenu, NewAsksToSaveAChangedDocumentAndOnlyCancelKeepsIt) {
     EXPECT_EQ(w.text(), c.closed ? u"" : u"ਸਤਿ ਨਾਮੁ");
     EXPECT_EQ(w.title(), c.closed ? "NewDocument" : "Quilm 2010");
     if (c.written) {
-      EXPECT_EQ(w.item("Filename1")->text().toStdString(), "&1" + w.path("kept.pbi"));
+      EXPECT_EQ(w.item("Filename1")->text().toStdString(), "&1 " + w.path("kept.pbi"));
     }
   }
 }
@@ -142,7 +142,7 @@ TEST(FileMenu, SaveAsAndReopeningKeepTheRecentFilesAndTheirOrder) {
   w.dialogs.choose(w.docs / "a.txt", kTextFilter);
   w.click("SaveAs1");
   EXPECT_EQ(w.title(), w.path("a.txt"));
-  EXPECT_EQ(w.item("Filename1")->text().toStdString(), "&1" + w.path("a.txt"));
+  EXPECT_EQ(w.item("Filename1")->text().toStdString(), "&1 " + w.path("a.txt"));
   EXPECT_TRUE(w.item("Filename1")->isVisible());
   EXPECT_FALSE(w.item("FileName2")->isVisible());
 
@@ -150,7 +150,7 @@ TEST(FileMenu, SaveAsAndReopeningKeepTheRecentFilesAndTheirOrder) {
   w.dialogs.choose(w.docs / "b", kRtfFilter);  // the filter's extension is added
   w.click("SaveAs1");
   EXPECT_EQ(w.title(), w.path("b.rtf"));
-  EXPECT_EQ(w.item("Filename1")->text().toStdString(), "&1" + w.path("b.rtf"));
+  EXPECT_EQ(w.item("Filename1")->text().toStdString(), "&1 " + w.path("b.rtf"));
   EXPECT_EQ(w.item("FileName2")->text().toStdString(), "&2" + w.path("a.txt"));
   EXPECT_TRUE(w.item("FileName2")->isVisible());
 
@@ -162,7 +162,7 @@ TEST(FileMenu, SaveAsAndReopeningKeepTheRecentFilesAndTheirOrder) {
   w.click("Open1");
   EXPECT_EQ(w.text(), u"first and second");
   EXPECT_EQ(w.title(), w.path("b.rtf"));
-  EXPECT_EQ(w.item("Filename1")->text().toStdString(), "&1" + w.path("b.rtf"));
+  EXPECT_EQ(w.item("Filename1")->text().toStdString(), "&1 " + w.path("b.rtf"));
   EXPECT_EQ(w.item("FileName2")->text().toStdString(), "&2" + w.path("a.txt"));
   EXPECT_TRUE(w.prompter.silent());
 }
@@ -172,7 +172,7 @@ TEST(FileMenu, ARecentFileWithAnAmpersandInItsPathShowsIt) {
   w.type(u"x");
   w.dialogs.choose(w.docs / "R&D.txt", kTextFilter);
   w.click("SaveAs1");
-  EXPECT_EQ(w.item("Filename1")->text().toStdString(), "&1" + w.path("R&&D.txt"));
+  EXPECT_EQ(w.item("Filename1")->text().toStdString(), "&1 " + w.path("R&&D.txt"));
   w.click("New1");
   w.click("Filename1");
   EXPECT_EQ(w.title(), w.path("R&D.txt"));
@@ -211,7 +211,7 @@ TEST(FileMenu, AFileThatCannotBeReadIsShownAndTheOpenDocumentStays) {
     EXPECT_NE(w.prompter.errors[0].find(c.file), std::string::npos) << w.prompter.errors[0];
     EXPECT_EQ(w.text(), u"good text");
     EXPECT_EQ(w.title(), w.path("good.txt"));
-    EXPECT_EQ(w.item("Filename1")->text().toStdString(), "&1" + w.path("good.txt"));
+    EXPECT_EQ(w.item("Filename1")->text().toStdString(), "&1 " + w.path("good.txt"));
     EXPECT_FALSE(w.item("FileName2")->isVisible());
   }
 }

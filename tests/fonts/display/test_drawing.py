@@ -5,8 +5,9 @@ consonant, and the reading of a glyph-map listing."""
 import os
 import sys
 import unittest
+from types import SimpleNamespace
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "fontgen"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "fontgen"))
 from drawing import (REFERENCE_CONSONANT, characters_drawn, drawing_for,  # noqa: E402
                      letters_in_two_glyphs, logical_order)
 from glyph_map import ByteReading, Encoding, parse_glyph_map  # noqa: E402
@@ -107,6 +108,19 @@ class GlyphMapListing(unittest.TestCase):
         self.assertEqual(e.bytes[1].meaning, b"\x54\x5b")
         self.assertEqual(e.bytes[3], ByteReading(0xB2, b"", b"", [], ""))
         self.assertEqual(e.pairs, [(0xC3, 0xC4, ByteReading(0xC3, b"\xbb", b"\xbb", ["punctuation"], "\u0a74"))])
+
+
+class GurmukhiDigits(unittest.TestCase):
+    def test_listed_encodings_draw_the_numerals_at_the_digit_bytes(self):
+        from quilm_fontgen import draw_gurmukhi_digits
+        encodings = [SimpleNamespace(stem="anmollipi", index=2), SimpleNamespace(stem="satluj", index=22)]
+        chars = {2: {0x31: "1", 0x61: "\u0a05"}, 22: {0x31: "1"}}
+        draw_gurmukhi_digits(encodings, chars, {"anmollipi"})
+        self.assertEqual(chars[2][0x30], "\u0a66")
+        self.assertEqual(chars[2][0x31], "\u0a67")
+        self.assertEqual(chars[2][0x39], "\u0a6f")
+        self.assertEqual(chars[2][0x61], "\u0a05")  # other bytes as they were
+        self.assertEqual(chars[22], {0x31: "1"})  # an encoding not listed keeps ASCII digits
 
 
 if __name__ == "__main__":
