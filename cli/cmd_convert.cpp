@@ -15,6 +15,7 @@
 #include "cli/convert_encodings.h"
 #include "cli/exit_codes.h"
 #include "cli/font_option.h"
+#include "cli/options.h"
 #include "common/bytes.h"
 #include "common/hex.h"
 #include "fonts/conversion.h"
@@ -26,56 +27,30 @@ namespace {
 
 constexpr std::size_t kChunk = 1 << 20;
 
-void print_convert_usage(std::FILE* out) {
-  std::fprintf(out,
-               "usage: quilm-cli convert --from FONT --to FONT [--format] [--hex] [--typing] [--utf16]\n"
-               "\n"
-               "Converts standard input, line by line, from the encoding of one font into\n"
-               "another. FONT is a font name (\"AnmolLipi\", \"Satluj\") or a font index\n"
-               "(9 is the pivot encoding). Unsupported fonts pass text unchanged.\n"
-               "FONT may also be \"unicode\" (UTF-8), \"iscii\", or, as --to only,\n"
-               "\"devanagari\" (Devanagari Unicode): the program's export and import.\n"
-               "\n"
-               "  --format   tidy the pivot text between reading and writing (Format_for_Gurmukhi)\n"
-               "  --hex      each line holds space-separated hexadecimal bytes, in and out\n"
-               "  --typing   convert as typed text: the typing-context flag is on and the\n"
-               "             writer context carries from line to line\n"
-               "  --utf16    Unicode in and out as UTF-16LE with a byte-order mark, as the\n"
-               "             program's Unicode files\n");
-}
-
 struct Options {
   std::string from, to;
-  bool format = false, hex = false, typing = false, help = false, utf16 = false;
+  bool format = false, hex = false, typing = false, utf16 = false;
 };
 
-std::optional<Options> parse_options(const Args& args) {
-  Options o;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--help" || a == "-h") {
-      o.help = true;
-    } else if (a == "--format") {
-      o.format = true;
-    } else if (a == "--hex") {
-      o.hex = true;
-    } else if (a == "--typing") {
-      o.typing = true;
-    } else if (a == "--utf16") {
-      o.utf16 = true;
-    } else if ((a == "--from" || a == "--to") && i + 1 < args.size()) {
-      (a == "--from" ? o.from : o.to) = args[++i];
-    } else {
-      std::fprintf(stderr, "quilm-cli convert: unexpected argument \"%s\"\n", a.c_str());
-      return std::nullopt;
-    }
-  }
-  if (!o.help && (o.from.empty() || o.to.empty())) {
-    std::fprintf(stderr, "quilm-cli convert: --from and --to are required\n");
-    return std::nullopt;
-  }
-  return o;
+void declare_options(OptionParser& parser, Options& o) {
+  parser.value("--from", "FONT", o.from, "", Need::Required);
+  parser.value("--to", "FONT", o.to, "", Need::Required);
+  parser.flag("--format", o.format, "tidy the pivot text between reading and writing (Format_for_Gurmukhi)");
+  parser.flag("--hex", o.hex, "each line holds space-separated hexadecimal bytes, in and out");
+  parser.flag("--typing", o.typing,
+              "convert as typed text: the typing-context flag is on and the\n"
+              "writer context carries from line to line");
+  parser.flag("--utf16", o.utf16,
+              "Unicode in and out as UTF-16LE with a byte-order mark, as the\n"
+              "program's Unicode files");
 }
+
+constexpr char kAbout[] =
+    "Converts standard input, line by line, from the encoding of one font into\n"
+    "another. FONT is a font name (\"AnmolLipi\", \"Satluj\") or a font index\n"
+    "(9 is the pivot encoding). Unsupported fonts pass text unchanged.\n"
+    "FONT may also be \"unicode\" (UTF-8), \"iscii\", or, as --to only,\n"
+    "\"devanagari\" (Devanagari Unicode): the program's export and import.";
 
 // Appends what standard input has ready (up to a chunk); false at its end.
 // Reads as the data arrive, so that typed lines are converted as they come.
@@ -111,24 +86,19 @@ int convert_with_encodings(const Options& o, const FontRegistry& registry) {
 }  // namespace
 
 int run_convert(const Args& args) {
-  const std::optional<Options> options = parse_options(args);
-  if (!options) {
-    print_convert_usage(stderr);
-    return kUsage;
-  }
-  if (options->help) {
-    print_convert_usage(stdout);
-    return kSuccess;
-  }
+  Options options;
+  OptionParser parser("convert", kAbout);
+  declare_options(parser, options);
+  if (const std::optional<int> status = parser.parse(args)) return *status;
   const FontRegistry registry;
-  if (is_encoding_endpoint(options->from) || is_encoding_endpoint(options->to))
-    return convert_with_encodings(*options, registry);
-  const std::optional<int> source = resolve_font("convert", options->from, registry);
-  const std::optional<int> destination = resolve_font("convert", options->to, registry);
+  if (is_encoding_endpoint(options.from) || is_encoding_endpoint(options.to))
+    return convert_with_encodings(options, registry);
+  const std::optional<int> source = resolve_font("convert", options.from, registry);
+  const std::optional<int> destination = resolve_font("convert", options.to, registry);
   if (!source || !destination) return kUsage;
 
   ConversionContext context;
-  context.typing = options->typing;
+  context.typing = options.typing;
   const FontConverter converter(context);
 
   Bytes input, out;
@@ -138,14 +108,14 @@ int run_convert(const Args& args) {
   auto convert_line = [&](BytesView line) {
     ++line_number;
     // Lines are independent texts unless they stand for keys typed in turn.
-    if (!options->typing) context.writer = {};
-    if (!options->hex) {
-      out += converter.conversion(line, *source, *destination, options->format);
+    if (!options.typing) context.writer = {};
+    if (!options.hex) {
+      out += converter.conversion(line, *source, *destination, options.format);
       return true;
     }
     const std::optional<Bytes> bytes = hex::parse_bytes(line);
     if (!bytes) return false;
-    hex::append_bytes(converter.conversion(*bytes, *source, *destination, options->format), out);
+    hex::append_bytes(converter.conversion(*bytes, *source, *destination, options.format), out);
     return true;
   };
   bool more = true, read_failed = false;

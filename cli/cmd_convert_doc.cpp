@@ -18,18 +18,14 @@ namespace {
 
 constexpr const char* kCommand = "convert-doc";
 
-void print_convert_doc_usage(std::FILE* out) {
-  std::fprintf(out,
-               "usage: quilm-cli convert-doc --from FONT|auto --to FONT|unicode IN OUT\n"
-               "\n"
-               "Converts the Gurmukhi text of the document IN (RTF, .pbi, HTML or text) into\n"
-               "the font FONT and writes it to OUT, in the format of OUT's extension, as the\n"
-               "program's \"Change Font\" does. With --from auto each run of words is read in\n"
-               "the font it is shown in; a font name reads all the text in that font. Text\n"
-               "in other fonts is left as it is. FONT is a font name or a font index;\n"
-               "\"unicode\" converts the document into Unicode text (a .txt OUT is then\n"
-               "written as UTF-16LE with a byte-order mark).\n");
-}
+constexpr char kAbout[] =
+    "Converts the Gurmukhi text of the document IN (RTF, .pbi, HTML or text) into\n"
+    "the font FONT and writes it to OUT, in the format of OUT's extension, as the\n"
+    "program's \"Change Font\" does. With --from auto each run of words is read in\n"
+    "the font it is shown in; a font name reads all the text in that font. Text\n"
+    "in other fonts is left as it is. FONT is a font name or a font index;\n"
+    "\"unicode\" converts the document into Unicode text (a .txt OUT is then\n"
+    "written as UTF-16LE with a byte-order mark).";
 
 // A Unicode document cannot be written as 8-bit text.
 FormatCode output_format(const FontConversionArgs& a) {
@@ -61,7 +57,7 @@ int convert_document_file(const FontConversionArgs& a, const FontRegistry& regis
 }  // namespace
 
 int run_convert_doc(const Args& args) {
-  return run_font_conversion_command(kCommand, args, print_convert_doc_usage, convert_document_file);
+  return run_font_conversion_command({kCommand, "FONT|unicode", kAbout, convert_document_file}, args);
 }
 
 }  // namespace quilm::cli

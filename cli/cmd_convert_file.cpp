@@ -1,8 +1,6 @@
 // quilm-cli convert-file: the program's "Convert Font" on a file, written to
 // OUT in the format of OUT's extension. A file that names its fonts is
 // converted run by run; plain text from its one Gurmukhi font.
-#include <cstdio>
-
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/font_conversion_args.h"
@@ -14,21 +12,17 @@ namespace {
 
 constexpr const char* kCommand = "convert-file";
 
-void print_convert_file_usage(std::FILE* out) {
-  std::fprintf(out,
-               "usage: quilm-cli convert-file --from FONT|auto --to FONT IN OUT\n"
-               "\n"
-               "Converts the file IN (RTF, .pbi, HTML, Word or text) from one Gurmukhi font\n"
-               "into FONT and writes OUT in the format of its extension (an unknown\n"
-               "extension keeps IN's format), as the program's \"Convert Font\" does. With\n"
-               "--from auto, a file that names its fonts (RTF, .pbi, HTML, Word) has each\n"
-               "Gurmukhi run converted from its own font, as \"Change Font\" converts the\n"
-               "document, every other run and all formatting kept; in plain text the\n"
-               "first Gurmukhi font found from an eighth of the text on is the source font\n"
-               "and the text is converted without tidying (a font into itself copies it).\n"
-               "Says on stderr how many words were converted. FONT is a font name or a\n"
-               "font index.\n");
-}
+constexpr char kAbout[] =
+    "Converts the file IN (RTF, .pbi, HTML, Word or text) from one Gurmukhi font\n"
+    "into FONT and writes OUT in the format of its extension (an unknown\n"
+    "extension keeps IN's format), as the program's \"Convert Font\" does. With\n"
+    "--from auto, a file that names its fonts (RTF, .pbi, HTML, Word) has each\n"
+    "Gurmukhi run converted from its own font, as \"Change Font\" converts the\n"
+    "document, every other run and all formatting kept; in plain text the\n"
+    "first Gurmukhi font found from an eighth of the text on is the source font\n"
+    "and the text is converted without tidying (a font into itself copies it).\n"
+    "Says on stderr how many words were converted. FONT is a font name or a\n"
+    "font index.";
 
 int convert_file(const FontConversionArgs& a, const FontRegistry& registry) {
   StderrPrompter prompter(kCommand);
@@ -43,7 +37,7 @@ int convert_file(const FontConversionArgs& a, const FontRegistry& registry) {
 }  // namespace
 
 int run_convert_file(const Args& args) {
-  return run_font_conversion_command(kCommand, args, print_convert_file_usage, convert_file);
+  return run_font_conversion_command({kCommand, "FONT", kAbout, convert_file}, args);
 }
 
 }  // namespace quilm::cli

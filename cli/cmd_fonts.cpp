@@ -2,10 +2,12 @@
 // converter stem, whether its reader and writer are present, whether its
 // text can be converted, and the font names written in it.
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
+#include "cli/options.h"
 #include "fonts/conversion.h"
 #include "fonts/conversion_tables.h"
 #include "fonts/registry.h"
@@ -13,18 +15,14 @@
 namespace quilm::cli {
 namespace {
 
-void print_fonts_usage(std::FILE* out) {
-  std::fprintf(out,
-               "usage: quilm-cli fonts\n"
-               "\n"
-               "Lists the font encodings, one a line, tab-separated: the font index, the\n"
-               "converter stem (- when text passes unchanged), the reader into the pivot\n"
-               "encoding and the writer out of it (each its name, or - when absent), what\n"
-               "conversion does with the encoding (converts, needs no converting, passes\n"
-               "unchanged, destination only, or cannot be converted yet), and the font\n"
-               "names of the encoding (some end in a blank). Encodings without names show\n"
-               "what they are.\n");
-}
+constexpr char kAbout[] =
+    "Lists the font encodings, one a line, tab-separated: the font index, the\n"
+    "converter stem (- when text passes unchanged), the reader into the pivot\n"
+    "encoding and the writer out of it (each its name, or - when absent), what\n"
+    "conversion does with the encoding (converts, needs no converting, passes\n"
+    "unchanged, destination only, or cannot be converted yet), and the font\n"
+    "names of the encoding (some end in a blank). Encodings without names show\n"
+    "what they are.";
 
 // The name of the converter when it is compiled in, else "-".
 std::string present(std::string_view name, bool compiled) { return compiled && !name.empty() ? std::string(name) : "-"; }
@@ -52,14 +50,8 @@ void print_encoding(const FontEncoding& e) {
 }  // namespace
 
 int run_fonts(const Args& args) {
-  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-    print_fonts_usage(stdout);
-    return kSuccess;
-  }
-  if (!args.empty()) {
-    print_fonts_usage(stderr);
-    return kUsage;
-  }
+  OptionParser parser("fonts", kAbout);
+  if (const std::optional<int> status = parser.parse(args)) return *status;
   const FontRegistry registry;
   for (const FontEncoding& e : registry.encodings()) print_encoding(e);
   return kSuccess;

@@ -8,6 +8,7 @@
 
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
+#include "cli/options.h"
 #include "common/hex.h"
 #include "fonts/display/glyph_map.h"
 #include "fonts/registry.h"
@@ -15,21 +16,17 @@
 namespace quilm::cli {
 namespace {
 
-void print_glyph_map_usage(std::FILE* out) {
-  std::fprintf(out,
-               "usage: quilm-cli glyph-map [INDEX...]\n"
-               "\n"
-               "Prints, for each font index given (default: every encoding that has a reader,\n"
-               "and the pivot encoding 9), tab-separated lines:\n"
-               "  encoding INDEX STEM\n"
-               "  name     INDEX FONT-NAME                (one line per font name)\n"
-               "  byte     INDEX XX PIVOT MEANING ROLES UNICODE\n"
-               "  pair     INDEX XX YY PIVOT MEANING ROLES UNICODE   (two bytes read together)\n"
-               "PIVOT is what the reader gives for byte XX alone, MEANING the same with\n"
-               "alternate glyphs replaced by their standard bytes (both hexadecimal), ROLES\n"
-               "the role of each MEANING byte (comma-separated), UNICODE its characters\n"
-               "(U+XXXX, space-separated); - stands for an empty field.\n");
-}
+constexpr char kAbout[] =
+    "Prints, for each font index given (default: every encoding that has a reader,\n"
+    "and the pivot encoding 9), tab-separated lines:\n"
+    "  encoding INDEX STEM\n"
+    "  name     INDEX FONT-NAME                (one line per font name)\n"
+    "  byte     INDEX XX PIVOT MEANING ROLES UNICODE\n"
+    "  pair     INDEX XX YY PIVOT MEANING ROLES UNICODE   (two bytes read together)\n"
+    "PIVOT is what the reader gives for byte XX alone, MEANING the same with\n"
+    "alternate glyphs replaced by their standard bytes (both hexadecimal), ROLES\n"
+    "the role of each MEANING byte (comma-separated), UNICODE its characters\n"
+    "(U+XXXX, space-separated); - stands for an empty field.";
 
 std::string hex_bytes(BytesView bytes) { return bytes.empty() ? "-" : hex::format_bytes(bytes); }
 
@@ -69,7 +66,7 @@ void print_encoding(const FontRegistry& registry, int index) {
     std::printf("pair\t%d\t%s\t%s\n", index, hex_bytes(p.bytes).c_str(), reading(p.reading).c_str());
 }
 
-std::optional<std::vector<int>> parse_indices(const Args& args, const FontRegistry& registry) {
+std::optional<std::vector<int>> parse_indices(const std::vector<std::string>& args, const FontRegistry& registry) {
   std::vector<int> out;
   for (const std::string& a : args) {
     const bool number = !a.empty() && a.size() <= 3 && a.find_first_not_of("0123456789") == std::string::npos;
@@ -85,12 +82,12 @@ std::optional<std::vector<int>> parse_indices(const Args& args, const FontRegist
 }  // namespace
 
 int run_glyph_map(const Args& args) {
-  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-    print_glyph_map_usage(stdout);
-    return kSuccess;
-  }
+  std::vector<std::string> index_args;
+  OptionParser parser("glyph-map", kAbout);
+  parser.rest("INDEX", index_args);
+  if (const std::optional<int> status = parser.parse(args)) return *status;
   const FontRegistry registry;
-  std::optional<std::vector<int>> indices = parse_indices(args, registry);
+  std::optional<std::vector<int>> indices = parse_indices(index_args, registry);
   if (!indices) return kUsage;
   if (indices->empty()) indices = display::displayed_encodings(registry);
   for (int index : *indices) print_encoding(registry, index);

@@ -7,6 +7,7 @@
 
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
+#include "cli/options.h"
 #include "common/bytes.h"
 #include "common/hex.h"
 #include "encoding/lookup_normalisation.h"
@@ -14,36 +15,22 @@
 namespace quilm::cli {
 namespace {
 
-void print_normalise_usage(std::FILE* out) {
-  std::fprintf(out,
-               "usage: quilm-cli normalise [--hex] [--changed]\n"
-               "\n"
-               "Reads pivot text (font index 9) from standard input and writes each word\n"
-               "in its lookup spelling (convert_for_gurmukhi). Words are separated by\n"
-               "spaces; each is normalised on its own.\n"
-               "\n"
-               "  --hex      each line is one word as space-separated hexadecimal bytes,\n"
-               "             in and out\n"
-               "  --changed  after each word a tab and whether the cleaning passes changed\n"
-               "             it: 1, 0, or - for a one-byte word (which they do not look at)\n");
-}
+constexpr char kAbout[] =
+    "Reads pivot text (font index 9) from standard input and writes each word\n"
+    "in its lookup spelling (convert_for_gurmukhi). Words are separated by\n"
+    "spaces; each is normalised on its own.";
 
 struct Options {
-  bool hex = false, changed = false, help = false;
+  bool hex = false, changed = false;
 };
 
-std::optional<Options> parse_options(const Args& args) {
-  Options o;
-  for (const std::string& a : args) {
-    if (a == "--help" || a == "-h") o.help = true;
-    else if (a == "--hex") o.hex = true;
-    else if (a == "--changed") o.changed = true;
-    else {
-      std::fprintf(stderr, "quilm-cli normalise: unexpected argument \"%s\"\n", a.c_str());
-      return std::nullopt;
-    }
-  }
-  return o;
+void declare_options(OptionParser& parser, Options& o) {
+  parser.flag("--hex", o.hex,
+              "each line is one word as space-separated hexadecimal bytes,\n"
+              "in and out");
+  parser.flag("--changed", o.changed,
+              "after each word a tab and whether the cleaning passes changed\n"
+              "it: 1, 0, or - for a one-byte word (which they do not look at)");
 }
 
 void append_word(BytesView word, const Options& o, Bytes& out) {
@@ -67,15 +54,10 @@ void append_line_of_words(BytesView line, const Options& o, Bytes& out) {
 }  // namespace
 
 int run_normalise(const Args& args) {
-  const std::optional<Options> options = parse_options(args);
-  if (!options) {
-    print_normalise_usage(stderr);
-    return kUsage;
-  }
-  if (options->help) {
-    print_normalise_usage(stdout);
-    return kSuccess;
-  }
+  Options options;
+  OptionParser parser("normalise", kAbout);
+  declare_options(parser, options);
+  if (const std::optional<int> status = parser.parse(args)) return *status;
   Bytes input;
   char buffer[1 << 16];
   for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;) input.append(buffer, got);
@@ -91,15 +73,15 @@ int run_normalise(const Args& args) {
     BytesView line = BytesView(input).substr(start, end - start);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     ++number;
-    if (options->hex) {
+    if (options.hex) {
       const std::optional<Bytes> word = hex::parse_bytes(line);
       if (!word) {
         std::fprintf(stderr, "quilm-cli normalise: line %zu: not a list of hexadecimal bytes\n", number);
         return kBadInput;
       }
-      append_word(*word, *options, out);
+      append_word(*word, options, out);
     } else {
-      append_line_of_words(line, *options, out);
+      append_line_of_words(line, options, out);
     }
     if (lf != Bytes::npos) out.push_back('\n');
     start = end + 1;

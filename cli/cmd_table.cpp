@@ -17,21 +17,24 @@
 #include "tables/sqlite_table.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
+#include "cli/options.h"
 #include "common/file_io.h"
 #include "common/hex.h"
 
 namespace quilm::cli {
 namespace {
 
-constexpr char kHelp[] =
-    "usage: quilm-cli table create SCHEMA OUT\n"
+constexpr char kSynopsis[] =
+    "table create SCHEMA OUT\n"
     "       quilm-cli table schema FILE\n"
     "       quilm-cli table dump FILE [--index NAME | --fields F1;F2] [--hex] [--header]\n"
-    "       quilm-cli table find FILE [--index NAME | --fields F1;F2] [--nearest] [--hex] [--] KEY...\n"
+    "       quilm-cli table find FILE [--index NAME | --fields F1;F2] [--nearest] [--hex] [--] KEY...";
+
+constexpr char kAbout[] =
     "Records print one a line, fields separated by tabs; text bytes as they are,\n"
     "or with --hex as hexadecimal byte values (\"6B A2\"), the form KEYs then take.\n"
     "find prints the record whose key equals the KEYs (one per index field, leading\n"
-    "fields only when fewer), or with --nearest the first whose key is not less.\n";
+    "fields only when fewer), or with --nearest the first whose key is not less.";
 
 struct Options {
   std::string file;
@@ -43,56 +46,26 @@ struct Options {
   std::vector<std::string> keys;
 };
 
-// --help or -h anywhere before a "--" that ends the options.
-bool asks_for_help(const Args& args) {
-  for (const auto& arg : args) {
-    if (arg == "--") return false;
-    if (arg == "--help" || arg == "-h") return true;
-  }
-  return false;
-}
-
-int usage_error(const std::string& message) {
-  std::fprintf(stderr, "quilm-cli table: %s\n%s", message.c_str(), kHelp);
-  return kUsage;
-}
-
 int bad_input(const std::string& message) {
   std::fprintf(stderr, "quilm-cli table: %s\n", message.c_str());
   return kBadInput;
 }
 
-// Parses FILE and the options after the verb; KEYs are kept when allowed.
-std::optional<std::string> parse_options(const Args& args, bool keys_allowed, Options* options) {
-  bool options_ended = false;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    const bool is_option = !options_ended && arg.size() > 1 && arg[0] == '-';
-    if (is_option && arg == "--") {
-      options_ended = true;
-    } else if (is_option && (arg == "--index" || arg == "--fields")) {
-      if (i + 1 == args.size()) return arg + " needs a value";
-      (arg == "--index" ? options->index_name : options->field_names) = args[++i];
-    } else if (is_option && arg == "--hex") {
-      options->hex = true;
-    } else if (is_option && arg == "--header" && !keys_allowed) {
-      options->header = true;
-    } else if (is_option && arg == "--nearest" && keys_allowed) {
-      options->nearest = true;
-    } else if (is_option) {
-      return "unknown option " + arg;
-    } else if (options->file.empty()) {
-      options->file = arg;
-    } else if (keys_allowed) {
-      options->keys.push_back(arg);
-    } else {
-      return "unexpected argument " + arg;
-    }
+// FILE and the options of dump and find; KEYs for find. nullopt to run.
+std::optional<int> parse_options(OptionParser& parser, const Args& args, bool keys_allowed, Options& options) {
+  parser.positional("FILE", options.file);
+  parser.value("--index", "NAME", options.index_name, "");
+  parser.value("--fields", "F1;F2", options.field_names, "");
+  parser.flag("--hex", options.hex, "");
+  if (keys_allowed) {
+    parser.flag("--nearest", options.nearest, "");
+    parser.rest("KEY", options.keys, 1);
+  } else {
+    parser.flag("--header", options.header, "");
   }
-  if (options->file.empty()) return std::string("no table file given");
-  if (!options->index_name.empty() && !options->field_names.empty())
-    return std::string("--index and --fields exclude each other");
-  if (keys_allowed && options->keys.empty()) return std::string("no KEY given");
+  if (const std::optional<int> status = parser.parse(args)) return status;
+  if (!options.index_name.empty() && !options.field_names.empty())
+    return parser.usage_error("--index and --fields exclude each other");
   return std::nullopt;
 }
 
@@ -165,28 +138,34 @@ std::optional<std::vector<FieldValue>> key_values(const SqliteTable& table, cons
   return values;
 }
 
-int run_create(const Args& args) {
-  if (args.size() != 3) return usage_error("create takes SCHEMA and OUT");
-  const auto text = read_file(args[1]);
-  if (!text) return bad_input("cannot read the schema file \"" + args[1] + "\"");
+int run_create(OptionParser& parser, const Args& args) {
+  std::string schema_file, out;
+  parser.positional("SCHEMA", schema_file);
+  parser.positional("OUT", out);
+  if (const std::optional<int> status = parser.parse(args)) return *status;
+  const auto text = read_file(schema_file);
+  if (!text) return bad_input("cannot read the schema file \"" + schema_file + "\"");
   TableSchema schema;
-  if (Status parsed = parse_table_schema(*text, &schema); !parsed) return bad_input(args[1] + ": " + parsed.message());
-  if (Status created = create_table_file(args[2], schema); !created) return bad_input(created.message());
+  if (Status parsed = parse_table_schema(*text, &schema); !parsed)
+    return bad_input(schema_file + ": " + parsed.message());
+  if (Status created = create_table_file(out, schema); !created) return bad_input(created.message());
   return kSuccess;
 }
 
-int run_schema(const Args& args) {
-  if (args.size() != 2) return usage_error("schema takes FILE");
-  SqliteTable table(args[1]);
+int run_schema(OptionParser& parser, const Args& args) {
+  std::string file;
+  parser.positional("FILE", file);
+  if (const std::optional<int> status = parser.parse(args)) return *status;
+  SqliteTable table(file);
   if (Status opened = table.Open(); !opened) return bad_input(opened.message());
   const std::string text = format_table_schema(table.Schema());
   std::fwrite(text.data(), 1, text.size(), stdout);
   return kSuccess;
 }
 
-int run_dump(const Args& args) {
+int run_dump(OptionParser& parser, const Args& args) {
   Options options;
-  if (const auto problem = parse_options(args, false, &options)) return usage_error(*problem);
+  if (const std::optional<int> status = parse_options(parser, args, false, options)) return *status;
   SqliteTable table;
   if (Status opened = open_table(options, &table); !opened) return bad_input(opened.message());
   if (options.header) print_header(table);
@@ -194,9 +173,9 @@ int run_dump(const Args& args) {
   return kSuccess;
 }
 
-int run_find(const Args& args) {
+int run_find(OptionParser& parser, const Args& args) {
   Options options;
-  if (const auto problem = parse_options(args, true, &options)) return usage_error(*problem);
+  if (const std::optional<int> status = parse_options(parser, args, true, options)) return *status;
   SqliteTable table;
   if (Status opened = open_table(options, &table); !opened) return bad_input(opened.message());
   std::string problem;
@@ -210,20 +189,26 @@ int run_find(const Args& args) {
   return kSuccess;
 }
 
+struct Verb {
+  const char* name;
+  int (*run)(OptionParser& parser, const Args& args);
+};
+
+constexpr Verb kVerbs[] = {{"create", run_create}, {"schema", run_schema}, {"dump", run_dump}, {"find", run_find}};
+
 }  // namespace
 
 int run_table(const Args& args) {
-  if (args.empty()) return usage_error("a verb is needed: create, schema, dump or find");
-  const std::string& verb = args[0];
-  if (asks_for_help(args)) {
-    std::fputs(kHelp, stdout);
+  OptionParser parser("table", kAbout);
+  parser.synopsis(kSynopsis);
+  if (args.empty()) return parser.usage_error("a verb is needed: create, schema, dump or find");
+  if (args[0] == "--help" || args[0] == "-h") {
+    std::fputs(parser.usage().c_str(), stdout);
     return kSuccess;
   }
-  if (verb == "create") return run_create(args);
-  if (verb == "schema") return run_schema(args);
-  if (verb == "dump") return run_dump(args);
-  if (verb == "find") return run_find(args);
-  return usage_error("unknown verb \"" + verb + "\"");
+  for (const Verb& verb : kVerbs)
+    if (args[0] == verb.name) return verb.run(parser, Args(args.begin() + 1, args.end()));
+  return parser.usage_error("unknown verb \"" + args[0] + "\"");
 }
 
 }  // namespace quilm::cli

@@ -10,6 +10,7 @@
 #include "editors/memory_editor.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
+#include "cli/options.h"
 #include "common/hex.h"
 #include "common/prompter.h"
 #include "encoding/utf16.h"
@@ -22,65 +23,48 @@
 namespace quilm::cli {
 namespace {
 
-void print_type_usage(std::FILE* out) {
-  std::fprintf(out,
-               "usage: quilm-cli type [--layout default|romanised|FONT] [--font FONT] [--check]\n"
-               "                      [--hex | --to unicode] [--hex-keys]\n"
-               "\n"
-               "Types each line of standard input, key by key, into an empty document as\n"
-               "the program's editor takes keys, and prints the text it then holds, one\n"
-               "line for each line typed.\n"
-               "\n"
-               "  --layout L     the keyboard layout: romanised (Punjabi typed phonetically,\n"
-               "                 the default), default (the font's own key layout), or a\n"
-               "                 font name or index whose key layout is used\n"
-               "  --font FONT    the editor's font before the first key (default Quilm2010);\n"
-               "                 the romanised layout types in Quilm2010 whatever it is\n"
-               "  --check        check for legal Punjabi character combinations (the option\n"
-               "                 governs the Quilm fonts; fonts 2 and 3 are always checked)\n"
-               "  --hex          print the text as space-separated hexadecimal bytes\n"
-               "  --to unicode   print the text as Unicode (UTF-8)\n"
-               "  --hex-keys     each line holds the keys as hexadecimal bytes\n"
-               "\n"
-               "A refused key beeps in the program; here it is counted on standard error.\n");
-}
-
 struct Options {
   std::string layout = "romanised";
   std::string font = "Quilm2010";
-  bool check = false, hex = false, unicode = false, hex_keys = false, help = false;
+  std::string to;  // "unicode", or empty for the editor's bytes
+  bool check = false, hex = false, hex_keys = false;
+  bool unicode() const { return to == "unicode"; }
 };
 
-std::optional<Options> parse_options(const Args& args) {
-  Options o;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    const bool has_value = i + 1 < args.size();
-    if (a == "--help" || a == "-h") {
-      o.help = true;
-    } else if (a == "--check") {
-      o.check = true;
-    } else if (a == "--hex") {
-      o.hex = true;
-    } else if (a == "--hex-keys") {
-      o.hex_keys = true;
-    } else if (a == "--layout" && has_value) {
-      o.layout = args[++i];
-    } else if (a == "--font" && has_value) {
-      o.font = args[++i];
-    } else if (a == "--to" && has_value && args[i + 1] == "unicode") {
-      o.unicode = true;
-      ++i;
-    } else {
-      std::fprintf(stderr, "quilm-cli type: unexpected argument \"%s\"\n", a.c_str());
-      return std::nullopt;
-    }
-  }
-  if (o.hex && o.unicode) {
-    std::fprintf(stderr, "quilm-cli type: --hex and --to unicode exclude each other\n");
-    return std::nullopt;
-  }
-  return o;
+constexpr char kSynopsis[] =
+    "type [--layout default|romanised|FONT] [--font FONT] [--check]\n"
+    "                      [--hex | --to unicode] [--hex-keys]";
+
+constexpr char kAbout[] =
+    "Types each line of standard input, key by key, into an empty document as\n"
+    "the program's editor takes keys, and prints the text it then holds, one\n"
+    "line for each line typed.";
+
+constexpr char kRefusedKeys[] = "\nA refused key beeps in the program; here it is counted on standard error.\n";
+
+void declare_options(OptionParser& parser, Options& o) {
+  parser.synopsis(kSynopsis);
+  parser.value("--layout", "L", o.layout,
+               "the keyboard layout: romanised (Punjabi typed phonetically,\n"
+               "the default), default (the font's own key layout), or a\n"
+               "font name or index whose key layout is used");
+  parser.value("--font", "FONT", o.font,
+               "the editor's font before the first key (default Quilm2010);\n"
+               "the romanised layout types in Quilm2010 whatever it is");
+  parser.flag("--check", o.check,
+              "check for legal Punjabi character combinations (the option\n"
+              "governs the Quilm fonts; fonts 2 and 3 are always checked)");
+  parser.flag("--hex", o.hex, "print the text as space-separated hexadecimal bytes");
+  parser.value("--to", "unicode", o.to, "print the text as Unicode (UTF-8)");
+  parser.flag("--hex-keys", o.hex_keys, "each line holds the keys as hexadecimal bytes");
+  parser.footer(kRefusedKeys);
+}
+
+// The checks between options that the parser cannot make; nullopt to run.
+std::optional<int> check_options(const OptionParser& parser, const Options& o) {
+  if (!o.to.empty() && !o.unicode()) return parser.usage_error("--to takes only \"unicode\"");
+  if (o.hex && o.unicode()) return parser.usage_error("--hex and --to unicode exclude each other");
+  return std::nullopt;
 }
 
 bool all_digits(const std::string& s) { return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos; }
@@ -161,7 +145,7 @@ struct Typist {
 
   std::string render(const Editor& editor, ConversionContext& conversion) const {
     std::string out;
-    if (options.unicode) {
+    if (options.unicode()) {
       conversion.typing = false;
       const FontConverter converter(conversion);
       return to_utf8(typing::runs_as_unicode(editor.Runs(), fonts, converter));
@@ -175,27 +159,23 @@ struct Typist {
 }  // namespace
 
 int run_type(const Args& args) {
-  const std::optional<Options> options = parse_options(args);
-  if (!options) {
-    print_type_usage(stderr);
-    return kUsage;
-  }
-  if (options->help) {
-    print_type_usage(stdout);
-    return kSuccess;
-  }
+  Options options;
+  OptionParser parser("type", kAbout);
+  declare_options(parser, options);
+  if (const std::optional<int> status = parser.parse(args)) return *status;
+  if (const std::optional<int> status = check_options(parser, options)) return *status;
   const FontRegistry fonts;
-  const std::optional<std::string> font = font_name_of(options->font, fonts);
-  const std::optional<int> layout = layout_setting(options->layout, fonts);
+  const std::optional<std::string> font = font_name_of(options.font, fonts);
+  const std::optional<int> layout = layout_setting(options.layout, fonts);
   if (!font || !layout) return kUsage;
-  const Typist typist{*options, fonts, *font, *layout};
+  const Typist typist{options, fonts, *font, *layout};
 
   std::string line;
   int line_number = 0;
   while (std::getline(std::cin, line)) {
     ++line_number;
     std::u16string keys;
-    if (options->hex_keys) {
+    if (options.hex_keys) {
       std::optional<std::u16string> parsed = hex_keys(line);
       if (!parsed) {
         std::fprintf(stderr, "quilm-cli type: line %d: not a list of hexadecimal bytes\n", line_number);

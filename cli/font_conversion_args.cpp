@@ -1,9 +1,8 @@
 #include "cli/font_conversion_args.h"
 
-#include "cli/exit_codes.h"
+#include <optional>
 
-#include <cstdio>
-#include <vector>
+#include "cli/options.h"
 
 namespace quilm::cli {
 namespace {
@@ -13,68 +12,39 @@ bool all_digits(const std::string& s) {
 }
 
 // A font index given as a number names the first font of its encoding.
-std::optional<std::string> font_name(const char* command, const std::string& arg, const FontRegistry& registry) {
+std::optional<std::string> font_name(const std::string& arg, const FontRegistry& registry) {
   if (!all_digits(arg)) return arg;
   const FontEncoding* encoding = registry.encoding(std::stoi(arg));
   if (encoding && !encoding->names.empty()) return std::string(encoding->names.front());
-  std::fprintf(stderr, "quilm-cli %s: %s is not the font index of a font\n", command, arg.c_str());
   return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<FontConversionArgs> parse_font_conversion_args(const char* command, const Args& args,
-                                                             const FontRegistry& registry) {
-  FontConversionArgs a;
-  std::vector<std::string> files;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--help" || arg == "-h") {
-      a.help = true;
-      return a;
-    }
-    if ((arg == "--from" || arg == "--to") && i + 1 < args.size()) {
-      (arg == "--from" ? a.from : a.to) = args[++i];
-    } else if (arg.starts_with("--")) {
-      std::fprintf(stderr, "quilm-cli %s: unexpected argument \"%s\"\n", command, arg.c_str());
-      return std::nullopt;
-    } else {
-      files.push_back(arg);
-    }
-  }
-  if (a.from.empty() || a.to.empty() || files.size() != 2) {
-    std::fprintf(stderr, "quilm-cli %s: --from, --to, an input and an output file are required\n", command);
-    return std::nullopt;
-  }
-  a.in = files[0];
-  a.out = files[1];
-  if (a.from == "auto") {
+int run_font_conversion_command(const FontConversionCommand& command, const Args& args) {
+  std::string from, to, in, out;
+  OptionParser parser(command.name, command.about);
+  parser.value("--from", "FONT|auto", from, "", Need::Required);
+  parser.value("--to", command.to_value, to, "", Need::Required);
+  parser.positional("IN", in);
+  parser.positional("OUT", out);
+  if (const std::optional<int> status = parser.parse(args)) return *status;
+
+  const FontRegistry registry;
+  FontConversionArgs a{from, to, in, out};
+  if (from == "auto") {
     a.from = std::string(kAutomaticDetection);
-  } else if (auto name = font_name(command, a.from, registry)) {
+  } else if (const std::optional<std::string> name = font_name(from, registry)) {
     a.from = *name;
   } else {
-    return std::nullopt;
+    return parser.usage_error(from + " is not the font index of a font");
   }
-  if (a.to == "unicode") return a;
-  auto name = font_name(command, a.to, registry);
-  if (!name) return std::nullopt;
-  a.to = *name;
-  return a;
-}
-
-int run_font_conversion_command(const char* command, const Args& args, void (*usage)(std::FILE*),
-                                FontConversionBody body) {
-  const FontRegistry registry;
-  const std::optional<FontConversionArgs> a = parse_font_conversion_args(command, args, registry);
-  if (!a) {
-    usage(stderr);
-    return kUsage;
+  if (to != "unicode") {
+    const std::optional<std::string> name = font_name(to, registry);
+    if (!name) return parser.usage_error(to + " is not the font index of a font");
+    a.to = *name;
   }
-  if (a->help) {
-    usage(stdout);
-    return kSuccess;
-  }
-  return body(*a, registry);
+  return command.body(a, registry);
 }
 
 }  // namespace quilm::cli

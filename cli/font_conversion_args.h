@@ -3,9 +3,7 @@
 // FONT is a font name ("AnmolLipi") or a font index (its first font name).
 #pragma once
 
-#include <cstdio>
 #include <filesystem>
-#include <optional>
 #include <string>
 
 #include "cli/commands.h"
@@ -17,17 +15,19 @@ struct FontConversionArgs {
   std::string from;  // a font name, or "Automatic Detection"
   std::string to;    // a font name ("unicode" is left for the command to read)
   std::filesystem::path in, out;
-  bool help = false;
 };
 
-// nullopt after a message on stderr ("quilm-cli COMMAND: ...") for a usage error.
-std::optional<FontConversionArgs> parse_font_conversion_args(const char* command, const Args& args,
-                                                             const FontRegistry& registry);
-
-// Runs a command of this shape: a usage error prints `usage` on stderr and
-// gives 2, --help prints it on stdout and gives 0; otherwise `body` runs.
 using FontConversionBody = int (*)(const FontConversionArgs& args, const FontRegistry& registry);
-int run_font_conversion_command(const char* command, const Args& args, void (*usage)(std::FILE*),
-                                FontConversionBody body);
+
+struct FontConversionCommand {
+  const char* name;      // "convert-doc"
+  const char* to_value;  // what --to takes, for the usage: "FONT" or "FONT|unicode"
+  const char* about;     // the usage's explanation
+  FontConversionBody body;
+};
+
+// Reads the arguments of such a command and runs its body with them: a
+// usage error gives 2 after one line on stderr, --help prints the usage.
+int run_font_conversion_command(const FontConversionCommand& command, const Args& args);
 
 }  // namespace quilm::cli

@@ -8,10 +8,10 @@
 
 namespace {
 
-void print_usage(std::FILE* out) {
-  std::fprintf(out, "usage: quilm-cli SUBCOMMAND [ARGS...]   (quilm-cli SUBCOMMAND --help for its own)\n\n");
+void print_usage() {
+  std::printf("usage: quilm-cli SUBCOMMAND [ARGS...]   (quilm-cli SUBCOMMAND --help for its own)\n\n");
   for (const auto& command : quilm::cli::commands())
-    std::fprintf(out, "  %-14s %s\n", command.name, command.summary);
+    std::printf("  %-14s %s\n", command.name, command.summary);
 }
 
 }  // namespace
@@ -19,18 +19,17 @@ void print_usage(std::FILE* out) {
 int main(int argc, char** argv) {
   using namespace quilm::cli;
   if (argc < 2) {
-    print_usage(stderr);
+    std::fprintf(stderr, "quilm-cli: a subcommand is needed (quilm-cli --help lists them)\n");
     return kUsage;
   }
   const std::string name = argv[1];
   if (name == "--help" || name == "-h" || name == "help") {
-    print_usage(stdout);
+    print_usage();
     return kSuccess;
   }
   for (const auto& command : commands()) {
     if (name == command.name) return command.run(Args(argv + 2, argv + argc));
   }
-  std::fprintf(stderr, "quilm-cli: unknown subcommand \"%s\"\n", name.c_str());
-  print_usage(stderr);
+  std::fprintf(stderr, "quilm-cli: unknown subcommand \"%s\" (quilm-cli --help lists them)\n", name.c_str());
   return kUsage;
 }

@@ -2,8 +2,13 @@
 // The data folder is the folder that is current when the program starts.
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
 #include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "app/command_line.h"
 #include "app/document_state.h"
 #include "app/ui/main_form.h"
 #include "app/ui/splash.h"
@@ -11,6 +16,12 @@
 #include "fonts/ui/display_fonts.h"
 
 int main(int argc, char** argv) {
+  // Before QApplication, which needs a display.
+  if (const std::optional<quilm::CommandLineAnswer> answer =
+          quilm::answer_command_line(std::vector<std::string>(argv + 1, argv + argc))) {
+    std::fputs(answer->text.c_str(), stdout);
+    return answer->status;
+  }
   QApplication app(argc, argv);
   // Stand-ins for the legacy fonts the user lacks. Without them every legacy
   // document would show as Latin letters, so their absence is said once.
