@@ -69,7 +69,7 @@ struct Corpus {
     ConversionContext context;
     const FontConverter converter(context);
     for (BytesView line : lines)
-      unicode_lines.push_back(legacy_text_to_unicode(line, kAnmolLipi, UnicodeScript::Gurmukhi));
+      unicode_lines.push_back(legacy_text_to_unicode(line, kAnmolLipi, converter, UnicodeScript::Gurmukhi));
     for (BytesView line : pivot_lines)
       for (std::size_t start = 0; start < line.size();) {
         std::size_t end = line.find(' ', start);
@@ -131,7 +131,7 @@ void BM_AnmolLipiToUnicode(benchmark::State& state) {
   const FontConverter converter(context);
   for (auto _ : state)
     for (BytesView line : c.lines)
-      benchmark::DoNotOptimize(legacy_text_to_unicode(line, kAnmolLipi, UnicodeScript::Gurmukhi));
+      benchmark::DoNotOptimize(legacy_text_to_unicode(line, kAnmolLipi, converter, UnicodeScript::Gurmukhi));
   state.SetBytesProcessed(state.iterations() * total_bytes(c.lines));
 }
 BENCHMARK(BM_AnmolLipiToUnicode)->Unit(benchmark::kMillisecond);

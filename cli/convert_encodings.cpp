@@ -144,12 +144,12 @@ class Converter {
       case Side::Unicode:
       case Side::Devanagari: {
         const auto script = to_ == Side::Devanagari ? UnicodeScript::Devanagari : UnicodeScript::Gurmukhi;
-        unicode = legacy_text_to_unicode(text, middle_font(), script);
+        unicode = legacy_text_to_unicode(text, middle_font(), fonts_, script);
         if (c_.utf16) append_utf16le(unicode, out);
         else append_utf8(unicode, out);
         return;
       }
-      case Side::Iscii: return write_bytes(legacy_text_to_iscii(text, middle_font()), out);
+      case Side::Iscii: return write_bytes(legacy_text_to_iscii(text, middle_font(), fonts_), out);
       case Side::Font: return write_bytes(text, out);
     }
   }

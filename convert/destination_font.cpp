@@ -44,7 +44,7 @@ Bytes DestinationFont::convert_word(BytesView word, int source) const {
 }
 
 std::u16string DestinationFont::convert_piece(BytesView glyphs, int source) const {
-  if (unicode_) return legacy_text_to_unicode(glyphs, source, UnicodeScript::Gurmukhi);
+  if (unicode_) return legacy_text_to_unicode(glyphs, source, converter_, UnicodeScript::Gurmukhi);
   const Bytes converted = convert_word(glyphs, source);
   std::u16string text;
   text.reserve(converted.size());

@@ -3,8 +3,6 @@
 
 #include "fonts/font_index.h"
 #include "fonts/format_for_gurmukhi.h"
-#include "fonts/reader.h"
-#include "fonts/writer.h"
 
 namespace quilm {
 namespace {
@@ -27,29 +25,40 @@ bool convertible(int font_index) {
 
 Bytes FontConverter::conversion(BytesView text, int source, int destination, bool format) const {
   if (source == destination && !format) return Bytes(text);
-  Bytes pivot = to_pivot(text, source);
-  if (format && source != font_index::kNotSupported) Format_for_Gurmukhi_in_place(pivot);
-  return from_pivot(pivot, destination);
+  WordReader reader = word_reader(source, text.size());
+  BytesView pivot = reader.read(text);
+  Bytes formatted;
+  if (format && source != font_index::kNotSupported) {
+    formatted = pivot;
+    Format_for_Gurmukhi_in_place(formatted);
+    pivot = formatted;
+  }
+  return Bytes(word_writer(destination, pivot.size()).write(pivot));
 }
 
 Bytes FontConverter::to_pivot(BytesView text, int source) const {
-  const ReaderTable* reader = reader_for_font(source);
-  return reader ? read_into_pivot(*reader, text) : Bytes(text);
+  return Bytes(word_reader(source, text.size()).read(text));
 }
 
 Bytes FontConverter::from_pivot(BytesView pivot, int destination) const {
-  context_.erase_before_caret = 0;  // also when no writer runs
-  const WriterTable* writer = writer_for_font(destination);
-  return writer ? write_from_pivot(*writer, pivot, context_) : Bytes(pivot);
+  return Bytes(word_writer(destination, pivot.size()).write(pivot));
+}
+
+WordReader FontConverter::word_reader(int source, std::size_t longest) const {
+  return WordReader(reader_for_font(source), longest);
+}
+
+WordWriter FontConverter::word_writer(int destination, std::size_t longest) const {
+  return WordWriter(writer_for_font(destination), context_, longest);
 }
 
 bool FontConverter::convert_with(std::string_view converter, BytesView text, Bytes& out) const {
   if (const ReaderTable* reader = find_reader(converter)) {
-    out = read_into_pivot(*reader, text);
+    out = WordReader(reader, text.size()).read(text);
     return true;
   }
   if (const WriterTable* writer = find_writer(converter)) {
-    out = write_from_pivot(*writer, text, context_);
+    out = WordWriter(writer, context_, text.size()).write(text);
     return true;
   }
   return false;

@@ -9,6 +9,7 @@
 #include "common/bytes.h"
 #include "fonts/conversion_context.h"
 #include "fonts/conversion_tables.h"
+#include "fonts/word_conversion.h"
 
 namespace quilm {
 
@@ -45,6 +46,14 @@ class FontConverter {
   // The two halves of conversion.
   Bytes to_pivot(BytesView text, int source) const;
   Bytes from_pivot(BytesView pivot, int destination) const;
+
+  // The same halves for a caller that converts many texts of one font in
+  // turn (the words of a line): each text as to_pivot or from_pivot converts
+  // it, in room that all of them share, sized for texts of up to `longest`
+  // bytes (fonts/word_conversion.h). to_pivot and from_pivot are their
+  // one-text use.
+  WordReader word_reader(int source, std::size_t longest) const;
+  WordWriter word_writer(int destination, std::size_t longest) const;
 
   // A reader or writer by its name ("anmollipi_to_gur", "gur_to_satluj").
   // False when there is no converter of that name; `out` is then untouched.

@@ -13,9 +13,10 @@ namespace quilm {
 // single byte. The result ends at the first zero byte of the input. Output
 // of any length is returned whole.
 Bytes read_into_pivot(const ReaderTable& reader, BytesView text);
-// For a caller that reads many short texts (the words of a line) into room
-// of its own: the room that reading `n` bytes needs, and the reading of a
-// text without zero bytes into that room; returns the length written.
+// For the word reader (fonts/word_conversion.h), which reads many short
+// texts into room of its own: the room that reading `n` bytes needs, and the
+// reading of a text without zero bytes into that room; returns the length
+// written.
 // (The longest output the tables allow, plus the slack of the fixed-size
 // copy of the last step.)
 inline std::size_t pivot_room(const ReaderTable& reader, std::size_t n) { return n * reader.growth + sizeof(Glyphs); }

@@ -11,10 +11,8 @@
 #include "encoding/unicode_output.h"
 #include "encoding/unicode_runs.h"
 #include "fonts/conversion_buffer.h"
-#include "fonts/conversion_tables.h"
 #include "fonts/font_index.h"
-#include "fonts/reader.h"
-#include "fonts/writer.h"
+#include "fonts/word_conversion.h"
 
 namespace quilm {
 namespace {
@@ -33,56 +31,6 @@ void walk_words(BytesView text, Word word, Other other) {
     start = i + 1;
   }
 }
-
-// Reads the words of one text of a legacy font into the pivot encoding, as
-// FontConverter::to_pivot does, into room that all the words share.
-class WordReader {
- public:
-  WordReader(int font, std::size_t text_size)
-      : reader_(reader_for_font(font)), room_(reader_ ? pivot_room(*reader_, text_size) : 0) {}
-
-  // `word` holds glyph bytes only, so no zero byte. The result lives until
-  // the next call.
-  BytesView read(BytesView word) {
-    if (!reader_) return word;
-    return {reinterpret_cast<const char*>(room_.data()), read_glyphs_into(*reader_, word, room_.data())};
-  }
-
- private:
-  const ReaderTable* reader_;
-  ConversionBuffer room_;  // on the stack for a line of ordinary length
-};
-
-// Writes the pivot words of one text into a legacy font, as
-// FontConverter::from_pivot does. When the font's writer writes directly,
-// a word of up to `longest_word` pivot bytes goes into room that all the
-// words share.
-class WordWriter {
- public:
-  WordWriter(int font, const FontConverter& converter, std::size_t longest_word)
-      : font_(font), converter_(converter), direct_(direct_writer(font)),
-        room_(direct_ ? glyph_room(*direct_, longest_word) : 0) {}
-
-  // The glyph bytes of `pivot`; they live until the next call.
-  BytesView write(BytesView pivot) {
-    if (!direct_ || glyph_room(*direct_, pivot.size()) > room_.size())
-      return written_ = converter_.from_pivot(pivot, font_);
-    const std::size_t n = write_glyphs_into(*direct_, pivot, converter_.context(), room_.data());
-    return {reinterpret_cast<const char*>(room_.data()), n};
-  }
-
- private:
-  static const WriterTable* direct_writer(int font) {
-    const WriterTable* writer = writer_for_font(font);
-    return writer && writes_directly(*writer) ? writer : nullptr;
-  }
-
-  int font_;
-  const FontConverter& converter_;
-  const WriterTable* direct_;
-  ConversionBuffer room_;  // on the stack for a line of ordinary length
-  Bytes written_;
-};
 
 // A separator of Unicode or ISCII text in a legacy font: the glyph bytes of
 // the same punctuation mark, or nothing when the character stays as it
@@ -115,9 +63,10 @@ void append_legacy_word_as_unicode(BytesView word, int font, const FontConverter
   append_pivot_word_as_unicode(pivot, script, out);
 }
 
-std::u16string legacy_text_to_unicode(BytesView text, int font, UnicodeScript script) {
+std::u16string legacy_text_to_unicode(BytesView text, int font, const FontConverter& converter,
+                                      UnicodeScript script) {
   Utf16Builder out(text.size() + text.size() / 4);
-  WordReader reader(font, text.size());
+  WordReader reader = converter.word_reader(font, text.size());
   Bytes prepared;
   std::u16string devanagari;
   auto write_unicode = [&](BytesView ready) {
@@ -126,7 +75,7 @@ std::u16string legacy_text_to_unicode(BytesView text, int font, UnicodeScript sc
   walk_words(
       text,
       [&](BytesView w) {
-        const BytesView pivot = reader.read(w);
+        const BytesView pivot = reader.read_word(w);
         if (script == UnicodeScript::Devanagari) {
           devanagari.clear();
           GurToHindiUnicode(pivot, devanagari);
@@ -145,12 +94,12 @@ void append_legacy_word_as_iscii(BytesView word, int font, const FontConverter& 
   out += GurToISCII(converter.to_pivot(word, font));
 }
 
-Bytes legacy_text_to_iscii(BytesView text, int font) {
+Bytes legacy_text_to_iscii(BytesView text, int font, const FontConverter& converter) {
   Bytes out;
   out.reserve(text.size() * 2);
-  WordReader reader(font, text.size());
+  WordReader reader = converter.word_reader(font, text.size());
   walk_words(
-      text, [&](BytesView w) { out += GurToISCII(reader.read(w)); },
+      text, [&](BytesView w) { out += GurToISCII(reader.read_word(w)); },
       [&](std::uint8_t b) { out.push_back(static_cast<char>(b)); });
   return out;
 }
@@ -158,7 +107,7 @@ Bytes legacy_text_to_iscii(BytesView text, int font) {
 std::u16string unicode_text_to_legacy(std::u16string_view text, int font, const FontConverter& converter) {
   Utf16Builder out(text.size());
   const std::size_t longest_pivot = text.size() * kPivotBytesPerUnicodeUnit;
-  WordWriter writer(font, converter, longest_pivot);
+  WordWriter writer = converter.word_writer(font, longest_pivot);
   ConversionBuffer pivot(longest_pivot);
   for (std::size_t start = 0; start < text.size();) {
     if (text[start] == u' ') {  // the commonest separator, which stays as it is
@@ -185,7 +134,7 @@ std::u16string unicode_text_to_legacy(std::u16string_view text, int font, const 
 Bytes iscii_text_to_legacy(BytesView iscii, int font, const FontConverter& converter) {
   Bytes out;
   out.reserve(iscii.size());
-  WordWriter writer(font, converter, iscii.size());
+  WordWriter writer = converter.word_writer(font, iscii.size());
   for (const IsciiPiece& piece : split_iscii_runs(iscii)) {
     if (piece.kind == IsciiPiece::Kind::Gurmukhi) {
       out += writer.write(convert_tippi_bindi(ISCIItoGur(piece.bytes)));

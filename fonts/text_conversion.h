@@ -20,13 +20,15 @@ enum class UnicodeScript { Gurmukhi, Devanagari };
 void append_legacy_word_as_unicode(BytesView word, int font, const FontConverter& converter,
                                    UnicodeScript script, std::u16string& out);
 // Legacy text into Unicode: words converted, every other byte as itself.
-// The words of the text share one reading buffer and one output buffer; the
-// result is that of append_legacy_word_as_unicode word by word.
-std::u16string legacy_text_to_unicode(BytesView text, int font, UnicodeScript script);
+// The words of the text share one reading buffer (FontConverter::word_reader)
+// and one output buffer; the result is that of append_legacy_word_as_unicode
+// word by word.
+std::u16string legacy_text_to_unicode(BytesView text, int font, const FontConverter& converter,
+                                      UnicodeScript script);
 
 // One word, and a text, of legacy glyph bytes into ISCII.
 void append_legacy_word_as_iscii(BytesView word, int font, const FontConverter& converter, Bytes& out);
-Bytes legacy_text_to_iscii(BytesView text, int font);
+Bytes legacy_text_to_iscii(BytesView text, int font, const FontConverter& converter);
 
 // Unicode text into font index `font`, as the Unicode import reads it:
 // Gurmukhi runs through the pivot encoding into the font's glyph bytes,

@@ -15,10 +15,11 @@ namespace quilm {
 // erase_before_caret. Output of any length is returned whole.
 Bytes write_from_pivot(const WriterTable& writer, BytesView pivot, ConversionContext& context);
 
-// For a caller that writes many short texts (the words of a line) into room
-// of its own. A writer without a pre-pass or post-pass writes directly: the
-// room that writing `n` pivot bytes needs, and the writing into that room,
-// as write_from_pivot does it; returns the length written.
+// For the word writer (fonts/word_conversion.h), which writes many short
+// texts into room of its own. A writer without a pre-pass or post-pass
+// writes directly: the room that writing `n` pivot bytes needs, and the
+// writing into that room, as write_from_pivot does it; returns the length
+// written.
 bool writes_directly(const WriterTable& writer);
 inline std::size_t glyph_room(const WriterTable& writer, std::size_t n) { return n * writer.growth + sizeof(Glyphs); }
 std::size_t write_glyphs_into(const WriterTable& writer, BytesView pivot, ConversionContext& context,

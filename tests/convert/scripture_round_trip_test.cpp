@@ -34,14 +34,14 @@ TEST(ScriptureRoundTripTest, UnicodeThroughThePivotIsStable) {
   ASSERT_FALSE(lines.empty());
   for (const Bytes& line : lines) {
     SCOPED_TRACE(line);
-    const std::u16string unicode = legacy_text_to_unicode(line, kAnmolLipi, UnicodeScript::Gurmukhi);
+    const std::u16string unicode = legacy_text_to_unicode(line, kAnmolLipi, converter, UnicodeScript::Gurmukhi);
     const std::u16string back = legacy_text_to_unicode(
         [&] {
           Bytes pivot;
           for (char16_t c : unicode_text_to_legacy(unicode, 9, converter)) pivot.push_back(static_cast<char>(c));
           return pivot;
         }(),
-        9, UnicodeScript::Gurmukhi);
+        9, converter, UnicodeScript::Gurmukhi);
     EXPECT_EQ(test::hex_text::hex(back), test::hex_text::hex(unicode));
     for (char16_t c : unicode) EXPECT_FALSE(c >= 0x0A80 && c < 0x0B00) << test::hex_text::hex(unicode);  // no Gujarati
   }
@@ -66,7 +66,8 @@ TEST(ScriptureRoundTripTest, AnmolLipiGlyphsReadAsTheirLetters) {
   const FontConverter converter(context);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
-    const std::u16string unicode = legacy_text_to_unicode(test::hex_text::bytes(c.legacy), c.font, UnicodeScript::Gurmukhi);
+    const std::u16string unicode =
+        legacy_text_to_unicode(test::hex_text::bytes(c.legacy), c.font, converter, UnicodeScript::Gurmukhi);
     EXPECT_EQ(test::hex_text::hex(unicode), c.unicode);
   }
   // Back into AnmolLipi, the visarga is its glyph again.

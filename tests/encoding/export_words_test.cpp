@@ -73,8 +73,10 @@ TEST(ExportWordsTest, ALineOfWordsConvertsWordByWord) {
     unicode += w.unicode + u" ";
     devanagari += w.devanagari + u" ";
   }
-  EXPECT_EQ(legacy_text_to_unicode(line, kPivotFont, UnicodeScript::Gurmukhi), unicode);
-  EXPECT_EQ(legacy_text_to_unicode(line, kPivotFont, UnicodeScript::Devanagari), devanagari);
+  ConversionContext context;
+  const FontConverter converter(context);
+  EXPECT_EQ(legacy_text_to_unicode(line, kPivotFont, converter, UnicodeScript::Gurmukhi), unicode);
+  EXPECT_EQ(legacy_text_to_unicode(line, kPivotFont, converter, UnicodeScript::Devanagari), devanagari);
 }
 
 }  // namespace
