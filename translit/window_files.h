@@ -13,8 +13,6 @@
 
 namespace quilm {
 
-inline constexpr const char* kReplaceQuestion = "Do you want to replace the file?";
-
 // "Save": asks for an RTF file (default name "UnNamed_U.Rtf"), asks before
 // replacing one, and writes the text in it in a Latin font, atomically.
 // False when the user cancelled or the file could not be written (the

@@ -17,12 +17,21 @@ const std::vector<Words> kSubcommands = {
     {"convert-file"}, {"table", "dump"}, {"normalise"}, {"type"},    {"glyph-map"},
 };
 
+// The language tools' subcommands, whose program tests live beside their
+// other tests (tests/spell, tests/sort, tests/analysis, tests/translit). They
+// still read their arguments with loops of their own, so the checks of the
+// common option parser below do not take them yet.
+const std::vector<std::string> kLanguageToolSubcommands = {
+    "spell",    "translit", "samples", "roman-exceptions", "sort-key",     "sort",
+    "sort-table", "analyse", "concordance", "stats",       "count-tables", "wordlist",
+};
+
 TEST(CliSubcommands, HelpListsEverySubcommandThisTestKnows) {
   const ProgramRun run = run_cli({"--help"});
   EXPECT_EQ(run.status, kOk);
   EXPECT_EQ(run.err, "");
   EXPECT_TRUE(run.out.starts_with("usage: quilm-cli SUBCOMMAND")) << run.out;
-  std::set<std::string> known;
+  std::set<std::string> known(kLanguageToolSubcommands.begin(), kLanguageToolSubcommands.end());
   for (const Words& s : kSubcommands) known.insert(s[0]);
   // A new subcommand fails here until its program tests are added.
   EXPECT_EQ(listed_subcommands(), known);
