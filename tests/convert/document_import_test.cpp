@@ -54,7 +54,9 @@ TEST(UnicodeImportTest, Utf8WithGurmukhiIsUnicodeAnythingElseEightBitText) {
     std::u16string text;
     for (const auto& [run_text, font] : c.runs) text += run_text;
     EXPECT_EQ(doc.editor.Text(), text);
-    if (!c.runs.front().second.empty()) EXPECT_EQ(runs(doc.editor), c.runs);
+    if (!c.runs.front().second.empty()) {
+      EXPECT_EQ(runs(doc.editor), c.runs);
+    }
   }
 }
 

@@ -39,7 +39,9 @@ TEST(SuggestionDialog, ReturnsTheChoiceAndTheReplacement) {
     SCOPED_TRACE(c.button ? c.button : "window closed");
     const SpellAnswer a = answer_with(dialog, q, c.button);
     EXPECT_EQ(a.kind, c.kind);
-    if (c.button) EXPECT_EQ(a.replacement, u"ek");  // the first suggestion
+    if (c.button) {
+      EXPECT_EQ(a.replacement, u"ek");  // the first suggestion
+    }
   }
   EXPECT_EQ(dialog.windowTitle(), "Spelling Checker");
 }
