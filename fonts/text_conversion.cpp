@@ -35,11 +35,13 @@ void walk_words(BytesView text, Word word, Other other) {
 // A separator of Unicode or ISCII text in a legacy font: the glyph bytes of
 // the same punctuation mark, or nothing when the character stays as it
 // stands (spaces, controls, characters the pivot encoding lacks).
-std::optional<BytesView> separator_glyphs(char16_t c, WordWriter& writer) {
+// The pivot byte is kept in `pivot_byte`, the caller's: a writer that passes
+// the text through returns a view of it.
+std::optional<BytesView> separator_glyphs(char16_t c, WordWriter& writer, char& pivot_byte) {
   const std::optional<std::uint8_t> pivot = pivot_punctuation_byte(c);
   if (!pivot || c < 0x21) return std::nullopt;
-  const char byte = static_cast<char>(*pivot);
-  return writer.write(BytesView(&byte, 1));
+  pivot_byte = static_cast<char>(*pivot);
+  return writer.write(BytesView(&pivot_byte, 1));
 }
 
 // Glyph bytes as editor text: byte b is the character U+00bb.
@@ -121,7 +123,9 @@ std::u16string unicode_text_to_legacy(std::u16string_view text, int font, const 
       continue;
     }
     if (piece.kind == UnicodePiece::Kind::Separator) {
-      if (const std::optional<BytesView> glyphs = separator_glyphs(piece.text[0], writer)) append_glyphs(*glyphs, out);
+      char pivot_byte = 0;
+      if (const std::optional<BytesView> glyphs = separator_glyphs(piece.text[0], writer, pivot_byte))
+        append_glyphs(*glyphs, out);
       else out.push(piece.text[0]);
       continue;
     }
@@ -139,7 +143,9 @@ Bytes iscii_text_to_legacy(BytesView iscii, int font, const FontConverter& conve
     if (piece.kind == IsciiPiece::Kind::Gurmukhi) {
       out += writer.write(convert_tippi_bindi(ISCIItoGur(piece.bytes)));
     } else if (piece.kind == IsciiPiece::Kind::Separator) {
-      const std::optional<BytesView> glyphs = separator_glyphs(static_cast<unsigned char>(piece.bytes[0]), writer);
+      char pivot_byte = 0;
+      const std::optional<BytesView> glyphs =
+          separator_glyphs(static_cast<unsigned char>(piece.bytes[0]), writer, pivot_byte);
       if (glyphs) out += *glyphs;
       else out += piece.bytes[0];
     } else {
