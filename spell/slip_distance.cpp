@@ -93,7 +93,9 @@ bool letters_exchanged(const std::vector<unsigned>& w, const std::vector<unsigne
 template <typename Symbols>
 double distance(const std::vector<unsigned>& w, const std::vector<unsigned>& c) {
   if (letters_exchanged<Symbols>(w, c)) return kExchange;
-  const auto left_out = [](unsigned s) { return Symbols::sign(s) ? kSignLeftOut : kLetterLeftOut; };
+  // A space left out (a run-together pair of words) is a slip of its own,
+  // offered after the slips within one word.
+  const auto left_out = [](unsigned s) { return s == ' ' ? kLetter : Symbols::sign(s) ? kSignLeftOut : kLetterLeftOut; };
   const auto too_many = [](unsigned s) { return Symbols::sign(s) ? kSignTooMany : kLetterTooMany; };
   const auto change_cost = [](unsigned a, unsigned b) { return a == b ? 0 : Symbols::partners(a, b) ? kPartner : kLetter; };
   const std::size_t n = w.size(), m = c.size();
