@@ -25,6 +25,8 @@ int run_concordance(const Args& args);
 int run_stats(const Args& args);
 int run_count_tables(const Args& args);
 int run_wordlist(const Args& args);
+int run_find(const Args& args);
+int run_replace(const Args& args);
 
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
@@ -49,6 +51,8 @@ const std::vector<Command>& commands() {
       {"glyph-map", "what each byte of a font encoding draws, for the display fonts", run_glyph_map},
       {"translit", "transliterate Gurmukhi into Roman letters or Devanagari", run_translit},
       {"samples", "the transliteration samples, checked against the rules", run_samples},
+      {"find", "the spelling variants of a word and where they stand in a text (\"Find -Replace\")", run_find},
+      {"replace", "replace a word, or all its spelling variants, in a text (\"Replace All\")", run_replace},
       {"roman-exceptions", "make the exception table of the Roman transliteration", run_roman_exceptions},
   };
   return table;

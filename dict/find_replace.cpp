@@ -76,6 +76,11 @@ FindResult FindReplace::FindNext() {
   return FindResult::Found;
 }
 
+std::vector<TextMatch> FindReplace::FindAll() const {
+  const DocumentMatches matches(editor_.Runs(), [this](const std::string& f) { return patterns_for(f); });
+  return matches.all_from(0);
+}
+
 bool FindReplace::found_is_selected() const {
   return found_ && editor_.SelStart() == found_->start && editor_.SelLength() == found_->length &&
          editor_.SelText() == found_text_;

@@ -78,6 +78,9 @@ class FindReplace {
   // document for "All") as one undo step; gives how many were replaced.
   int ReplaceAll();
 
+  // Every occurrence in the document, top to bottom, without selecting any.
+  std::vector<TextMatch> FindAll() const;
+
   // True when Replace would refuse: the same text with nothing else to find.
   bool SameTexts() const;
 
