@@ -108,8 +108,10 @@ ReplaceResult FindReplace::Replace() {
 int FindReplace::ReplaceAll() {
   if (SameTexts()) return 0;
   if (!Initialised()) initialise();
-  // The occurrence selected last is the first to go.
-  const int from = found_is_selected() ? (forward() ? found_->start : found_->end()) : start_;
+  // "All" covers the whole document; otherwise the occurrence selected last
+  // is the first to go.
+  int from = found_is_selected() ? (forward() ? found_->start : found_->end()) : start_;
+  if (options_.direction == SearchDirection::All) from = 0;
   const DocumentMatches matches(editor_.Runs(), [this](const std::string& f) { return patterns_for(f); });
   std::vector<TextMatch> all = forward() ? matches.all_from(from) : matches.all_before(from);
   struct Change {

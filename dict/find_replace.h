@@ -74,8 +74,9 @@ class FindReplace {
   // Puts the replace text in place of the occurrence found last (when it is
   // still selected), then finds the next one.
   ReplaceResult Replace();
-  // Replaces every occurrence from where the search stands (the whole
-  // document for "All") as one undo step; gives how many were replaced.
+  // Replaces every occurrence as one undo step: in the whole document for
+  // "All", else from where the search stands (the occurrence selected last
+  // included) to the end or the top. Gives how many were replaced.
   int ReplaceAll();
 
   // Every occurrence in the document, top to bottom, without selecting any.
