@@ -98,7 +98,12 @@ std::optional<int> DocumentMatches::longest_at(const Stretch& s, std::size_t p, 
 }
 
 std::optional<TextMatch> DocumentMatches::first_from(int from) const {
-  for (const Stretch& s : stretches_) {
+  // From the stretch that holds `from`: the ones before it end before it.
+  auto first = std::upper_bound(stretches_.begin(), stretches_.end(), from,
+                                [](int p, const Stretch& s) { return p < s.start; });
+  if (first != stretches_.begin()) --first;
+  for (auto it = first; it != stretches_.end(); ++it) {
+    const Stretch& s = *it;
     const int end = s.start + static_cast<int>(s.text.size());
     if (s.patterns < 0 || end <= from) continue;
     for (std::size_t p = static_cast<std::size_t>(std::max(from - s.start, 0)); p < s.text.size(); ++p) {
@@ -110,7 +115,10 @@ std::optional<TextMatch> DocumentMatches::first_from(int from) const {
 }
 
 std::optional<TextMatch> DocumentMatches::last_before(int limit) const {
-  for (auto it = stretches_.rbegin(); it != stretches_.rend(); ++it) {
+  // From the stretch that holds `limit`: the ones after it start after it.
+  const auto past = std::upper_bound(stretches_.begin(), stretches_.end(), limit,
+                                     [](int p, const Stretch& s) { return p < s.start; });
+  for (auto it = std::make_reverse_iterator(past); it != stretches_.rend(); ++it) {
     const Stretch& s = *it;
     if (s.patterns < 0 || s.start >= limit) continue;
     const std::size_t stop = std::min(s.text.size(), static_cast<std::size_t>(limit - s.start));

@@ -101,6 +101,22 @@ TEST_F(FindReplaceTest, UpFindsOnlyBeforeTheCaretAndDownOnlyAfterIt) {
   EXPECT_EQ(doc.editor.Text(), u"y y x x");
 }
 
+TEST_F(FindReplaceTest, SearchesGoAcrossRunsOfOtherFontsBothWays) {
+  doc.add(u"ab ", kEnglish);
+  doc.add(u"ab", kPivotFont);
+  doc.add(u" ab ", kEnglish);
+  doc.editor.Select(7, 1);
+  doc.editor.SetFontBold(true);  // the b of the second English ab is a run of its own
+  doc.add(u"ab", kEnglish);
+  FindOptions up = english();
+  up.direction = SearchDirection::Up;
+  doc.editor.SetSelStart(doc.editor.TextLength());
+  search(u"ab", u"", up);
+  EXPECT_EQ(found_places(), (std::vector<int>{9, 6, 0}));
+  search(u"ab", u"", english());
+  EXPECT_EQ(found_places(), (std::vector<int>{0, 6, 9}));
+}
+
 TEST_F(FindReplaceTest, FinishingStartsTheNextSearchAfresh) {
   doc.add(u"one two one", kEnglish);
   search(u"one", u"", english());
