@@ -117,19 +117,14 @@ void Tformfind::build() {
   found(false);
 }
 
-void Tformfind::ShowFind() {
-  take_editor_selection();
-  pages_->setCurrentIndex(kFindPage);
-  show_page(kFindPage);
-  show();
-  raise();
-  find_box_->setFocus();
-}
+void Tformfind::ShowFind() { open_on_page(kFindPage); }
 
-void Tformfind::ShowReplace() {
+void Tformfind::ShowReplace() { open_on_page(kReplacePage); }
+
+void Tformfind::open_on_page(int page) {
   take_editor_selection();
-  pages_->setCurrentIndex(kReplacePage);
-  show_page(kReplacePage);
+  pages_->setCurrentIndex(page);
+  show_page(page);
   show();
   raise();
   find_box_->setFocus();

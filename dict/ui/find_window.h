@@ -42,6 +42,7 @@ class Tformfind : public QWidget {
 
  private:
   void build();
+  void open_on_page(int page);
   void show_page(int page);
   void take_editor_selection();
   void options_changed();
