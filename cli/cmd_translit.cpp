@@ -1,6 +1,9 @@
 // quilm-cli translit: Gurmukhi text transliterated line by line, into Roman
 // letters (as the "Romanised Punjabi Text" window shows it) or into
 // Devanagari (as the "Transliterate" dialog writes it).
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -86,10 +89,36 @@ std::optional<int> font_of(const std::string& name, const FontRegistry& registry
 
 std::optional<Bytes> read_stdin() {
   Bytes input;
-  char buffer[1 << 16];
-  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;) input.append(buffer, got);
+  // A file is read straight into room made for all of it.
+  struct stat st {};
+  std::size_t size = 1 << 16;
+  if (fstat(fileno(stdin), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
+    size = static_cast<std::size_t>(st.st_size) + 1;
+  std::size_t used = 0;
+  for (;;) {
+    input.resize(std::max(size, used + 1));
+    const std::size_t got = std::fread(input.data() + used, 1, input.size() - used, stdin);
+    used += got;
+    if (got == 0) break;
+    if (used == input.size()) size = 2 * input.size();
+  }
+  input.resize(used);
   if (std::ferror(stdin)) return std::nullopt;
   return input;
+}
+
+// Written out as it grows when the run cannot fail any more, so that the
+// text is never held twice.
+constexpr std::size_t kOutputChunk = 1 << 16;
+bool write_out(Bytes& out) {
+  const bool written = std::fwrite(out.data(), 1, out.size(), stdout) == out.size();
+  out.clear();
+  return written;
+}
+
+int cannot_write() {
+  std::fprintf(stderr, "quilm-cli translit: cannot write standard output\n");
+  return kBadInput;
 }
 
 // Each line of the input, without its line end, through `convert`; the
@@ -144,13 +173,14 @@ int run_roman(const Options& o, std::optional<int> font, BytesView input, Bytes&
   }
   RomanCounts counts;
   const RomanTextTools tools{converter, exceptions.get(), &counts};
+  std::string roman;
+  bool written = true;
   const bool ok = for_each_line(input, out, [&](BytesView line, std::size_t number, Bytes& to) {
-    if (font) {
-      std::string roman;
+    if (font) {  // glyph bytes always have a spelling: the text goes out as it is made
+      roman.clear();
       append_roman_of_font_text(line, *font, tools, roman);
-      std::u16string text;
-      append_roman_as_utf16(roman, text);
-      append_utf8(text, to);
+      append_roman_as_utf8(roman, to);
+      if (to.size() >= kOutputChunk) written = write_out(to) && written;
       return true;
     }
     const std::optional<std::u16string> text = from_utf8(line);
@@ -159,6 +189,7 @@ int run_roman(const Options& o, std::optional<int> font, BytesView input, Bytes&
     return true;
   });
   if (!ok) return kBadInput;
+  if (!written) return cannot_write();
   if (o.counts) std::fprintf(stderr, "exceptions\t%ld\nrules\t%ld\n", counts.exceptions, counts.rules);
   return kSuccess;
 }
@@ -228,10 +259,7 @@ int run_translit(const Args& args) {
   Bytes out;
   const int status = o->to == "roman" ? run_roman(*o, font, *input, out) : run_devanagari_font(*o, font, *input, out);
   if (status != kSuccess) return status;
-  if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0) {
-    std::fprintf(stderr, "quilm-cli translit: cannot write standard output\n");
-    return kBadInput;
-  }
+  if (!write_out(out) || std::fflush(stdout) != 0) return cannot_write();
   return kSuccess;
 }
 
