@@ -13,7 +13,7 @@ packages=(
   libsqlite3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
-  fonts-lohit-guru
+  fonts-lohit-guru fonts-lohit-deva
   python3 python3-fonttools libharfbuzz-bin
 )
 # Word documents and PDF through LibreOffice in headless mode; installed

@@ -1,7 +1,9 @@
 // Which display fonts the program loads and which font names it sends to
 // them. A font the user has installed always wins: an own-named font is not
 // loaded when a font of that family is installed, and a font name is sent to
-// its encoding's stand-in only when no installed font has that name.
+// its encoding's stand-in only when no installed font has that name. The
+// 8-bit Devanagari fonts ("Kruti Dev 010", "Chanakya") are sent to their
+// stand-ins in the same way.
 #pragma once
 
 #include <string>
