@@ -1,9 +1,6 @@
 // quilm-cli translit: Gurmukhi text transliterated line by line, into Roman
 // letters (as the "Romanised Punjabi Text" window shows it) or into
 // Devanagari (as the "Transliterate" dialog writes it).
-#include <sys/stat.h>
-
-#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -12,6 +9,7 @@
 #include "cli/commands.h"
 #include "cli/convert_encodings.h"
 #include "cli/exit_codes.h"
+#include "cli/input_output.h"
 #include "common/hex.h"
 #include "common/bytes.h"
 #include "encoding/unicode_input.h"
@@ -87,26 +85,6 @@ std::optional<int> font_of(const std::string& name, const FontRegistry& registry
   return index;
 }
 
-std::optional<Bytes> read_stdin() {
-  Bytes input;
-  // A file is read straight into room made for all of it.
-  struct stat st {};
-  std::size_t size = 1 << 16;
-  if (fstat(fileno(stdin), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
-    size = static_cast<std::size_t>(st.st_size) + 1;
-  std::size_t used = 0;
-  for (;;) {
-    input.resize(std::max(size, used + 1));
-    const std::size_t got = std::fread(input.data() + used, 1, input.size() - used, stdin);
-    used += got;
-    if (got == 0) break;
-    if (used == input.size()) size = 2 * input.size();
-  }
-  input.resize(used);
-  if (std::ferror(stdin)) return std::nullopt;
-  return input;
-}
-
 // Written out as it grows when the run cannot fail any more, so that the
 // text is never held twice.
 constexpr std::size_t kOutputChunk = 1 << 16;
@@ -173,6 +151,7 @@ int run_roman(const Options& o, std::optional<int> font, BytesView input, Bytes&
   }
   RomanCounts counts;
   const RomanTextTools tools{converter, exceptions.get(), &counts};
+  tools.spellings->expect_text(input.size());
   std::string roman;
   bool written = true;
   const bool ok = for_each_line(input, out, [&](BytesView line, std::size_t number, Bytes& to) {
@@ -251,13 +230,11 @@ int run_translit(const Args& args) {
     c.hex = o->hex;
     return run_encoding_conversion(c);
   }
-  const std::optional<Bytes> input = read_stdin();
-  if (!input) {
-    std::fprintf(stderr, "quilm-cli translit: cannot read standard input\n");
-    return kBadInput;
-  }
+  const std::optional<StandardInput> input = StandardInput::read("translit");
+  if (!input) return kBadInput;
   Bytes out;
-  const int status = o->to == "roman" ? run_roman(*o, font, *input, out) : run_devanagari_font(*o, font, *input, out);
+  const BytesView text = input->text();
+  const int status = o->to == "roman" ? run_roman(*o, font, text, out) : run_devanagari_font(*o, font, text, out);
   if (status != kSuccess) return status;
   if (!write_out(out) || std::fflush(stdout) != 0) return cannot_write();
   return kSuccess;

@@ -32,9 +32,19 @@ RomanSpelling RomanSpellings::add(std::size_t slot, std::uint32_t hash, BytesVie
   return spelling_of(store_.data() + offset);
 }
 
-void RomanSpellings::grow() {
-  std::vector<std::uint32_t> slots(2 * slots_.size(), kEmpty);
-  const std::size_t mask = slots.size() - 1;
+void RomanSpellings::expect_text(std::size_t bytes) {
+  constexpr std::size_t kBytesPerNewWord = 40, kStoreShare = 2;
+  std::size_t slots = slots_.size();
+  while (slots < 2 * (bytes / kBytesPerNewWord)) slots *= 2;
+  if (slots > slots_.size()) rehash(slots);
+  store_.reserve(bytes / kStoreShare);
+}
+
+void RomanSpellings::grow() { rehash(2 * slots_.size()); }
+
+void RomanSpellings::rehash(std::size_t slot_count) {
+  std::vector<std::uint32_t> slots(slot_count, kEmpty);
+  const std::size_t mask = slot_count - 1;
   for (std::uint32_t offset : slots_) {
     if (offset == kEmpty) continue;
     std::size_t slot = load_u32(store_.data() + offset) & mask;

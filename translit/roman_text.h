@@ -60,6 +60,10 @@ class RomanSpellings {
     return add(slot, hash, glyphs, spell());
   }
 
+  // Room made at once for the words of a text of `bytes` bytes (about one
+  // new word in every forty bytes of running text).
+  void expect_text(std::size_t bytes);
+
   // The spelling of the separator byte `separator` of `font`.
   template <typename Spell>
   RomanSpelling of_separator(int font, char separator, Spell spell) {
@@ -103,6 +107,7 @@ class RomanSpellings {
   }
   void start_font(int font);
   void grow();
+  void rehash(std::size_t slot_count);  // a power of two
 
   int font_ = -1;
   std::size_t words_ = 0;
