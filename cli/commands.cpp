@@ -25,6 +25,9 @@ int run_concordance(const Args& args);
 int run_stats(const Args& args);
 int run_count_tables(const Args& args);
 int run_wordlist(const Args& args);
+int run_find(const Args& args);
+int run_replace(const Args& args);
+int run_import_table(const Args& args);
 
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
@@ -49,6 +52,9 @@ const std::vector<Command>& commands() {
       {"glyph-map", "what each byte of a font encoding draws, for the display fonts", run_glyph_map},
       {"translit", "transliterate Gurmukhi into Roman letters or Devanagari", run_translit},
       {"samples", "the transliteration samples, checked against the rules", run_samples},
+      {"find", "the spelling variants of a word and where they stand in a text (\"Find -Replace\")", run_find},
+      {"replace", "replace a word, or all its spelling variants, in a text (\"Replace All\")", run_replace},
+      {"import-table", "bring a dBase table (.dbf with its .dbt memos) into the table store", run_import_table},
       {"roman-exceptions", "make the exception table of the Roman transliteration", run_roman_exceptions},
   };
   return table;

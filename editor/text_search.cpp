@@ -3,17 +3,16 @@
 #include <algorithm>
 
 namespace quilm {
-namespace {
 
-// Lower case of the capitals A-Z and U+00C0..U+00DE (but U+00D7, the
-// multiplication sign); every other character is its own fold.
-char16_t folded(char16_t c) {
+char16_t folded_case(char16_t c) {
   const bool ascii_capital = c >= u'A' && c <= u'Z';
   const bool latin1_capital = c >= u'\u00C0' && c <= u'\u00DE' && c != u'\u00D7';
   return ascii_capital || latin1_capital ? static_cast<char16_t>(c + 0x20) : c;
 }
 
-bool same_folded(char16_t a, char16_t b) { return folded(a) == folded(b); }
+namespace {
+
+bool same_folded(char16_t a, char16_t b) { return folded_case(a) == folded_case(b); }
 
 }  // namespace
 

@@ -6,6 +6,10 @@
 
 namespace quilm {
 
+// The lower case of the capitals A-Z and U+00C0..U+00DE (but U+00D7, the
+// multiplication sign); every other character is its own fold.
+char16_t folded_case(char16_t c);
+
 // First position at or after `from` where `needle` occurs in `text`, or -1;
 // -1 too for an empty needle, so that a loop of finds always ends. Without
 // match_case, letters of ASCII and Latin-1 match in either case; nothing else

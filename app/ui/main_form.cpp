@@ -31,6 +31,7 @@
 #include "convert/change_font.h"
 #include "convert/ui/change_font_dialog.h"
 #include "convert/ui/convert_font_dialog.h"
+#include "dict/ui/find_window.h"
 #include "editors/ui/qt_editor.h"
 #include "fonts/ui/font_names.h"
 #include "translit/devanagari_fonts.h"
@@ -104,6 +105,7 @@ TMainForm::TMainForm(const std::filesystem::path& data_folder, Prompter* prompte
   document_ = std::make_unique<DocumentCommands>(ws_, *editor_, *prompter_, *file_dialogs_, *encodings_);
   setupFileActions();
   setupEditActions();
+  setupFindActions();
   setupViewActions();
   setupQuotationMarks();
   setupFontConvertActions();
@@ -267,6 +269,60 @@ void TMainForm::setupEditActions() {
   if (const QClipboard* clipboard = QApplication::clipboard())
     connect(clipboard, &QClipboard::dataChanged, this, &TMainForm::clipboardDataChanged);
   refreshEditActions();
+}
+
+// "&Find..." (Ctrl+F) and "Replace..." (Ctrl+H) of the Search menu, also
+// at the foot of the Edit menu where word processor users look for them,
+// and "Find & Replace" on the tool bar.
+void TMainForm::setupFindActions() {
+  QMenu* edit = menuBar()->findChild<QMenu*>("Edit1");
+  if (!edit) {
+    edit = menuBar()->addMenu(tr("&Edit"));
+    edit->setObjectName("Edit1");
+  }
+  QMenu* search = menuBar()->addMenu(tr("&Search"));
+  search->setObjectName("Search1");
+  QAction* find = search->addAction(tr("&Find..."), this, &TMainForm::Find1Click);
+  find->setObjectName("Find1");
+  find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+  QAction* replace = search->addAction(tr("Replace..."), this, &TMainForm::Replace1Click);
+  replace->setObjectName("Replace1");
+  replace->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+  edit->addSeparator();
+  edit->addAction(find);
+  edit->addAction(replace);
+  add_button(tool_bar_, find, "FindButton", tr("Find"), tr("Find & Replace"));
+  // The menus show the items only while the editor holds text; the
+  // shortcuts work again once a menu closes.
+  for (QMenu* menu : {edit, search}) {
+    connect(menu, &QMenu::aboutToShow, this, [this, find, replace] {
+      const bool has_text = editor_->TextLength() > 0;
+      find->setEnabled(has_text);
+      replace->setEnabled(has_text);
+    });
+    connect(menu, &QMenu::aboutToHide, this, [find, replace] {
+      find->setEnabled(true);
+      replace->setEnabled(true);
+    });
+  }
+}
+
+// The window sits against the right edge of the main window.
+void TMainForm::placeFindWindow() {
+  if (!find_window_) find_window_ = new Tformfind(*editor_, ws_.fonts, ws_.conversion, *prompter_, this);
+  ws_.conversion.typing = false;
+  const QRect frame = frameGeometry();
+  find_window_->move(frame.right() - find_window_->frameGeometry().width(), frame.top());
+}
+
+void TMainForm::Find1Click() {
+  placeFindWindow();
+  find_window_->ShowFind();
+}
+
+void TMainForm::Replace1Click() {
+  placeFindWindow();
+  find_window_->ShowReplace();
 }
 
 void TMainForm::setupViewActions() {

@@ -39,6 +39,7 @@ class SpellCheckCommand;
 class RomanWindow;
 class TransliterateDialog;
 class Ruler;
+class Tformfind;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -105,6 +106,10 @@ class TMainForm : public QMainWindow {
   // the tool bar in the order they show there.
   void setupFileActions();
   void setupEditActions();
+  void setupFindActions();
+  void Find1Click();
+  void Replace1Click();
+  void placeFindWindow();
   void setupViewActions();
   void setupQuotationMarks();
   void setupFontConvertActions();
@@ -186,6 +191,7 @@ class TMainForm : public QMainWindow {
   QMenu* tools_menu_ = nullptr;
   RomanWindow* roman_window_ = nullptr;          // F5, created on first use
   TransliterateDialog* transliterate_ = nullptr;  // F4, created on first use
+  Tformfind* find_window_ = nullptr;              // Ctrl+F, Ctrl+H, created on first use
 
   int keyboard_panel_height_ = 140;
   bool caps_lock_ = false;

@@ -193,6 +193,34 @@ TEST(BadInput, CommandLineToolGivesOneLineMessage) {
   }
 }
 
+TEST(BadInput, BrokenDbaseTablesAreRefusedAndWriteNothing) {
+  struct Case {
+    const char* file;
+    const char* memo;  // copied beside it, or nullptr
+    const char* message_part;
+  };
+  const Case cases[] = {
+      {"dbase_truncated.dbf", nullptr, "the file is cut short: the header promises 3 records, the file holds 2"},
+      {"dbase_lying_header.dbf", nullptr, "the header says a record is 40 bytes, but its fields make 11"},
+      {"dbase_bad_memo.dbf", "dbase_bad_memo.dbt", "a memo block number (99) lies outside the memo file"},
+      {"junk.txt", nullptr, "not a dBase III or IV table"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    BadFileFolder folder(c.file, "table.dbf");
+    if (c.memo) fs::copy_file(kBadInput / c.memo, folder.dir() / "table.dbt");
+    folder.take_snapshot();
+    const fs::path table = folder.dir() / "imported.db";
+    const CliRun run = run_cli(folder, "import-table '" + folder.path().string() + "' --into '" + table.string() + "'",
+                               folder.path());
+    ASSERT_TRUE(run.exited) << run.err;
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_TRUE(contains(run.err, c.message_part)) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_TRUE(folder.unchanged()) << "no table and no partial file are left";
+  }
+}
+
 TEST(BadInput, DamagedWordListIsRefusedWithTheLine) {
   struct Case {
     const char* file;

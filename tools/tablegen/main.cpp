@@ -6,6 +6,7 @@
 //   quilm-tablegen fonts OUT.inc font_names.txt font_index.txt font_dropdown.txt
 //   quilm-tablegen bytemap OUT.inc TABLE.txt
 //   quilm-tablegen bytesets OUT.inc TABLE.txt
+//   quilm-tablegen namedsets OUT.inc TABLE.txt
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "tools/tablegen/byte_sets.h"
 #include "tools/tablegen/cpp_output.h"
 #include "tools/tablegen/font_tables.h"
+#include "tools/tablegen/named_sets.h"
 #include "tools/tablegen/pivot_table.h"
 #include "tools/tabletext/table_text.h"
 
@@ -24,7 +26,8 @@ int usage() {
                "usage: quilm-tablegen pivot OUT pivot.txt\n"
                "       quilm-tablegen fonts OUT font_names.txt font_index.txt font_dropdown.txt\n"
                "       quilm-tablegen bytemap OUT TABLE.txt\n"
-               "       quilm-tablegen bytesets OUT TABLE.txt\n");
+               "       quilm-tablegen bytesets OUT TABLE.txt\n"
+               "       quilm-tablegen namedsets OUT TABLE.txt\n");
   return 2;
 }
 
@@ -43,6 +46,10 @@ int main(int argc, char** argv) {
     }
     if (args.size() == 3 && args[0] == "bytesets") {
       tablegen::write_output(args[1], tablegen::generate_byte_sets(args[2]));
+      return 0;
+    }
+    if (args.size() == 3 && args[0] == "namedsets") {
+      tablegen::write_output(args[1], tablegen::generate_named_sets(args[2]));
       return 0;
     }
     if (args.size() == 5 && args[0] == "fonts") {

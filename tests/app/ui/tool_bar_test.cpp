@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
 #include <QTextEdit>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -51,6 +53,7 @@ TEST(ToolBar, ButtonsShowTheirCaptionsAndRunTheMenuItems) {
       {"CopyButton", "Copy", "Copy", nullptr},
       {"PasteButton", "Paste", "Paste", nullptr},
       {"UndoButton", "Undo", "Undo", nullptr},
+      {"FindButton", "Find", "Find & Replace", "Find1"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.button);
@@ -62,6 +65,36 @@ TEST(ToolBar, ButtonsShowTheirCaptionsAndRunTheMenuItems) {
       EXPECT_EQ(b->defaultAction(), w.form->findChild<QAction*>(c.item));
     }
   }
+}
+
+TEST(ToolBar, FindAndReplaceAreInTheSearchAndEditMenusWithTheirShortcuts) {
+  ShownWindow w;
+  ASSERT_FALSE(w.form->startup_failed());
+  auto* find = w.form->findChild<QAction*>("Find1");
+  auto* replace = w.form->findChild<QAction*>("Replace1");
+  ASSERT_NE(find, nullptr);
+  ASSERT_NE(replace, nullptr);
+  EXPECT_EQ(find->text(), "&Find...");
+  EXPECT_EQ(replace->text(), "Replace...");
+  EXPECT_EQ(find->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
+  EXPECT_EQ(replace->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+  for (const char* menu : {"Search1", "Edit1"}) {
+    SCOPED_TRACE(menu);
+    auto* m = w.form->findChild<QMenu*>(menu);
+    ASSERT_NE(m, nullptr);
+    EXPECT_TRUE(m->actions().contains(find));
+    EXPECT_TRUE(m->actions().contains(replace));
+  }
+  w.form->editor().SetSelText(u"word");
+  w.form->editor().Select(0, 4);
+  replace->trigger();
+  QApplication::processEvents();
+  QWidget* window = nullptr;
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (top->windowTitle() == "Find -Replace" && top->isVisible()) window = top;
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->findChild<QLineEdit*>("FindWhat")->text(), "word");
+  EXPECT_TRUE(window->findChild<QLineEdit*>("ReplaceWith")->isVisible());
 }
 
 TEST(ToolBar, EditButtonsFollowTheEditor) {
