@@ -25,6 +25,8 @@ int run_concordance(const Args& args);
 int run_stats(const Args& args);
 int run_count_tables(const Args& args);
 int run_wordlist(const Args& args);
+int run_roman(const Args& args);
+int run_roman_table(const Args& args);
 
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
@@ -50,6 +52,8 @@ const std::vector<Command>& commands() {
       {"translit", "transliterate Gurmukhi into Roman letters or Devanagari", run_translit},
       {"samples", "the transliteration samples, checked against the rules", run_samples},
       {"roman-exceptions", "make the exception table of the Roman transliteration", run_roman_exceptions},
+      {"roman", "Roman-letter Punjabi into Gurmukhi, as text or word by word with candidates", run_roman},
+      {"roman-table", "make a table of Roman spellings (RomanGur.dbf, EnglishGur.DBF, Abbr.db)", run_roman_table},
   };
   return table;
 }
