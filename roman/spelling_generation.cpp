@@ -21,12 +21,27 @@ struct Pass {
   bool not_first = false;
   bool at_end = false;
   std::size_t longer_than = 0;
+  // A further condition on the letters around the match at `at`, if any.
+  bool (*fits)(std::string_view word, std::size_t at) = nullptr;
 };
+
+bool is_one_of(std::string_view word, std::size_t i, std::string_view set) {
+  return i < word.size() && set.find(word[i]) != std::string_view::npos;
+}
+// An inherent a that may stand for kanna: no vowel after it, none of A a e i o before it.
+bool short_a_before_consonant(std::string_view w, std::size_t at) {
+  return !is_one_of(w, at + 1, "Aaeiou") && (at == 0 || !is_one_of(w, at - 1, "Aaeio"));
+}
+bool short_a_between_consonants(std::string_view w, std::size_t at) {
+  return !is_one_of(w, at + 1, "Aaeiou") && (at == 0 || !is_one_of(w, at - 1, "Aaeiou"));
+}
 
 // The passes in the order they are tried.
 constexpr Pass kPasses[] = {
     {"ung", "ang"},         {"aou", "au"},          {"ao", "au"},           {"ae", "Ae"},
     {"ai", "Ai"},           {"yae", "yai"},         {"oey", "oiy"},         {"aa", "Aa", false, true, 3},
+    {"a", "A", false, false, 0, short_a_before_consonant},
+    {"a", "A", false, false, 0, short_a_between_consonants},
     {"ean", "ian"},         {"eon", "ion"},         {"aea", "aia"},         {"ea", "ia", false, true},
     {"dv", "dV"},           {"sv", "sV"},           {"dw", "dV"},           {"sw", "sV"},
     {"d", "D"},             {"t", "T"},             {"f", "F"},             {"l", "L"},
@@ -78,7 +93,7 @@ void apply_pass(const Pass& pass, FormList& list) {
     std::string copy = original;
     for (std::size_t at = copy.find(pass.pattern, start_of(pass)); at != std::string::npos;
          at = copy.find(pass.pattern, at)) {
-      if (pass.at_end && at + pass.pattern.size() != copy.size()) {
+      if ((pass.at_end && at + pass.pattern.size() != copy.size()) || (pass.fits && !pass.fits(copy, at))) {
         at += 1;
         continue;
       }
