@@ -82,7 +82,7 @@ class OutputWriter {
       out += piece.separators;
       return;
     }
-    word(BytesView("H"), out);
+    word(BytesView("."), out);  // the pivot danda
     out += BytesView(piece.separators).substr(1);
   }
 

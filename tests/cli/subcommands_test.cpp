@@ -15,6 +15,7 @@ using Words = std::vector<std::string>;
 const std::vector<Words> kSubcommands = {
     {"version"},      {"font-index"},    {"fonts"},     {"convert"}, {"convert-doc"},
     {"convert-file"}, {"table", "dump"}, {"normalise"}, {"type"},    {"glyph-map"},
+    {"roman"},        {"roman-table"},
 };
 
 // The language tools' subcommands, whose program tests live beside their
