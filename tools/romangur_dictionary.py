@@ -14,8 +14,9 @@ first syllable with tippi, one letter for a doubled one and the reverse, and
 a few more. Each variant weighs the product of the weights of its changes; a
 word keeps its heaviest spellings of at least MIN_WEIGHT (more for frequent
 words, see kept_spellings). A rare nukta spelling of a word whose plain
-spelling is ten times as frequent is left out. A spelling keeps at most
-MOST_PER_KEY words, heaviest first (weight times count), in that order.
+spelling is ten times as frequent gives its spellings to that word. A
+spelling keeps at most MOST_PER_KEY words, heaviest first (weight times
+count), of at least LEAST_SHARE of the best weight there.
 
     roman.txt   ROMAN<TAB>GURMUKHI GURMUKHI ...   sorted by the Roman spelling
 
@@ -52,7 +53,12 @@ ROMAN_CHANGES = [
     (0.9, r"nh", "n"),
     (0.7, r"rh", "r"),
     (0.6, r"rh", "d"),
-    (0.3, r"(?<=[kgjtdpb])h|(?<=c)h(?=h)", ""),
+    (0.3, r"(?<=[kgjtdpb])h", ""),
+    (0.7, r"chh", "ch"),
+    (0.5, r"chch", "cch"),
+    (0.4, r"chch", "chh"),
+    (0.4, r"jh", "ch"),
+    (0.4, r"nh", "nn"),
     (0.5, r"ph", "f"),
     (0.8, r"aih", "eh"),
     (0.4, r"ai(?!h)", "e"),
@@ -70,6 +76,10 @@ ROMAN_CHANGES = [
 
 
 MIN_WEIGHT = 0.15
+# A word stays under a spelling only when its spelling weighs at least this
+# share of the best word's there: far-fetched variants of frequent words do
+# not crowd out the word spelled so.
+LEAST_SHARE = 0.35
 
 
 def kept_spellings(count):
@@ -118,24 +128,31 @@ def read_words(path):
             word, count, sources = line.rstrip("\n").split("\t")
             if sources != "s":
                 counts[word] = int(count)
-    words = []
+    words, twins = [], {}
     for word, count in counts.items():
         plain = GURMUKHI_FORMS[2][2](word)
         if plain != word and counts.get(plain, 0) >= 10 * max(count, 1):
+            twins.setdefault(plain, []).append(word)
             continue
         words.append((word, count))
-    return words
+    return words, twins
 
 
 def main():
     if len(sys.argv) != 4:
         sys.exit(__doc__)
     cli, word_list, out = sys.argv[1:]
-    words = read_words(word_list)
-    forms = [gurmukhi_forms(w) for w, _ in words]
+    words, twins = read_words(word_list)
+    # A word is also typed as its nukta twins are (ਸ੍ਰੀ as shree, like ਸ਼੍ਰੀ).
+    forms = []
+    for w, _ in words:
+        fs = gurmukhi_forms(w)
+        for twin in twins.get(w, []):
+            fs[twin] = max(fs.get(twin, 0), 0.8)
+        forms.append(fs)
     flat = [f for fs in forms for f in fs]
     romans = iter(roman_of(cli, flat))
-    keys = {}
+    keys, weights = {}, {}
     for (word, count), fs in zip(words, forms):
         spellings = {}
         for form, weight in fs.items():
@@ -145,10 +162,13 @@ def main():
                       key=lambda kv: (-kv[1], kv[0]))[:kept_spellings(count)]
         for s, w in best:
             keys.setdefault(s, []).append((w * (count + 1), word))
+            weights[(s, word)] = w
     with open(out + ".new", "w", encoding="utf-8", newline="\n") as f:
         for key in sorted(keys):
             ranked = sorted(keys[key], key=lambda sw: (-sw[0], sw[1]))[:MOST_PER_KEY]
-            f.write(key + "\t" + " ".join(w for _, w in ranked) + "\n")
+            best = max(weights[(key, w)] for _, w in ranked)
+            kept = [w for _, w in ranked if weights[(key, w)] >= LEAST_SHARE * best]
+            f.write(key + "\t" + " ".join(kept) + "\n")
     os.replace(out + ".new", out)
 
 
