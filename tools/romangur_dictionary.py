@@ -35,10 +35,17 @@ MOST_PER_KEY = 10
 # Spellings of the word itself: (weight, Gurmukhi rewrite).
 NUKTA = {"\u0a36": "\u0a38", "\u0a59": "\u0a16", "\u0a5a": "\u0a17", "\u0a5b": "\u0a1c", "\u0a5e": "\u0a2b",
          "\u0a33": "\u0a32", "\u0a3c": ""}
+def strip_nukta(word):
+    return "".join(NUKTA.get(c, c) for c in word)
+
+
 GURMUKHI_FORMS = [
-    ("bindi", 0.7, lambda w: w.replace("\u0a02", "")),
+    # A final -ਾਂ is mostly the plural or oblique ending: typed without its
+    # nasal it is the singular, so it weighs less than a bindi inside a word.
+    ("bindi", 0.7, lambda w: w[:-1].replace("\u0a02", "") + w[-1] if w.endswith("\u0a3e\u0a02") else w.replace("\u0a02", "")),
+    ("final bindi", 0.3, lambda w: w[:-1] if w.endswith("\u0a3e\u0a02") else w),
     ("addak", 0.8, lambda w: w.replace("\u0a71", "")),
-    ("nukta", 0.8, lambda w: "".join(NUKTA.get(c, c) for c in w)),
+    ("nukta", 0.8, lambda w: strip_nukta(w)),
 ]
 
 CONSONANTS = "bcdfghjklmnpqrstvwxyz"
@@ -130,7 +137,7 @@ def read_words(path):
                 counts[word] = int(count)
     words, twins = [], {}
     for word, count in counts.items():
-        plain = GURMUKHI_FORMS[2][2](word)
+        plain = strip_nukta(word)
         if plain != word and counts.get(plain, 0) >= 10 * max(count, 1):
             twins.setdefault(plain, []).append(word)
             continue

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Scores quilm-cli roman on the everyday Roman typing of words.txt and
-phrases.txt: top-1 and top-3 word accuracy (words.txt through --words,
+"""Scores quilm-cli roman on the everyday Roman typing of words.txt,
+heldout.txt (words kept apart from the tuning of the dictionary's
+spelling variants) and phrases.txt: top-1 and top-3 word accuracy (words.txt through --words,
 split into words the Roman dictionary holds and words it does not, and by
 category), the rules alone for comparison, and the word accuracy of the
 sentences of phrases.txt with the context of the previous words and
@@ -20,9 +21,9 @@ def norm(s):
     return unicodedata.normalize("NFC", s.strip())
 
 
-def read_words():
+def read_words(name):
     category, pairs = "", []
-    with open(os.path.join(HERE, "words.txt"), encoding="utf-8") as f:
+    with open(os.path.join(HERE, name), encoding="utf-8") as f:
         for line in f:
             line = line.rstrip("\n")
             if not line or line.startswith("#"):
@@ -74,7 +75,7 @@ def main():
     if len(sys.argv) != 3:
         sys.exit(__doc__)
     cli, data = sys.argv[1:]
-    pairs = read_words()
+    pairs = read_words("words.txt")
     entries = dictionary_entries()
     answers = run(cli, ["--words", "--data", data], [p[0] for p in pairs])
     rules = run(cli, ["--rules"], [p[0] for p in pairs])
@@ -88,6 +89,9 @@ def main():
         report("category " + cat, [(c, g) for c, g, ct, _ in rows if ct == cat])
     report("rules alone, all words", [([norm(r)], g) for r, (_, g, _) in zip(rules, pairs)])
     misses = [(p[0], a) for p, a, r in zip(pairs, answers, rows) if not (r[0][:1] and r[0][0] in r[1])]
+    heldout = read_words("heldout.txt")
+    answers = run(cli, ["--words", "--data", data], [p[0] for p in heldout])
+    report("held out (never tuned on)", [([norm(c) for c in a.split("\t")], g) for a, (_, g, _) in zip(answers, heldout)])
     phrases = read_phrases()
     for label, args in (("sentences, with context", []), ("sentences, without context", ["--no-context"])):
         out = run(cli, ["--data", data] + args, [p[0] for p in phrases])
