@@ -7,8 +7,7 @@
 #include "common/file_io.h"
 #include "encoding/unicode_input.h"
 #include "encoding/utf16.h"
-#include "tables/create_table_file.h"
-#include "tables/sqlite_table.h"
+#include "tables/filled_table_file.h"
 
 namespace quilm {
 namespace {
@@ -47,41 +46,17 @@ Status read_records(BytesView text, std::vector<Record>& records) {
   return Status::Ok();
 }
 
-Status fill(const std::filesystem::path& path, const std::vector<Record>& records) {
-  SqliteTable table(path.string());
-  if (Status s = table.Open(); !s) return s;
-  if (Status s = table.StartTransaction(); !s) return s;
-  for (const auto& [roman, pivot] : records) {
-    Status s = table.Insert();
-    if (s) s = table.SetFieldByName("Roman", FieldValue(Bytes(roman)));
-    if (s) s = table.SetFieldByName("Gurmukhi", FieldValue(pivot));
-    if (s) s = table.Post();
-    if (!s) {
-      table.Rollback();
-      return s;
-    }
-  }
-  if (Status s = table.Commit(); !s) return s;
-  table.Close();
-  return Status::Ok();
-}
-
 }  // namespace
 
 Status build_roman_table(const TableSchema& schema, BytesView source, const std::filesystem::path& out) {
   std::vector<Record> records;
   if (Status s = read_records(source, records); !s) return s;
-  std::filesystem::path partial = out;
-  partial += ".partial";
-  if (Status s = create_table_file(partial, schema); !s) return s;
-  Status filled = fill(partial, records);
-  std::error_code error;
-  if (filled) std::filesystem::rename(partial, out, error);
-  if (!filled || error) {
-    std::filesystem::remove(partial, error);
-    return filled ? Status::Error("cannot write " + out.string()) : filled;
-  }
-  return Status::Ok();
+  return build_filled_table_file(out, schema, [&](Table& table) {
+    for (const auto& [roman, pivot] : records)
+      if (Status s = add_record(table, {{"Roman", FieldValue(Bytes(roman))}, {"Gurmukhi", FieldValue(pivot)}}); !s)
+        return s;
+    return Status::Ok();
+  });
 }
 
 }  // namespace quilm

@@ -6,7 +6,7 @@
 #include "encoding/unicode_input.h"
 #include "encoding/utf16.h"
 #include "fonts/font_index.h"
-#include "tables/create_table_file.h"
+#include "tables/filled_table_file.h"
 #include "translit/roman_key.h"
 
 namespace quilm {
@@ -55,26 +55,6 @@ Status read_word_list(BytesView text, const FontConverter& converter, std::map<B
   return Status::Ok();
 }
 
-Status fill_table(const std::filesystem::path& path, const std::string& key_field,
-                  const std::map<Bytes, std::string>& words) {
-  SqliteTable table(path.string());
-  if (Status s = table.Open(); !s) return s;
-  if (Status s = table.StartTransaction(); !s) return s;
-  for (const auto& [key, roman] : words) {
-    Status s = table.Insert();
-    if (s) s = table.SetFieldByName(key_field, FieldValue(key));
-    if (s) s = table.SetFieldByName(kRomanField, FieldValue(roman));
-    if (s) s = table.Post();
-    if (!s) {
-      table.Rollback();
-      return s;
-    }
-  }
-  if (Status s = table.Commit(); !s) return s;
-  table.Close();
-  return Status::Ok();
-}
-
 }  // namespace
 
 Status build_roman_exceptions(const TableSchema& schema, BytesView word_list, const std::filesystem::path& out,
@@ -83,18 +63,12 @@ Status build_roman_exceptions(const TableSchema& schema, BytesView word_list, co
     return Status::Error("the schema must have a one-field primary key and a field Roman");
   std::map<Bytes, std::string> words;
   if (Status s = read_word_list(word_list, converter, words); !s) return s;
-  // Built beside the destination and renamed over it once complete.
-  std::filesystem::path partial = out;
-  partial += ".partial";
-  if (Status s = create_table_file(partial, schema); !s) return s;
-  Status filled = fill_table(partial, schema.primary_key.front(), words);
-  std::error_code error;
-  if (filled) std::filesystem::rename(partial, out, error);
-  if (!filled || error) {
-    std::filesystem::remove(partial, error);
-    return filled ? Status::Error("cannot write " + out.string()) : filled;
-  }
-  return Status::Ok();
+  const std::string& key_field = schema.primary_key.front();
+  return build_filled_table_file(out, schema, [&](Table& table) {
+    for (const auto& [key, roman] : words)
+      if (Status s = add_record(table, {{key_field, FieldValue(key)}, {kRomanField, FieldValue(roman)}}); !s) return s;
+    return Status::Ok();
+  });
 }
 
 }  // namespace quilm
