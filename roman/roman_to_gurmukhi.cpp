@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "roman/english_forms.h"
 #include "roman/roman_ranking.h"
 #include "roman/roman_rules.h"
 #include "roman/spelling_generation.h"
@@ -49,6 +50,12 @@ std::vector<RomanCandidate> generated(const RomanData& data, std::string_view wo
   const std::string folded = fold_case(word);
   const Bytes rules = spell_roman_by_rules(folded, RomanEngine::Full);
   std::vector<Bytes> forms = GenerateAllForms(folded, {rules}, data.known, kMostRomanCandidates);
+  if (forms.size() < 3) {
+    std::vector<Bytes> fixed = forms;
+    fixed.push_back(rules);
+    for (Bytes& f : CheckEnglishForms(data.dictionaries, lower_roman(word), fixed, kMostRomanCandidates - forms.size()))
+      forms.push_back(std::move(f));
+  }
   std::vector<Bytes> words;
   const bool rules_stay = forms.empty() || data.known.ScanDictionaryAndCorpus(rules);
   if (rules_stay) words.push_back(rules);

@@ -2,7 +2,8 @@
 // as such; a word of the Roman dictionaries takes their spellings, ranked by
 // the Roman statistics in the context of the two words before it; any other
 // word is spelled by the rules and gets the generated spellings that a word
-// list or the statistics confirm.
+// list or the statistics confirm, and, when these are few, the inflected
+// forms of a stem the dictionaries know (english_forms.h).
 #pragma once
 
 #include <string_view>

@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "roman/english_forms.h"
 #include "roman/roman_text.h"
 #include "roman/spelling_generation.h"
 #include "tests/roman/roman_fixture.h"
@@ -42,6 +43,18 @@ TEST_F(Generation, KeepsOnlyConfirmedSpellingsWithinTheLimit) {
 TEST_F(Generation, FormListsStopAtTheirSize) {
   const std::string long_word = "aiaudtfloghbjnrkiuaiaudtfloghbjnrkiuaiaudtfloghbjnrkiu";
   EXPECT_LE(roman_forms(long_word, data_.known).size(), kMostRomanForms);
+}
+
+TEST(EndingForms, StemsTheDictionaryKnowsTakeTheEnding) {
+  RomanDictionaries d;
+  d.punjabi.add("kitab", pivot("ਕਿਤਾਬ"));
+  d.english.add("school", pivot("ਸਕੂਲ"));
+  d.english.add("play", pivot("ਪਲੇ"));
+  EXPECT_EQ(utf8_all(CheckEnglishForms(d, "kitaban", {}, 14)), (std::vector<std::string>{"ਕਿਤਾਬਾਂ"}));
+  EXPECT_EQ(utf8_all(CheckEnglishForms(d, "schools", {}, 14)), (std::vector<std::string>{"ਸਕੂਲਸ"}));
+  EXPECT_EQ(utf8_all(CheckEnglishForms(d, "playing", {}, 14)), (std::vector<std::string>{"ਪਲੇਇੰਗ"}));
+  EXPECT_TRUE(CheckEnglishForms(d, "kitaban", {pivot("ਕਿਤਾਬਾਂ")}, 14).empty());
+  EXPECT_TRUE(CheckEnglishForms(d, "abs", {}, 14).empty());  // shorter than 4 letters
 }
 
 class RomanTextRun : public ::testing::Test {
