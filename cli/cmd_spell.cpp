@@ -2,6 +2,7 @@
 //   spell check [--font NAME] [FILE]   the unknown words, in order of first appearance
 //   spell suggest [--font NAME]        one line out per word in: the word, or the
 //                                      word, TAB and its suggestions, best first
+//   spell dictionaries                 the additional dictionaries of Dict/
 //   spell build-wordlist WORDS.tsv WLIST FREQ_TABLE
 //   spell build-english ENGLISH.txt TABLE
 // Text is UTF-8 Unicode unless --font names the Gurmukhi font whose bytes it
@@ -24,6 +25,7 @@
 #include "fonts/conversion.h"
 #include "fonts/font_index.h"
 #include "fonts/registry.h"
+#include "spell/additional_dictionaries.h"
 #include "spell/english_words.h"
 #include "spell/spell_data.h"
 #include "spell/suggestion_round.h"
@@ -40,6 +42,7 @@ namespace {
 constexpr char kHelp[] =
     "usage: quilm-cli spell check [--font NAME] [--data DIR] [--dict NAME] [FILE]\n"
     "       quilm-cli spell suggest [--font NAME] [--data DIR] [--dict NAME]\n"
+    "       quilm-cli spell dictionaries [--data DIR]\n"
     "       quilm-cli spell build-wordlist WORDS.tsv WLIST FREQ_TABLE\n"
     "       quilm-cli spell build-english ENGLISH.txt TABLE\n"
     "\n"
@@ -52,6 +55,8 @@ constexpr char kHelp[] =
     "in other fonts are English). --data names the data folder (default: the\n"
     "current folder), --dict the additional dictionary in its Dict folder\n"
     "(default: the one the settings file filearch names).\n"
+    "dictionaries lists the additional dictionaries of the data folder's Dict\n"
+    "folder, one a line, the one filearch names marked with a leading \"* \".\n"
     "build-wordlist turns a word list source (WORD<TAB>COUNT<TAB>SOURCES, UTF-8)\n"
     "into WList.txt and fills the empty frequency table FREQ_TABLE; build-english\n"
     "fills the empty English table TABLE from a list of words, one a line.\n";
@@ -233,6 +238,15 @@ int run_suggest(TextSpeller& speller) {
   return status;
 }
 
+int run_dictionaries(const Options& o) {
+  if (!o.files.empty()) return usage_error("dictionaries takes no FILE");
+  const std::string current = dictionary_name(o);
+  for (const std::string& name : additional_dictionary_names(o.data)) {
+    std::printf("%s%s\n", name == current ? "* " : "", name.c_str());
+  }
+  return std::fflush(stdout) == 0 ? kSuccess : bad_input("cannot write standard output");
+}
+
 int run_build_wordlist(const Options& o) {
   if (o.files.size() != 3) return usage_error("build-wordlist needs WORDS.tsv WLIST FREQ_TABLE");
   const std::optional<Bytes> source = read_file(o.files[0]);
@@ -276,6 +290,7 @@ int run_spell(const Args& args) {
   if (const std::optional<std::string> error = parse(args, &o)) return usage_error(*error);
   if (o.verb == "build-wordlist") return run_build_wordlist(o);
   if (o.verb == "build-english") return run_build_english(o);
+  if (o.verb == "dictionaries") return run_dictionaries(o);
   if (o.verb != "check" && o.verb != "suggest") return usage_error(o.verb.empty() ? "which command?" : "unknown command \"" + o.verb + "\"");
   if (o.verb == "suggest" && !o.files.empty()) return usage_error("suggest reads standard input only");
   if (o.files.size() > 1) return usage_error("one FILE at most");

@@ -18,7 +18,7 @@ Status load_failure(std::string_view problem, const std::filesystem::path& file,
 SpellLexicon::SpellLexicon() : main_(kMainListSections), extra_(kAdditionalSections) {}
 
 Status SpellLexicon::load_main_list(const std::filesystem::path& file) {
-  neighbours_.reset();
+  forget_indexes();
   const std::optional<Bytes> text = read_file(file);
   if (!text) return load_failure(kMainListProblem, file, "cannot be read");
   if (Status st = parse_main_word_list(*text, &main_); !st) return load_failure(kMainListProblem, file, st.message());
@@ -33,7 +33,7 @@ Status SpellLexicon::LoadIgnoreList(const std::filesystem::path& file) {
 }
 
 Status SpellLexicon::LoadExtraDictionary(const std::filesystem::path& file) {
-  neighbours_.reset();
+  forget_indexes();
   extra_file_ = file;
   extra_complete_ = false;
   const std::optional<Bytes> text = read_file(file);
@@ -49,7 +49,7 @@ Status SpellLexicon::LoadExtraDictionary(const std::filesystem::path& file) {
 }
 
 void SpellLexicon::set_additional_dictionary(WordSections words, std::filesystem::path file, bool complete) {
-  neighbours_.reset();
+  forget_indexes();
   extra_ = std::move(words);
   extra_file_ = std::move(file);
   extra_complete_ = complete;
@@ -96,21 +96,35 @@ AddResult SpellLexicon::add_punjabi_word(BytesView word) {
   if (word.size() < 2 || word.size() > static_cast<std::size_t>(kLastSection)) return AddResult::NotAdded;
   if (!extra_.insert_sorted(static_cast<int>(word.size()), word)) return AddResult::SectionFull;
   if (neighbours_) neighbours_->add_word(word);
+  if (letter_drops_) letter_drops_->add_word(word);
   return AddResult::Added;
+}
+
+void SpellLexicon::for_each_findable_word(const std::function<void(BytesView)>& each) const {
+  for (const WordSections* store : {&main_, &extra_}) {
+    for (int s = 1; s <= store->section_count(); ++s) {
+      for (const Bytes& w : store->section(s)) {
+        if (store->findable(w)) each(w);
+      }
+    }
+  }
 }
 
 const NeighbourIndex& SpellLexicon::punjabi_neighbours() const {
   if (!neighbours_) {
     neighbours_.emplace();
-    for (const WordSections* store : {&main_, &extra_}) {
-      for (int s = 1; s <= store->section_count(); ++s) {
-        for (const Bytes& w : store->section(s)) {
-          if (store->findable(w)) neighbours_->add_word(w);
-        }
-      }
-    }
+    for_each_findable_word([this](BytesView w) { neighbours_->add_word(w); });
   }
   return *neighbours_;
+}
+
+const LetterDropIndex& SpellLexicon::punjabi_letter_drops() const {
+  if (!letter_drops_) {
+    letter_drops_.emplace();
+    for_each_findable_word([this](BytesView w) { letter_drops_->add_word(w); });
+    letter_drops_->seal();
+  }
+  return *letter_drops_;
 }
 
 bool WordPresent(BytesView word, int n, const std::array<Bytes, 16>& list) {

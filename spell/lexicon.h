@@ -8,6 +8,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -16,6 +17,7 @@
 #include "spell/english_words.h"
 #include "spell/ignore_all_list.h"
 #include "spell/ignore_list.h"
+#include "spell/letter_slips.h"
 #include "spell/lookup_mode.h"
 #include "spell/neighbour_index.h"
 #include "spell/word_sections.h"
@@ -52,7 +54,7 @@ class SpellLexicon {
   // Direct access for building and tests.
   void set_main_list(WordSections words) {
     main_ = std::move(words);
-    neighbours_.reset();
+    forget_indexes();
   }
   void set_additional_dictionary(WordSections words, std::filesystem::path file, bool complete);
   void set_ignore_list(IgnoreList list) { ignore_ = std::move(list); }
@@ -81,6 +83,9 @@ class SpellLexicon {
 
   // The one-byte neighbours of the Punjabi words (built on first use).
   const NeighbourIndex& punjabi_neighbours() const;
+  // The Punjabi words by what they become with one letter left out (built
+  // on first use).
+  const LetterDropIndex& punjabi_letter_drops() const;
 
  private:
   WordSections main_;
@@ -90,7 +95,13 @@ class SpellLexicon {
   IgnoreList ignore_;
   IgnoreAllList ignore_all_;
   EnglishWords english_;
+  void for_each_findable_word(const std::function<void(BytesView)>& each) const;
+  void forget_indexes() {
+    neighbours_.reset();
+    letter_drops_.reset();
+  }
   mutable std::optional<NeighbourIndex> neighbours_;
+  mutable std::optional<LetterDropIndex> letter_drops_;
 };
 
 // True when `word` equals one of list[0] .. list[n] (exact bytes).

@@ -8,6 +8,7 @@
 #include "encoding/consonants.h"
 #include "encoding/lookup_normalisation.h"
 #include "encoding/pivot_bytes.h"
+#include "spell/letter_slips.h"
 #include "spell/spelling_variants.h"
 
 namespace quilm {
@@ -236,6 +237,13 @@ void SuggestionGenerators::suggestion_letter_exchange(BytesView word) {
   }
 }
 
+void SuggestionGenerators::suggestion_letter_slips(BytesView word) {
+  const auto add = [this](BytesView candidate) { add_if_accepted(candidate, 2); };
+  for_each_letter_dropped(word, add);
+  for_each_letters_exchanged(word, add);
+  lexicon_.punjabi_letter_drops().for_each_longer(word, add);
+}
+
 void SuggestionGenerators::run_all(BytesView word) {
   if (word.size() < kEditGeneratorLimit) {
     suggestion_substitute(word);
@@ -248,6 +256,7 @@ void SuggestionGenerators::run_all(BytesView word) {
   suggestion_replace_hyphen_with_space(word);
   if (word.size() > 2) more_suggestion_list(word);
   suggestion_letter_exchange(word);
+  if (word.size() < kEditGeneratorLimit) suggestion_letter_slips(word);
 }
 
 }  // namespace quilm

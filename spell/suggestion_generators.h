@@ -31,6 +31,9 @@ class SuggestionGenerators {
   // staying where they are (ਕਦਰਾ for ਕਰਦਾ): the byte exchange above only
   // finds it when no sign stands between the letters.
   void suggestion_letter_exchange(BytesView word);
+  // A whole letter left out, put in, or exchanged with its neighbour, as
+  // the word's Unicode letters are typed (letter_slips.h).
+  void suggestion_letter_slips(BytesView word);
 
  private:
   bool accepted(BytesView candidate) const { return lexicon_.Lookup_dictionaries(candidate, mode_); }

@@ -249,13 +249,11 @@ constexpr std::array<BytesView, 8> kMissingInitialI = {"eZmk", "eZm/", "eZmh", "
 
 }  // namespace
 
-int frequency_bonus(std::optional<std::int64_t> f) {
-  return f && *f > 0 ? static_cast<int>(std::lround(kFrequencyWeight * std::log10(static_cast<double>(*f)))) : 0;
-}
-
-int slip_bonus(BytesView W, BytesView candidate) {
-  const double d = slip_distance(W, convert_for_gurmukhi(candidate).word);
-  return static_cast<int>(std::lround(kSlipWeight * (kSlipReach - d)));
+double suggestion_order(BytesView W, BytesView candidate, int score, const WordFrequencies& frequencies) {
+  const Bytes c = convert_for_gurmukhi(candidate).word;
+  const std::optional<std::int64_t> f = frequencies.find(c);
+  const double common = f && *f > 0 ? kFrequencyWeight * std::log10(static_cast<double>(*f)) : 0;
+  return kSlipWeight * (kSlipReach - slip_distance(W, c)) + common + kScoreWeight * score;
 }
 
 int score_suggestion(BytesView w_bytes, BytesView candidate, bool special, const WordFrequencies& frequencies) {
@@ -278,24 +276,20 @@ void sort_suggestion_list(BytesView W, std::vector<Bytes>& list, int special_ind
   W = W.substr(0, kRankedWordLength);
   if (list.size() > 1) {
     // Candidates with a negative score go (a first letter no slip explains);
-    // the rest are ordered by score and slip bonus together.
-    std::vector<Bytes> kept;
-    std::vector<int> order;
+    // the rest are ordered, equal orders keeping the order of generation.
+    struct Ranked {
+      double order;
+      Bytes candidate;
+    };
+    std::vector<Ranked> kept;
     for (std::size_t i = 0; i < list.size(); ++i) {
       const int score = score_suggestion(W, list[i], static_cast<int>(i) == special_index, frequencies);
       if (score < 0) continue;
-      order.push_back(score / 2 + slip_bonus(W, list[i]) + frequency_bonus(frequencies.find(convert_for_gurmukhi(list[i]).word)));
-      kept.push_back(std::move(list[i]));
+      kept.push_back({suggestion_order(W, list[i], score, frequencies), std::move(list[i])});
     }
-    for (std::size_t i = 0; i + 1 < kept.size(); ++i) {
-      for (std::size_t j = i + 1; j < kept.size(); ++j) {
-        if (order[j] > order[i]) {
-          std::swap(order[i], order[j]);
-          std::swap(kept[i], kept[j]);
-        }
-      }
-    }
-    list = std::move(kept);
+    std::stable_sort(kept.begin(), kept.end(), [](const Ranked& a, const Ranked& b) { return a.order > b.order; });
+    list.clear();
+    for (Ranked& r : kept) list.push_back(std::move(r.candidate));
   }
   std::ptrdiff_t keep = static_cast<std::ptrdiff_t>(list.size()) - 1;
   if (std::find(kMissingInitialI.begin(), kMissingInitialI.end(), W) != kMissingInitialI.end()) {

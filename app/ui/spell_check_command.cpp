@@ -1,13 +1,17 @@
 #include "app/ui/spell_check_command.h"
 
+#include <QTextCursor>
+
 #include "fonts/conversion.h"
+#include "spell/additional_dictionaries.h"
 #include "spell/spell_check_run.h"
 #include "spell/spell_data.h"
+#include "spell/ui/additional_dictionary_dialog.h"
 #include "spell/ui/suggestion_dialog.h"
 
 namespace quilm::ui {
 
-SpellCheckCommand::SpellCheckCommand(QWidget* parent, Workspace& workspace, Editor& editor, Prompter& prompter)
+SpellCheckCommand::SpellCheckCommand(QWidget* parent, Workspace& workspace, QtEditor& editor, Prompter& prompter)
     : parent_(parent), ws_(workspace), editor_(editor), prompter_(prompter) {}
 
 SpellCheckCommand::~SpellCheckCommand() = default;
@@ -28,10 +32,35 @@ bool SpellCheckCommand::load() {
 
 void SpellCheckCommand::SpellCheck1Click() {
   if (!load()) return;
-  if (!dialog_) dialog_ = new TSuggestion(parent_);
+  if (!dialog_) {
+    dialog_ = new TSuggestion(parent_);
+    dialog_->set_options([this] { choose_dictionary(); });
+  }
   const FontConverter converter(ws_.conversion);
   SpellCheckRun run(editor_, *data_, ws_.fonts, converter, prompter_);
-  run.CheckSpelling([this](const SpellQuestion& q) { return dialog_->ask(q); });
+  run.CheckSpelling([this](const SpellQuestion& q) { return dialog_->ask(q, word_on_screen(q)); });
+}
+
+QRect SpellCheckCommand::word_on_screen(const SpellQuestion& question) const {
+  QTextEdit* edit = editor_.widget();
+  if (!edit->isVisible()) return {};
+  edit->ensureCursorVisible();
+  QTextCursor at(edit->document());
+  at.setPosition(question.start);
+  const QRect first = edit->cursorRect(at);
+  at.setPosition(std::min(question.start + static_cast<int>(question.word.size()), edit->document()->characterCount() - 1));
+  const QRect word = first.united(edit->cursorRect(at));
+  return {edit->viewport()->mapToGlobal(word.topLeft()), word.size()};
+}
+
+void SpellCheckCommand::choose_dictionary() {
+  TAdditionalDict window(dialog_);
+  const std::optional<std::string> chosen =
+      window.choose(additional_dictionary_names(ws_.data_folder), ws_.settings.additional_dictionary);
+  if (!chosen) return;
+  Status problem = Status::Ok();
+  choose_additional_dictionary(data_->lexicon, ws_.data_folder, ws_.settings.additional_dictionary, *chosen, &problem);
+  if (!problem) prompter_.error(problem.message());
 }
 
 void SpellCheckCommand::write_back() {

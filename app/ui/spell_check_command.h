@@ -1,19 +1,23 @@
 // The "Spell Check" command (F7): the word collections are read on first
 // use and kept for the rest of the run; the additional dictionary is
-// written back when the window closes.
+// written back when the window closes. The suggestion dialog stands clear
+// of the word it asks about; its "&Options..." chooses the additional
+// dictionary.
 #pragma once
 
 #include <memory>
 
+#include <QRect>
 #include <QWidget>
 
 #include "app/workspace.h"
 #include "common/prompter.h"
-#include "editor/editor.h"
+#include "editors/ui/qt_editor.h"
 
 namespace quilm {
 
 struct SpellData;
+struct SpellQuestion;
 
 namespace ui {
 
@@ -21,7 +25,7 @@ class TSuggestion;
 
 class SpellCheckCommand {
  public:
-  SpellCheckCommand(QWidget* parent, Workspace& workspace, Editor& editor, Prompter& prompter);
+  SpellCheckCommand(QWidget* parent, Workspace& workspace, QtEditor& editor, Prompter& prompter);
   ~SpellCheckCommand();
 
   // SpellCheck1Click: checks from the caret to the end of the document.
@@ -31,10 +35,15 @@ class SpellCheckCommand {
 
  private:
   bool load();
+  // Where the asked word stands on the screen, brought into view first.
+  QRect word_on_screen(const SpellQuestion& question) const;
+  // "&Options...": the "Additional Dictionary" window; a choice becomes the
+  // setting and the dictionary in use.
+  void choose_dictionary();
 
   QWidget* parent_;
   Workspace& ws_;
-  Editor& editor_;
+  QtEditor& editor_;
   Prompter& prompter_;
   std::unique_ptr<SpellData> data_;
   TSuggestion* dialog_ = nullptr;

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 #include <QVBoxLayout>
 
 namespace quilm::ui {
@@ -44,6 +46,7 @@ TSuggestion::TSuggestion(QWidget* parent) : QDialog(parent) {
   change_all_ = button("Change A&ll", "ChangeAll", &TSuggestion::ChangeAllClick);
   button("&Add", "Add", &TSuggestion::AddClick);
   button("Ca&ncel", "Cancel", &TSuggestion::CancelClick);
+  button("&Options...", "Options", &TSuggestion::Button1Click);
   buttons->addStretch();
 
   auto* row = new QHBoxLayout(this);
@@ -58,7 +61,20 @@ TSuggestion::TSuggestion(QWidget* parent) : QDialog(parent) {
   connect(Edit2, &QLineEdit::textEdited, this, &TSuggestion::Edit2Change);
 }
 
-SpellAnswer TSuggestion::ask(const SpellQuestion& question) {
+QPoint position_clear_of(const QRect& word, const QSize& size, const QRect& available) {
+  constexpr int kGap = 8;
+  const auto clamp_x = [&](int x) { return std::clamp(x, available.left(), std::max(available.left(), available.right() + 1 - size.width())); };
+  const auto clamp_y = [&](int y) { return std::clamp(y, available.top(), std::max(available.top(), available.bottom() + 1 - size.height())); };
+  const int below = word.bottom() + 1 + kGap, above = word.top() - kGap - size.height();
+  const int right = word.right() + 1 + kGap, left = word.left() - kGap - size.width();
+  if (below + size.height() <= available.bottom() + 1) return {clamp_x(word.left()), below};
+  if (above >= available.top()) return {clamp_x(word.left()), above};
+  if (right + size.width() <= available.right() + 1) return {right, clamp_y(word.top())};
+  if (left >= available.left()) return {left, clamp_y(word.top())};
+  return {clamp_x(word.left()), clamp_y(below)};
+}
+
+SpellAnswer TSuggestion::ask(const SpellQuestion& question, const QRect& word) {
   answer_ = {SpellAnswer::Kind::Cancel, {}, false};
   chosen_from_list_ = true;
   const QFont font(QString::fromStdString(question.font_name));
@@ -72,6 +88,11 @@ SpellAnswer TSuggestion::ask(const SpellQuestion& question) {
     Edit2->setText(SuggestionBox1->item(0)->text());
   }
   enable_changes(SuggestionBox1->count() > 0);
+  if (!word.isEmpty()) {
+    adjustSize();
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    move(position_clear_of(word, frameGeometry().size(), screen->availableGeometry()));
+  }
   exec();
   return answer_;
 }
@@ -94,6 +115,9 @@ void TSuggestion::ChangeClick() { finish(SpellAnswer::Kind::Change); }
 void TSuggestion::ChangeAllClick() { finish(SpellAnswer::Kind::ChangeAll); }
 void TSuggestion::AddClick() { finish(SpellAnswer::Kind::Add); }
 void TSuggestion::CancelClick() { finish(SpellAnswer::Kind::Cancel); }
+void TSuggestion::Button1Click() {
+  if (show_options_) show_options_();
+}
 
 void TSuggestion::SuggestionBox1Click() {
   if (QListWidgetItem* item = SuggestionBox1->currentItem()) {

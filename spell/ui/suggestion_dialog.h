@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QRect>
+#include <functional>
 
 #include "spell/spell_check_run.h"
 
@@ -20,7 +22,11 @@ class TSuggestion : public QDialog {
   explicit TSuggestion(QWidget* parent = nullptr);
 
   // Shows the question modally; closing the window counts as "Ca&ncel".
-  SpellAnswer ask(const SpellQuestion& question);
+  // `word` is where the word stands on the screen: the window keeps clear
+  // of it (an empty rectangle leaves the window where it is).
+  SpellAnswer ask(const SpellQuestion& question, const QRect& word = {});
+  // What "&Options..." does (the choice of the additional dictionary).
+  void set_options(std::function<void()> show_options) { show_options_ = std::move(show_options); }
 
   QListWidget* suggestion_box() const { return SuggestionBox1; }
   QLineEdit* replacement_box() const { return Edit2; }
@@ -32,6 +38,7 @@ class TSuggestion : public QDialog {
   void ChangeAllClick();
   void AddClick();
   void CancelClick();
+  void Button1Click();
   void SuggestionBox1Click();
   void Edit2Change(const QString& text);
 
@@ -43,8 +50,15 @@ class TSuggestion : public QDialog {
   QLineEdit* Edit2 = nullptr;
   QPushButton* change_ = nullptr;
   QPushButton* change_all_ = nullptr;
+  std::function<void()> show_options_;
   SpellAnswer answer_;
   bool chosen_from_list_ = true;
 };
+
+// Where a window of `size` goes so as not to cover `word`, within
+// `available` (all in screen coordinates): below the word, else above it,
+// else to its right, else to its left, always inside `available`; when
+// none of them has room, below the word as far as `available` allows.
+QPoint position_clear_of(const QRect& word, const QSize& size, const QRect& available);
 
 }  // namespace quilm::ui

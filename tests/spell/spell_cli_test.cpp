@@ -47,6 +47,15 @@ TEST_F(SpellCli, SuggestWritesOneLinePerInputLine) {
   EXPECT_EQ(out, "ਪੰਜਾਬ\nਪਜਾਬ\tਪੰਜਾਬ\n\nਸੇਰ\t\u0A36ੇਰ\nਸ\u0A3Cੇਰ\n");
 }
 
+TEST_F(SpellCli, DictionariesListsTheDicFilesAndMarksTheOneInUse) {
+  data.write("Dict/Alpha.dic", empty_additional_dictionary());
+  data.write("Dict/readme.txt", "x");
+  int status = -1;
+  EXPECT_EQ(spell("dictionaries", "", &status), "Alpha.dic\n* Extra.dic\n");
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(run_cli("spell dictionaries --dict Alpha.dic --data " + data.path().string(), "", &status), "* Alpha.dic\nExtra.dic\n");
+}
+
 TEST_F(SpellCli, CheckListsUnknownWordsOnceInOrderOfFirstAppearance) {
   int status = -1;
   const std::string out = spell("check", "ਘਰ ਪਜਾਬ, ਕਰਨਾ। ਘਰਰ ਪਜਾਬ ਸ਼ੇਰ 12\n", &status);

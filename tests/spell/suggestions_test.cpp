@@ -3,10 +3,14 @@
 
 #include <algorithm>
 
+#include "encoding/utf16.h"
+#include "spell/lookup_form.h"
+#include "spell/slip_distance.h"
 #include "spell/spelling_keys.h"
 #include "spell/suggestion_generators.h"
 #include "spell/suggestion_ranking.h"
 #include "spell/suggestion_round.h"
+#include "spell/word_list_files.h"
 
 namespace quilm {
 namespace {
@@ -20,6 +24,9 @@ WordSections sections_of(const std::vector<Bytes>& words) {
 }
 
 bool has(const std::vector<Bytes>& list, BytesView w) { return std::find(list.begin(), list.end(), w) != list.end(); }
+
+// A Unicode word in lookup form.
+Bytes pivot(std::u16string_view unicode) { return punjabi_lookup_word(unicode_word_to_pivot(unicode)).word; }
 
 class Generators : public ::testing::Test {
  protected:
@@ -74,6 +81,53 @@ TEST_F(Generators, EnglishTranspositionsAreNotReadAsGlyphs) {
   lexicon.english().insert("car");
   EXPECT_TRUE(has(english_suggestions(lexicon, "bcak"), "back"));
   EXPECT_TRUE(has(english_suggestions(lexicon, "acr"), "car"));
+}
+
+// A whole letter left out, typed too many or exchanged, as a writer of
+// Unicode makes the slip: in glyph order the I sign or an independent vowel
+// moves with it, so no one-byte edit finds these words.
+TEST_F(Generators, WholeLetterSlipsFindTheWordThroughItsUnicodeLetters) {
+  const Bytes rahinda = pivot(u"ਰਹਿੰਦਾ"), is = pivot(u"ਇਸ"), ladhia = pivot(u"ਲੱਜਿਆ");
+  lexicon.set_main_list(sections_of({rahinda, is, ladhia}));
+  const struct {
+    std::u16string_view misspelt;
+    Bytes meant;
+  } cases[] = {
+      {u"ਰਿੰਦਾ", rahinda},    // HA left out: the I sign moves to RA
+      {u"ਰਹਕਿੰਦਾ", rahinda},  // KA typed between HA and its I sign
+      {u"ਸਇ", is},           // the independent vowel exchanged with SA
+      {u"ਲੱਜਿ", ladhia},       // the independent vowel AA left out
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(to_utf8(c.misspelt));
+    EXPECT_TRUE(has(run(LookupMode::Punjabi, pivot(c.misspelt), &SuggestionGenerators::suggestion_letter_slips), c.meant));
+  }
+}
+
+TEST_F(Generators, AWordAddedDuringTheRunIsFoundOneLetterShort) {
+  lexicon.set_main_list(sections_of({pivot(u"ਇਸ")}));
+  WordSections room(21);
+  for (int s = 1; s <= 21; ++s) room.set_capacity(s, additional_section_slack(s));
+  lexicon.set_additional_dictionary(std::move(room), "", true);
+  const Bytes misspelt = pivot(u"ਰਿੰਦਾ");
+  EXPECT_TRUE(run(LookupMode::Punjabi, misspelt, &SuggestionGenerators::suggestion_letter_slips).empty());
+  ASSERT_EQ(lexicon.add_punjabi_word(pivot(u"ਰਹਿੰਦਾ")), AddResult::Added);
+  EXPECT_TRUE(has(run(LookupMode::Punjabi, misspelt, &SuggestionGenerators::suggestion_letter_slips), pivot(u"ਰਹਿੰਦਾ")));
+}
+
+TEST(SlipDistance, ALetterSlipCostsTheSameWhereverTheISignStands) {
+  // HA left out before an I sign is one slip, as it is before a bindi.
+  EXPECT_DOUBLE_EQ(slip_distance(pivot(u"ਰਿੰਦਾ"), pivot(u"ਰਹਿੰਦਾ")), slip_distance(pivot(u"ਰੰਦਾ"), pivot(u"ਰਹੰਦਾ")));
+  // Exchanged letters cost the same with an independent vowel among them.
+  EXPECT_DOUBLE_EQ(slip_distance(pivot(u"ਸਇ"), pivot(u"ਇਸ")), slip_distance(pivot(u"ਸਕ"), pivot(u"ਕਸ")));
+  // Leaving a letter out is a smaller slip than typing another letter.
+  EXPECT_LT(slip_distance(pivot(u"ਰਿੰਦਾ"), pivot(u"ਰਹਿੰਦਾ")), slip_distance(pivot(u"ਰਿੰਦਾ"), pivot(u"ਰਿੰਗਾ")));
+}
+
+TEST(Ranking, ALetterLeftOutComesBeforeALetterChanged) {
+  std::vector<Bytes> list = {pivot(u"ਰਿੰਗਾ"), pivot(u"ਰਹਿੰਦਾ")};
+  sort_suggestion_list(pivot(u"ਰਿੰਦਾ"), list, -1, WordFrequencies());
+  EXPECT_EQ(list, (std::vector<Bytes>{pivot(u"ਰਹਿੰਦਾ"), pivot(u"ਰਿੰਗਾ")}));
 }
 
 TEST(Ranking, SpecialCandidateFirstAndNegativeScoresCut) {
