@@ -78,7 +78,6 @@ class TMainForm : public QMainWindow {
   void applyKeyboardPanel();
   void LanguageEnglish1Click();
   void richedit1PositionChanged();
-  void currentFormatChanged();
   void clipboardDataChanged();
 
  private:
@@ -110,6 +109,7 @@ class TMainForm : public QMainWindow {
   void setupFontConvertActions();
   void setupTextActions();
   void setupEditorPopup();
+  void setupLayoutBox();
   // Runs a File menu command, then shows what it changed: the document name
   // as the caption, the recent files, the view.
   void runFileCommand(const std::function<void()>& command);
@@ -128,6 +128,8 @@ class TMainForm : public QMainWindow {
   void checkViewItem(int view_mode);
   void checkZoomItem(int percent);
   void refreshLockIndicators();
+  void showCaretFormat();
+  void showTypingState();
   void refreshEditActions();
   void setViewMode(int mode);
   void setZoom(int percent);
@@ -154,6 +156,7 @@ class TMainForm : public QMainWindow {
   QProgressBar* progress_bar_ = nullptr;
   QComboBox* font_box_ = nullptr;
   QComboBox* size_box_ = nullptr;
+  QComboBox* layout_box_ = nullptr;  // the keyboard layout
 
   QAction* new1_ = nullptr;
   QAction* open1_ = nullptr;
