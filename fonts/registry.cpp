@@ -59,16 +59,21 @@ int FontRegistry::get_font_index(std::string_view name) const {
 }
 
 bool FontRegistry::known_font_name(std::string_view name) const {
-  return !name.empty() && (index_by_name_.contains(name) || in_font_table(name));
+  const auto added = registry_data::dropdown_added();
+  return !name.empty() && (index_by_name_.contains(name) || in_font_table(name) ||
+                           std::find(added.begin(), added.end(), name) != added.end());
 }
 
-// The index table first, in name order, then the font-name table.
+// The index table first, in name order, then the font-name table, then the
+// names the drop-down lists add.
 std::string FontRegistry::name_ignoring_case(std::string_view name) const {
   if (known_font_name(name)) return std::string(name);
   for (const auto& [known, index] : index_by_name_)
     if (equal_ignoring_case(known, name)) return known;
   for (const std::string& known : table_names_)
     if (!known.empty() && equal_ignoring_case(known, name)) return known;
+  for (std::string_view known : registry_data::dropdown_added())
+    if (equal_ignoring_case(known, name)) return std::string(known);
   return {};
 }
 

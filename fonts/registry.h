@@ -50,7 +50,8 @@ class FontRegistry {
   // The font index of a font name; 30 (not supported) for a name the index
   // table lacks. Names compare byte for byte: case and trailing blanks count.
   int get_font_index(std::string_view name) const;
-  // True when `name` is a name of the index table or of the font-name table.
+  // True when `name` is a name of the index table, of the font-name table, or
+  // one the drop-down lists add ("PNB-TTAmar").
   bool known_font_name(std::string_view name) const;
   // The known font name that `name` spells but for the case of its letters
   // ("anmollipi" gives "AnmolLipi"); empty when none does. A name that is

@@ -134,6 +134,7 @@ TEST_F(FontRegistryTest, NamesMatchedWithoutRegardToCase) {
       {"ANMOLLIPI", "AnmolLipi"},
       {"gold", "GOLD"},
       {"quilm2010", "Quilm2010"},
+      {"pnb-ttamar", "PNB-TTAmar"},  // a name the drop-down lists add
       {"AnmolLipi ", ""},  // a trailing blank is not a difference of case
       {"NoSuchFont", ""},
       {"", ""},
