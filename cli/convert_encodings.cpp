@@ -27,6 +27,7 @@
 #include "encoding/utf16.h"
 #include "fonts/conversion.h"
 #include "fonts/font_index.h"
+#include "fonts/gurmukhi_digits.h"
 
 namespace quilm::cli {
 namespace {
@@ -145,6 +146,7 @@ class Converter {
       case Side::Devanagari: {
         const auto script = to_ == Side::Devanagari ? UnicodeScript::Devanagari : UnicodeScript::Gurmukhi;
         unicode = legacy_text_to_unicode(text, middle_font(), fonts_, script);
+        if (c_.gurmukhi_digits) use_gurmukhi_digits(unicode);
         if (c_.utf16) append_utf16le(unicode, out);
         else append_utf8(unicode, out);
         return;

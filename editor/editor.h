@@ -182,6 +182,10 @@ class Editor {
   virtual PageLayout Page() const = 0;
   virtual void SetPage(const PageLayout& page) = 0;
   virtual int CurrentPages() const = 0;  // at least 1
+  // The page (from 1) on which `position` lies as the editor lays out its
+  // text, counted in printable page heights of Page(). An editor that lays
+  // nothing out has one page.
+  virtual int PageOfPosition(int position) const = 0;
 
   // Six numbered values kept inside a document (the page size and margins are
   // stored there before every save).

@@ -55,6 +55,7 @@ class MemoryEditor final : public Editor {
   void SetPage(const PageLayout& page) override { page_ = page; }
   // A document without a layout is one page.
   int CurrentPages() const override { return 1; }
+  int PageOfPosition(int) const override { return 1; }
   int DocumentValue(int index) const override;
   void SetDocumentValue(int index, int value) override;
 

@@ -11,6 +11,7 @@
 namespace quilm {
 
 inline constexpr BytesView kUtf16Bom = "\xFF\xFE";
+inline constexpr BytesView kUtf8Bom = "\xEF\xBB\xBF";
 
 // UTF-16LE bytes of `text`, after the byte-order mark when `bom` is on.
 Bytes to_utf16le(std::u16string_view text, bool bom);

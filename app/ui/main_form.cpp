@@ -204,6 +204,12 @@ void TMainForm::setupFileActions() {
   menu->addSeparator();
   import1_ = add("Import1", tr("Import..."), [this] { document_->Import1Click(); });
   export1_ = add("Export1", tr("Export..."), [this] { document_->Export1Click(); });
+  // The numerals the AnmolLipi family draws at its digit bytes, in the Unicode export.
+  QAction* digits = menu->addAction(tr("Gurmukhi Digits in Unicode Export"));
+  digits->setObjectName("GurmukhiDigits1");
+  digits->setCheckable(true);
+  digits->setChecked(ws_.export_gurmukhi_digits);
+  connect(digits, &QAction::toggled, this, [this](bool on) { ws_.export_gurmukhi_digits = on; });
   menu->addSeparator();
   filename1_ = add("Filename1", tr("&1"), [this] { document_->RecentFileClick(1); });
   filename2_ = add("FileName2", tr("&2"), [this] { document_->RecentFileClick(2); });
@@ -246,6 +252,9 @@ void TMainForm::showDocumentState() {
   show_recent(filename2_, ws_.settings.recent_file2);
   checkViewItem(ws_.settings.view_mode);
   File1Click();
+  // New, Open and Import put the caret somewhere else without moving it.
+  richedit1PositionChanged();
+  showCaretFormat();
 }
 
 // The edit buttons of the tool bar; the editor's own keys do the same.
@@ -411,7 +420,24 @@ void TMainForm::setupTextActions() {
   bold_ = toggle(tr("B"), &Editor::SetFontBold);
   italic_ = toggle(tr("I"), &Editor::SetFontItalic);
   underline_ = toggle(tr("U"), &Editor::SetFontUnderline);
-  connect(richedit1_, &QTextEdit::currentCharFormatChanged, this, &TMainForm::currentFormatChanged);
+  connect(richedit1_, &QTextEdit::currentCharFormatChanged, this, &TMainForm::showCaretFormat);
+  setupLayoutBox();
+}
+
+// The keyboard layouts the settings name, to type with from now on.
+void TMainForm::setupLayoutBox() {
+  button_bar_->addSeparator();
+  layout_box_ = new QComboBox(button_bar_);
+  layout_box_->setObjectName("LayoutBox");
+  layout_box_->setToolTip(tr("Keyboard Layout"));
+  layout_box_->setStatusTip(tr("Keyboard Layout"));
+  for (const std::string& item : keyboard_layout_items(ws_.fonts)) layout_box_->addItem(qs(item));
+  button_bar_->addWidget(layout_box_);
+  connect(layout_box_, &QComboBox::activated, this, [this](int choice) {
+    choose_keyboard_layout(ws_.settings, ws_.typing, choice, keyboard_layout_items(ws_.fonts), ws_.fonts);
+    showTypingState();
+    richedit1_->setFocus();
+  });
 }
 
 void TMainForm::setupEditorPopup() {
@@ -563,11 +589,10 @@ void TMainForm::FormShow() {
   richedit1_->setFocus();
   editor_->SetFontName(ws_.settings.punjabi_font);
   editor_->SetFontSize(ws_.settings.punjabi_font_size);
-  font_box_->setCurrentText(qs(ws_.settings.punjabi_font));
-  size_box_->setCurrentText(QString::number(ws_.settings.punjabi_font_size));
+  showCaretFormat();
   const auto items = keyboard_layout_items(ws_.fonts);
-  panels_.layout->setText(qs(keyboard_layout_caption(ws_.settings.layout_choice, items)));
   ws_.typing.keyboard_layout = keyboard_layout_setting(ws_.settings.layout_choice, items, ws_.fonts);
+  showTypingState();
   refreshEditActions();
 }
 
@@ -645,11 +670,22 @@ void TMainForm::richedit1PositionChanged() {
 }
 
 // The format at the caret shows in the button bar.
-void TMainForm::currentFormatChanged() {
+void TMainForm::showCaretFormat() {
   const CharFormat format = editor_->Format();
+  font_box_->setCurrentText(qs(format.font_name));
+  size_box_->setCurrentText(QString::number(format.font_size));
   bold_->setChecked(format.bold);
   italic_->setChecked(format.italic);
   underline_->setChecked(format.underline);
+}
+
+// The language typed in and the keyboard layout, in the status bar and the layout box.
+void TMainForm::showTypingState() {
+  const auto items = keyboard_layout_items(ws_.fonts);
+  panels_.layout->setText(qs(typing_caption(ws_.typing, ws_.settings.layout_choice, items)));
+  layout_box_->setCurrentIndex(ws_.settings.layout_choice >= 0 && ws_.settings.layout_choice < layout_box_->count()
+                                   ? ws_.settings.layout_choice
+                                   : 0);
 }
 
 void TMainForm::clipboardDataChanged() { paste_->setEnabled(editor_->CanPaste()); }
@@ -661,6 +697,8 @@ void TMainForm::LanguageEnglish1Click() {
   typing::LanguageEnglish1Click(*editor_, ws_.fonts, ws_.typing, {s.punjabi_font, s.punjabi_font_size},
                                 {s.english_font, s.english_font_size});
   language_english1_->setText(typing::language_caption(ws_.typing));
+  showTypingState();
+  showCaretFormat();
 }
 
 void TMainForm::OnScreenKeyboard1Click() {

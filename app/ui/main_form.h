@@ -79,7 +79,6 @@ class TMainForm : public QMainWindow {
   void applyKeyboardPanel();
   void LanguageEnglish1Click();
   void richedit1PositionChanged();
-  void currentFormatChanged();
   void clipboardDataChanged();
 
  private:
@@ -115,6 +114,7 @@ class TMainForm : public QMainWindow {
   void setupFontConvertActions();
   void setupTextActions();
   void setupEditorPopup();
+  void setupLayoutBox();
   // Runs a File menu command, then shows what it changed: the document name
   // as the caption, the recent files, the view.
   void runFileCommand(const std::function<void()>& command);
@@ -133,6 +133,8 @@ class TMainForm : public QMainWindow {
   void checkViewItem(int view_mode);
   void checkZoomItem(int percent);
   void refreshLockIndicators();
+  void showCaretFormat();
+  void showTypingState();
   void refreshEditActions();
   void setViewMode(int mode);
   void setZoom(int percent);
@@ -159,6 +161,7 @@ class TMainForm : public QMainWindow {
   QProgressBar* progress_bar_ = nullptr;
   QComboBox* font_box_ = nullptr;
   QComboBox* size_box_ = nullptr;
+  QComboBox* layout_box_ = nullptr;  // the keyboard layout
 
   QAction* new1_ = nullptr;
   QAction* open1_ = nullptr;

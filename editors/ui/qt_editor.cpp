@@ -1,7 +1,9 @@
 #include "editors/ui/qt_editor.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFont>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <algorithm>
 
 #include "editor/document.h"
@@ -183,6 +185,23 @@ void QtEditor::apply_wrap() {
 }
 
 int QtEditor::CurrentPages() const { return pages_of(document(), page_); }
+
+// The caret's line in the laid-out document, in pages of the printable
+// height at the resolution the layout has (the screen's, times the zoom).
+// Laying out a paged copy would give the exact page, but takes far too long
+// for every move of the caret in a long document.
+int QtEditor::PageOfPosition(int position) const {
+  const int at = std::clamp(position, 0, TextLength());
+  const QTextBlock block = document().findBlock(at);
+  double top = document().documentLayout()->blockBoundingRect(block).top() - document().documentMargin();
+  if (const QTextLayout* lines = block.layout()) {
+    const QTextLine line = lines->lineForTextPosition(at - block.position());
+    if (line.isValid()) top += line.y();
+  }
+  const int printable = std::max(page_.height - page_.margin_top - page_.margin_bottom, 1);
+  const double page_height = printable / kTwipsPerInch * screen_dpi() * zoom_ / 100.0;
+  return static_cast<int>(std::max(top, 0.0) / page_height) + 1;
+}
 
 int QtEditor::DocumentValue(int index) const {
   return index >= 0 && index < kDocumentValues ? document_values_[index] : 0;

@@ -57,6 +57,7 @@ class QtEditor final : public Editor {
   PageLayout Page() const override { return page_; }
   void SetPage(const PageLayout& page) override;
   int CurrentPages() const override;
+  int PageOfPosition(int position) const override;
   int DocumentValue(int index) const override;
   void SetDocumentValue(int index, int value) override;
 

@@ -33,7 +33,7 @@ const DisplayFont* stand_in_of(const std::vector<DisplayFont>& fonts, int font_i
 }  // namespace
 
 DisplayFontPlan plan_display_fonts(const FontRegistry& registry, const std::vector<DisplayFont>& fonts,
-                                   const std::vector<std::string>& installed) {
+                                   const std::vector<std::string>& installed, std::string_view unicode_font) {
   const std::set<std::string> present = folded_set(installed);
   DisplayFontPlan plan;
   std::set<std::string> drawn;  // names some font, installed or loaded, already draws
@@ -56,6 +56,10 @@ DisplayFontPlan plan_display_fonts(const FontRegistry& registry, const std::vect
     if (present.contains(key) || drawn.contains(key)) continue;
     drawn.insert(key);
     plan.substitutions.push_back({f.draws_for, f.family});
+  }
+  if (!unicode_font.empty() && !present.contains(folded(unicode_font))) {
+    plan.substitutions.push_back({std::string(unicode_font), std::string(kUnicodeStandInFamily)});
+    plan.load_unicode_stand_in = !present.contains(folded(kUnicodeStandInFamily));
   }
   return plan;
 }

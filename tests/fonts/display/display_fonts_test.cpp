@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFont>
+#include <QFontDatabase>
 #include <QImage>
 #include <QPainterPath>
 #include <QRawFont>
@@ -21,6 +22,7 @@
 #include "fonts/conversion.h"
 #include "fonts/conversion_context.h"
 #include "fonts/display/glyph_map.h"
+#include "fonts/display/substitution_plan.h"
 #include "fonts/font_index.h"
 #include "fonts/registry.h"
 #include "fonts/ui/display_fonts.h"
@@ -195,6 +197,28 @@ TEST(DisplayFonts, FontNamesAreDrawnByTheirStandIns) {
     EXPECT_EQ(ui::drawn_family(c.font_name).toStdString(), c.drawn_by);
   }
   EXPECT_TRUE(QFont::substitutes("Satluj").isEmpty());
+}
+
+// Text converted into Unicode is set in Raavi, a Windows font; without it the
+// free Unicode Gurmukhi font draws it, installed or from the folder's copy.
+TEST(DisplayFonts, TheUnicodeFontIsDrawnWithGurmukhiGlyphs) {
+  EXPECT_EQ(ui::drawn_family(QString::fromUtf8(kUnicodeGurmukhiFont)).toStdString(), kUnicodeStandInFamily);
+  const QRawFont raavi = QRawFont::fromFont(QFont(QString::fromUtf8(kUnicodeGurmukhiFont), 24));
+  ASSERT_TRUE(raavi.isValid());
+  EXPECT_TRUE(raavi.supportedWritingSystems().contains(QFontDatabase::Gurmukhi));
+  for (char16_t c : std::u16string_view(u"\u0A38\u0A24\u0A3F\u0A67")) {
+    EXPECT_TRUE(raavi.supportsCharacter(QChar(c))) << int(c);
+  }
+  const QRawFont copy(QDir(ui::display_fonts_folder()).filePath(QString::fromUtf8(kUnicodeStandInFile)), 24);
+  ASSERT_TRUE(copy.isValid());
+  EXPECT_EQ(copy.familyName().toStdString(), kUnicodeStandInFamily);
+  EXPECT_TRUE(copy.supportedWritingSystems().contains(QFontDatabase::Gurmukhi));
+  // Unicode Gurmukhi in Raavi is drawn, not left blank.
+  const QImage text =
+      ui::text_image(QString::fromUtf8(kUnicodeGurmukhiFont), QString::fromUtf16(u"\u0A38\u0A24\u0A3F"));
+  QImage blank(text.size(), text.format());
+  blank.fill(Qt::white);
+  EXPECT_NE(text, blank);
 }
 
 const DisplayFont* pivot_font(const std::vector<DisplayFont>& fonts) {

@@ -61,6 +61,32 @@ TEST(SubstitutionPlan, InstalledFontsWin) {
   }
 }
 
+// Raavi, the Unicode Gurmukhi font of the defaults, is a Windows font: where
+// it is missing, the free Unicode Gurmukhi font draws it, from the folder's
+// copy unless that font is installed.
+TEST(SubstitutionPlan, TheUnicodeFontIsDrawnByAFreeUnicodeGurmukhiFont) {
+  const FontRegistry registry;
+  struct Case {
+    const char* label;
+    std::vector<std::string> installed;
+    std::string unicode_font;
+    std::string sent_to;
+    bool loaded;
+  };
+  const Case cases[] = {
+      {"nothing installed", {}, "Raavi", "Lohit Gurmukhi", true},
+      {"the stand-in is installed", {"Lohit Gurmukhi"}, "Raavi", "Lohit Gurmukhi", false},
+      {"Raavi is installed", {"raavi"}, "Raavi", "", false},
+      {"another Unicode font named", {}, "Saab", "Lohit Gurmukhi", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    const DisplayFontPlan plan = plan_display_fonts(registry, kFonts, c.installed, c.unicode_font);
+    EXPECT_EQ(sent_to(plan, c.unicode_font), c.sent_to);
+    EXPECT_EQ(plan.load_unicode_stand_in, c.loaded);
+  }
+}
+
 TEST(SubstitutionPlan, OwnFontsAreLoadedUnlessInstalled) {
   const FontRegistry registry;
   EXPECT_EQ(loaded(plan_display_fonts(registry, kFonts, {})),
