@@ -38,6 +38,12 @@ class TextBuilder {
     used_ += s.size();
   }
 
+  // What is written so far.
+  std::basic_string_view<Unit> view() const { return {text_.data(), used_}; }
+  // Starts again at the beginning, keeping the room for the next text (a
+  // caller that writes out block after block thus reuses one buffer).
+  void clear() { used_ = 0; }
+
   // The text written; the builder is left empty.
   Text take() {
     text_.resize(used_);

@@ -96,6 +96,17 @@ Utf8Sequence utf8_sequence_at(BytesView bytes, std::size_t i) {
   return {ok ? static_cast<std::size_t>(extra) + 1 : 0, c};
 }
 
+// 3 when bytes[i] begins a well-formed three-byte sequence (U+0800..U+FFFF
+// without the surrogates), else 0: the quick test for the commonest
+// characters of Indian scripts.
+std::size_t three_byte_sequence_at(BytesView bytes, std::size_t i) {
+  const std::uint8_t b = byte_at(bytes, i);
+  if ((b & 0xF0) != 0xE0 || i + 2 >= bytes.size()) return 0;
+  const std::uint8_t second = byte_at(bytes, i + 1), third = byte_at(bytes, i + 2);
+  const std::uint8_t least = b == 0xE0 ? 0xA0 : 0x80, most = b == 0xED ? 0x9F : 0xBF;
+  return second >= least && second <= most && (third & 0xC0) == 0x80 ? 3 : 0;
+}
+
 }  // namespace
 
 std::optional<std::size_t> first_non_utf8_byte(BytesView bytes) {
@@ -104,6 +115,10 @@ std::optional<std::size_t> first_non_utf8_byte(BytesView bytes) {
     std::uint64_t eight;
     if (i + 8 <= bytes.size() && (std::memcpy(&eight, bytes.data() + i, 8), (eight & kHighBits) == 0)) {
       i += 8;
+      continue;
+    }
+    if (const std::size_t three = three_byte_sequence_at(bytes, i)) {  // Gurmukhi, Devanagari
+      i += three;
       continue;
     }
     const std::size_t length = utf8_sequence_at(bytes, i).length;

@@ -69,7 +69,7 @@ unsigned cache_slots_log2(std::size_t size) {
   constexpr std::size_t kShortText = 4096;
   if (size < kShortText) return 0;
   unsigned log2 = 10;
-  while (log2 < 15 && (std::size_t{1} << log2) < size / 4) ++log2;
+  while (log2 < 17 && (std::size_t{1} << log2) < size / 4) ++log2;
   return log2;
 }
 
@@ -106,10 +106,16 @@ LegacyUnicodeWriter<Unit>::~LegacyUnicodeWriter() = default;
 
 template <typename Unit>
 void LegacyUnicodeWriter<Unit>::append(BytesView text, std::basic_string<Unit>& out) {
-  using Form = UnicodeForm<Unit>;
-  using Cache = WordCache<Unit>;
   out.reserve(out.size() + text.size() * 3);  // a Gurmukhi letter takes three bytes of UTF-8
   TextBuilder<Unit> builder(std::move(out));
+  append(text, builder);
+  out = builder.take();
+}
+
+template <typename Unit>
+void LegacyUnicodeWriter<Unit>::append(BytesView text, TextBuilder<Unit>& builder) {
+  using Form = UnicodeForm<Unit>;
+  using Cache = WordCache<Unit>;
   WordReader reader = converter_.word_reader(font_, text.size());
   // Writes the conversion of `w` and returns it.
   auto convert = [&](BytesView w) {
@@ -135,7 +141,6 @@ void LegacyUnicodeWriter<Unit>::append(BytesView text, std::basic_string<Unit>& 
         cache_->keep(key, convert(w));
       },
       [&](std::uint8_t b) { builder.push(static_cast<Unit>(b)); });
-  out = builder.take();
 }
 
 template class LegacyUnicodeWriter<char>;
@@ -224,7 +229,18 @@ Utf8Char utf8_char_at(const std::uint8_t* s) {
   return {4, static_cast<char32_t>((b & 0x07) << 18 | (s[1] & 0x3F) << 12 | (s[2] & 0x3F) << 6 | (s[3] & 0x3F))};
 }
 
-bool in_gurmukhi_run(char32_t c) { return c < 0x10000 && unicode_kind(static_cast<char16_t>(c)) == UnicodePiece::Kind::Gurmukhi; }
+// Whether `c` belongs in a Gurmukhi run: a table for the characters up to
+// the end of the Gurmukhi block, where nearly all of them are.
+bool in_gurmukhi_run(char32_t c) {
+  constexpr char16_t kTableEnd = 0x0B00;
+  static const std::array<bool, kTableEnd> gurmukhi = [] {
+    std::array<bool, kTableEnd> table{};
+    for (char16_t u = 0; u < kTableEnd; ++u) table[u] = unicode_kind(u) == UnicodePiece::Kind::Gurmukhi;
+    return table;
+  }();
+  if (c < kTableEnd) return gurmukhi[c];
+  return c < 0x10000 && unicode_kind(static_cast<char16_t>(c)) == UnicodePiece::Kind::Gurmukhi;
+}
 
 // What a character below U+0100 becomes in a legacy font outside Gurmukhi
 // runs: the pivot byte of the same mark for punctuation and digits, none
@@ -240,9 +256,15 @@ std::array<std::optional<std::uint8_t>, 0x100> separator_pivot_bytes() {
 
 void append_utf8_text_as_legacy(BytesView utf8, int font, const FontConverter& converter, Bytes& out,
                                 LineContext lines) {
-  static const std::array<std::optional<std::uint8_t>, 0x100> separator_pivot = separator_pivot_bytes();
   out.reserve(out.size() + utf8.size());
   ByteBuilder builder(std::move(out));
+  append_utf8_text_as_legacy(utf8, font, converter, builder, lines);
+  out = builder.take();
+}
+
+void append_utf8_text_as_legacy(BytesView utf8, int font, const FontConverter& converter, ByteBuilder& builder,
+                                LineContext lines) {
+  static const std::array<std::optional<std::uint8_t>, 0x100> separator_pivot = separator_pivot_bytes();
   auto append = [&](BytesView glyphs) { builder.append(glyphs); };
   WordWriter writer = converter.word_writer(font, utf8.size());
   ConversionBuffer pivot(utf8.size());  // a Gurmukhi character takes three UTF-8 bytes, at most three pivot bytes
@@ -273,7 +295,6 @@ void append_utf8_text_as_legacy(BytesView utf8, int font, const FontConverter& c
     }
     i += here.length;
   }
-  out = builder.take();
 }
 
 Bytes iscii_text_to_legacy(BytesView iscii, int font, const FontConverter& converter) {

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "common/bytes.h"
+#include "common/text_builder.h"
 #include "common/word_cache.h"
 #include "fonts/conversion.h"
 
@@ -55,6 +56,7 @@ class LegacyUnicodeWriter {
   ~LegacyUnicodeWriter();
   // Appends the Unicode of `text` to `out`.
   void append(BytesView text, std::basic_string<Unit>& out);
+  void append(BytesView text, TextBuilder<Unit>& out);
 
  private:
   int font_;
@@ -76,6 +78,8 @@ void append_legacy_text_as_utf8(BytesView text, int font, const FontConverter& c
 // when the lines are texts of their own.
 enum class LineContext { RunsOn, Apart };
 void append_utf8_text_as_legacy(BytesView utf8, int font, const FontConverter& converter, Bytes& out,
+                                LineContext lines = LineContext::RunsOn);
+void append_utf8_text_as_legacy(BytesView utf8, int font, const FontConverter& converter, ByteBuilder& out,
                                 LineContext lines = LineContext::RunsOn);
 
 // ISCII bytes into font index `font`, as the ISCII import reads them:
