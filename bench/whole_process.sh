@@ -38,8 +38,8 @@ best_of() {
     read -r wall user sys < <({ time "$cli" convert "$@" < "$input" > "$work/out" 2>/dev/null; } 2>&1)
     wall=$(awk -v w="$wall" 'BEGIN { printf "%d", w * 1000 }')
     cpu=$(awk -v u="$user" -v s="$sys" 'BEGIN { printf "%d", (u + s) * 1000 }')
-    ((wall < best_wall)) && best_wall=$wall
-    ((cpu < best_cpu)) && best_cpu=$cpu
+    if ((wall < best_wall)); then best_wall=$wall; fi
+    if ((cpu < best_cpu)); then best_cpu=$cpu; fi
   done
   echo "$best_wall $best_cpu"
 }
