@@ -158,6 +158,16 @@ class Editor {
 
   // The whole document as runs of equal format, in order.
   virtual std::vector<TextRun> Runs() const = 0;
+  // Replaces the characters [start, start + length) by `runs` as one change,
+  // every paragraph keeping its alignment, and leaves the caret after them:
+  // a conversion of many stretches of a long document in one pass. Only
+  // when the runs hold as many paragraph breaks as the text they replace;
+  // otherwise, and in an editor that cannot, false, with nothing changed
+  // (the caller then edits stretch by stretch).
+  virtual bool ReplaceRuns(int start, int length, std::vector<TextRun> runs) {
+    (void)start, (void)length, (void)runs;
+    return false;
+  }
 
   // --- Paragraph ------------------------------------------------------------
   virtual Alignment ParagraphAlignment() const = 0;

@@ -44,6 +44,25 @@ void MemoryEditor::SetSelText(const std::u16string& text) {
   replace_selection(std::move(runs));
 }
 
+bool MemoryEditor::ReplaceRuns(int start, int length, std::vector<TextRun> runs) {
+  const int end = start + length;
+  if (start < 0 || length < 0 || end > TextLength()) return false;
+  DocumentEdit edit;
+  edit.removed = slice_runs(doc_.runs, start, end);
+  if (paragraph_breaks_in(edit.removed) != paragraph_breaks_in(runs)) return false;
+  merge_runs(runs);
+  edit.start = start;
+  edit.first_paragraph = paragraph_of(start);
+  edit.alignments_before = alignments_between(doc_, paragraph_of(start), paragraph_of(end));
+  edit.alignments_after = edit.alignments_before;
+  edit.selection_before = selection_;
+  edit.selection_after = {start + length_of(runs), 0};
+  edit.inserted = std::move(runs);
+  pending_.reset();
+  commit(std::move(edit));
+  return true;
+}
+
 // --- Character format -------------------------------------------------------------
 
 CharFormat MemoryEditor::Format() const {

@@ -40,6 +40,7 @@ class MemoryEditor final : public Editor {
   bool FormatSelection() const override { return format_selection_; }
   void SetFormatSelection(bool on) override { format_selection_ = on; }
   std::vector<TextRun> Runs() const override { return doc_.runs; }
+  bool ReplaceRuns(int start, int length, std::vector<TextRun> runs) override;
 
   Alignment ParagraphAlignment() const override;
   void SetParagraphAlignment(Alignment alignment) override;
