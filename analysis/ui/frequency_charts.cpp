@@ -1,7 +1,7 @@
 #include "analysis/ui/frequency_charts.h"
 
 #include <QBarCategoryAxis>
-#include <QBarSeries>
+#include <QHorizontalBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
@@ -29,7 +29,7 @@ QChartView* chart_view(const QString& title, QWidget* parent) {
   chart->setAnimationOptions(QChart::NoAnimation);
   auto* view = new QChartView(chart, parent);
   view->setRenderHint(QPainter::Antialiasing);
-  view->setMinimumSize(320, 220);
+  view->setMinimumSize(320, 300);
   return view;
 }
 
@@ -42,26 +42,26 @@ void fill_bars(QChart* chart, const std::vector<RankedCount>& counts, const Text
   auto* set = new QBarSet(QObject::tr("Frequency"));
   QStringList labels;
   std::int64_t highest = 1;
-  for (const RankedCount& c : counts) {
-    *set << static_cast<qreal>(c.count);
-    labels << label_text(c.label, reading);
-    highest = std::max(highest, c.count);
+  // Highest at the top: a horizontal bar chart draws its first category at the bottom.
+  for (auto c = counts.rbegin(); c != counts.rend(); ++c) {
+    *set << static_cast<qreal>(c->count);
+    labels << label_text(c->label, reading);
+    highest = std::max(highest, c->count);
   }
-  auto* series = new QBarSeries();
+  auto* series = new QHorizontalBarSeries();
   series->append(set);
   chart->addSeries(series);
   auto* categories = new QBarCategoryAxis();
   categories->append(labels);
   QFont labels_font = font;
-  labels_font.setPointSize(11);
+  labels_font.setPointSize(10);
   categories->setLabelsFont(labels_font);
-  categories->setLabelsAngle(-90);
-  chart->addAxis(categories, Qt::AlignBottom);
+  chart->addAxis(categories, Qt::AlignLeft);
   series->attachAxis(categories);
   auto* values = new QValueAxis();
   values->setRange(0, static_cast<qreal>(highest));
   values->setLabelFormat("%d");
-  chart->addAxis(values, Qt::AlignLeft);
+  chart->addAxis(values, Qt::AlignBottom);
   series->attachAxis(values);
 }
 

@@ -18,7 +18,7 @@ namespace quilm::ui {
 class FrequencyCharts : public QWidget {
   Q_OBJECT
  public:
-  static constexpr std::size_t kBars = 15;
+  static constexpr std::size_t kBars = 12;
 
   explicit FrequencyCharts(QWidget* parent = nullptr);
 
