@@ -7,25 +7,12 @@
 #include <benchmark/benchmark.h>
 
 #include "editors/memory_editor.h"
-#include "common/prompter.h"
+#include "common/quiet_prompter.h"
 #include "convert/document_context.h"
 #include "convert/change_font.h"
 
 namespace quilm {
 namespace {
-
-class SilentPrompter final : public Prompter {
- public:
-  void message(const std::string&) override {}
-  void error(const std::string&) override {}
-  Answer ask_yes_no_cancel(const std::string&) override { return Answer::Cancel; }
-  bool ask_yes_no(const std::string&) override { return false; }
-  void beep() override {}
-  void status_caption(const std::string&) override {}
-  void progress_start(long) override {}
-  void progress_step(long) override {}
-  void progress_end() override {}
-};
 
 CharFormat in_font(const char* font) {
   CharFormat format;
@@ -49,7 +36,7 @@ void fill(Editor& editor, int groups) {
 
 void BM_ChangeFontWholeDocument(benchmark::State& state) {
   const FontRegistry fonts;
-  SilentPrompter prompter;
+  QuietPrompter prompter;
   for (auto _ : state) {
     state.PauseTiming();
     MemoryEditor editor;

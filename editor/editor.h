@@ -98,6 +98,14 @@ struct FormatChange {
 
 enum class Alignment : int { Left = 0, Right = 1, Center = 2, Justify = 3 };
 
+// The cells of a table, row by row: each cell its text with its formats.
+// Paragraphs inside a cell are separated by kParagraphBreak.
+using TableCell = std::vector<TextRun>;
+struct TableCells {
+  std::vector<std::vector<TableCell>> rows;
+  bool operator==(const TableCells&) const = default;
+};
+
 // Whether a font name is a legacy Gurmukhi font, whose characters are glyph
 // bytes. Files from other programs carry such bytes as Windows-1252
 // punctuation (U+201C for 0x93) or as symbol-font code points (U+F093);
@@ -230,6 +238,19 @@ class Editor {
   // First position at or after `from` where `text` occurs, or -1 (also for an
   // empty `text`). Without match_case, ASCII and Latin-1 letters match either case.
   virtual int Find(const std::u16string& text, int from, bool match_case = true) const = 0;
+
+  // --- Tables -------------------------------------------------------------------
+  // The table that holds the caret (TableAtInputPos); false when the caret
+  // is in no table.
+  virtual bool TableAtInputPos(TableCells& table) const = 0;
+  // Writes `cells` into the table that holds the caret, every cell with its
+  // own text and formats, as one undo step. The table keeps its shape: it
+  // fails, changing nothing, when the caret is in no table or `cells` has
+  // not the table's rows and columns. The caret stays in the table.
+  virtual Status SetTableAtInputPos(const TableCells& cells) = 0;
+  // Inserts an empty table of `rows` by `columns` at the caret, which ends
+  // in its first cell.
+  virtual void InsertTable(int rows, int columns) = 0;
 
   // --- Load and save by format code ---------------------------------------------
   // A failed load leaves the document as it was. Loading a file starts a fresh

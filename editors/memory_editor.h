@@ -77,6 +77,11 @@ class MemoryEditor final : public Editor {
   int LineOfPosition(int position) const override;
   int Find(const std::u16string& text, int from, bool match_case = true) const override;
 
+  // Tables are rows of cells ended by U+0007 (editors/memory_table.h).
+  bool TableAtInputPos(TableCells& table) const override;
+  Status SetTableAtInputPos(const TableCells& cells) override;
+  void InsertTable(int rows, int columns) override;
+
   Status LoadFile(const std::filesystem::path& path, FormatCode format) override;
   Status SaveFile(const std::filesystem::path& path, FormatCode format) const override;
   Status LoadFromMemory(BytesView bytes, FormatCode format) override;

@@ -10,6 +10,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
   qt6-multimedia-dev espeak-ng
+  qt6-charts-dev
   libsqlite3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth

@@ -25,6 +25,9 @@
 #include "app/main_layout.h"
 #include "app/quotation_marks.h"
 #include "app/startup.h"
+#include "analysis/ui/freq_sel.h"
+#include "sort/ui/sort_file_dialog.h"
+#include "sort/ui/table_sort_dialog.h"
 #include "app/ui/qt_file_dialogs.h"
 #include "app/ui/ruler.h"
 #include "app/ui/spell_check_command.h"
@@ -112,6 +115,8 @@ TMainForm::TMainForm(const std::filesystem::path& data_folder, Prompter* prompte
   setupTextActions();
   setupEditorPopup();
   setupTransliterationActions();
+  setupAnalysisActions();
+  setupSortActions();
   qt_prompter_.attach_status(panels_.hint, progress_bar_);
   ws_.data_folder = data_folder;
   FormCreate();
@@ -528,6 +533,50 @@ void TMainForm::TransliteratetoDevanagri1Click() {
   transliterate_->show();
   transliterate_->raise();
   prompter_->status_caption("");
+}
+
+// "Tools": "Text Analysis...", also on the tool bar as "Text Analysis".
+void TMainForm::setupAnalysisActions() {
+  QAction* analysis = toolsMenu()->addAction("Text Analysis...", this, &TMainForm::FrequencyAnalysis1Click);
+  analysis->setObjectName("FrequencyAnalysis1");
+  add_button(tool_bar_, analysis, "TextAnalysisButton", tr("Analysis"), tr("Text Analysis"));
+}
+
+void TMainForm::FrequencyAnalysis1Click() {
+  if (!freq_sel_)
+    freq_sel_ = new TFreqSel({ws_.fonts, *editor_, *prompter_, *file_dialogs_, ws_.data_folder}, this);
+  freq_sel_->show();
+  freq_sel_->raise();
+}
+
+// "Sort File" beside the other Punjabi utilities (the "Sort" button), and
+// the Table menu's "&Sort...".
+void TMainForm::setupSortActions() {
+  QMenu* utilities = menuBar()->findChild<QMenu*>("PunjabiFontConvert1");
+  QAction* sort_file = (utilities ? utilities : toolsMenu())->addAction("Sort File", this, &TMainForm::SortFile1Click);
+  sort_file->setObjectName("SortFile1");
+  add_button(tool_bar_, sort_file, "SortButton", tr("Sort"), tr("Sort"));
+  QMenu* table = menuBar()->addMenu(tr("T&able"));
+  table->setObjectName("Table1");
+  QAction* sort = table->addAction(tr("&Sort..."), this, &TMainForm::TableSort1Click);
+  sort->setObjectName("Sort1");
+  connect(table, &QMenu::aboutToShow, this, [this, sort] {
+    TableCells cells;
+    sort->setEnabled(editor_->TableAtInputPos(cells));
+  });
+}
+
+void TMainForm::SortFile1Click() {
+  if (!sort_file_) sort_file_ = new SortFileDialog(ws_.fonts, *prompter_, *file_dialogs_, this);
+  sort_file_->show();
+  sort_file_->raise();
+}
+
+void TMainForm::TableSort1Click() {
+  if (!table_sort_) table_sort_ = new TableSortDialog(ws_.fonts, *editor_, *prompter_, this);
+  if (!table_sort_->prepare()) return;
+  table_sort_->then_by()->setCurrentText("none");
+  table_sort_->exec();
 }
 
 void TMainForm::ExternalFile1Click() {

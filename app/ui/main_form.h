@@ -38,6 +38,9 @@ class ConvertFontDialog;
 class SpellCheckCommand;
 class RomanWindow;
 class TransliterateDialog;
+class TFreqSel;
+class SortFileDialog;
+class TableSortDialog;
 class Ruler;
 class Tformfind;
 
@@ -126,6 +129,11 @@ class TMainForm : public QMainWindow {
   void CurrentFile1Click();
   void TransliteratetoRoman1Click();
   void TransliteratetoDevanagri1Click();
+  void setupAnalysisActions();
+  void FrequencyAnalysis1Click();
+  void setupSortActions();
+  void SortFile1Click();
+  void TableSort1Click();
   void ExternalFile1Click();
   // A key typed into the editor goes through the key-press hook; true when
   // the hook has handled it and the editor must not insert it.
@@ -195,6 +203,9 @@ class TMainForm : public QMainWindow {
   RomanWindow* roman_window_ = nullptr;          // F5, created on first use
   TransliterateDialog* transliterate_ = nullptr;  // F4, created on first use
   Tformfind* find_window_ = nullptr;              // Ctrl+F, Ctrl+H, created on first use
+  TFreqSel* freq_sel_ = nullptr;                 // "Text Analysis...", created on first use
+  SortFileDialog* sort_file_ = nullptr;          // "Sort File", created on first use
+  TableSortDialog* table_sort_ = nullptr;        // "Sort..." of the Table menu, created on first use
 
   int keyboard_panel_height_ = 140;
   bool caps_lock_ = false;

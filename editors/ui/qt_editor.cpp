@@ -14,6 +14,7 @@
 #include "editors/ui/page_count.h"
 #include "editors/ui/qt_document.h"
 #include "editors/ui/qt_pdf.h"
+#include "editors/ui/qt_table.h"
 #include "editors/ui/qt_text.h"
 
 namespace quilm {
@@ -232,6 +233,40 @@ void QtEditor::Redo() {
   edit_->redo();
   document().setModified(true);
   pending_.reset();
+}
+
+// --- Tables -----------------------------------------------------------------------
+
+bool QtEditor::TableAtInputPos(TableCells& table) const {
+  const QTextTable* t = cursor().currentTable();
+  if (!t) return false;
+  table = table_cells(*t);
+  return true;
+}
+
+Status QtEditor::SetTableAtInputPos(const TableCells& cells) {
+  QTextTable* t = cursor().currentTable();
+  if (!t) return Status::Error("No table selected");
+  if (!fits_table(*t, cells)) return Status::Error("The cells do not fit the table");
+  const int caret = cursor().position();
+  EditGroup group(*this);
+  write_table_cells(*t, cells);
+  QTextCursor c = cursor();
+  c.setPosition(std::min(caret, document().characterCount() - 1));
+  if (!c.currentTable()) c = t->cellAt(0, 0).firstCursorPosition();
+  take_cursor(c);
+  return Status::Ok();
+}
+
+void QtEditor::InsertTable(int rows, int columns) {
+  if (rows <= 0 || columns <= 0) return;
+  QTextCursor c = cursor();
+  QTextTableFormat format;
+  format.setBorder(1);
+  format.setCellPadding(2);
+  format.setCellSpacing(0);
+  as_one_step(c, [&] { c.insertTable(rows, columns, format); });
+  take_cursor(c);
 }
 
 void QtEditor::BeginEditGroup() {
