@@ -3,6 +3,11 @@
 // words before carry over into the pairs and triples of the next file), the
 // positions kept only for a single file that is not ISCII, then the result
 // rows made. The command line and the analysis window both run this.
+//
+// Files that name their fonts (.pbi, RTF, HTML, Word) are read through a
+// hidden editor when a font registry is given: their runs make the text as
+// analysis/document_text.h says, and the first such file decides the
+// reading unless the user chose a font.
 #pragma once
 
 #include <filesystem>
@@ -10,10 +15,12 @@
 #include <string>
 #include <vector>
 
+#include "analysis/document_text.h"
 #include "analysis/frequency_results.h"
 #include "analysis/text_words.h"
 #include "common/status.h"
 #include "fonts/conversion.h"
+#include "fonts/registry.h"
 
 namespace quilm {
 
@@ -22,12 +29,17 @@ struct AnalysisRequest {
   TextReading reading;
   AnalysisThresholds thresholds;
   std::string font_name;  // shown in the statistics
+  const FontRegistry* fonts = nullptr;  // reads files that name their fonts
+  bool font_chosen = false;             // font_name is the user's choice, not detected
 };
 
 struct AnalysisOutcome {
   FrequencyResults results;
   Bytes analysed_text;  // the text of a single file, into which the positions point
   bool positions_usable = false;
+  TextReading reading;    // as the words were read (a detected font changes it)
+  std::string font_name;  // the font the words stand in
+  std::string note;       // a detected font that cannot be read ("NAME   NOT Supported")
 };
 
 // Reports each file as it starts ("Analysing: " + name for the status panel);
@@ -38,5 +50,10 @@ using AnalysisProgress = std::function<bool(const std::filesystem::path& file)>;
 // counted then.
 Status run_frequency_analysis(const AnalysisRequest& request, const FontConverter& converter, AnalysisOutcome& out,
                               const AnalysisProgress& progress = {});
+
+// The analysis of a text already read (the document in the editor, made by
+// document_analysis_text); `name` is shown in the statistics.
+void run_text_frequency_analysis(const AnalysedText& text, const std::string& name, AnalysisThresholds thresholds,
+                                 const FontConverter& converter, AnalysisOutcome& out);
 
 }  // namespace quilm

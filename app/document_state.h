@@ -4,6 +4,9 @@
 
 #include <string>
 
+#include <optional>
+
+#include "convert/text_file_form.h"
 #include "editor/editor.h"
 
 namespace quilm {
@@ -16,6 +19,9 @@ struct DocumentState {
   bool modified = false;
   FormatCode save_format = FormatCode::Rtf;
   bool iscii_mode = false;
+  // A text file the Import read: Save writes the document back to it as
+  // Unicode text in the file's own encoding and line ends.
+  std::optional<TextFileForm> text_form;
   bool cancelled = false;
   // The "&Save" command: off after Import, until Open or Save As gives the
   // document a file of its own format.

@@ -25,4 +25,16 @@ std::string keyboard_layout_caption(int choice, const std::vector<std::string>& 
   return in_list(choice, items) ? items[static_cast<std::size_t>(choice)] : items.front();
 }
 
+std::string typing_caption(const typing::TypingState& typing, int choice, const std::vector<std::string>& items) {
+  return typing.punjabi ? keyboard_layout_caption(choice, items) : kEnglishTypingCaption;
+}
+
+void choose_keyboard_layout(Settings& settings, typing::TypingState& typing, int choice,
+                            const std::vector<std::string>& items, const FontRegistry& fonts) {
+  if (!in_list(choice, items)) return;
+  settings.layout_choice = choice;
+  typing.keyboard_layout = keyboard_layout_setting(choice, items, fonts);
+  typing.previous_roman_key = 0;
+}
+
 }  // namespace quilm

@@ -26,6 +26,9 @@ struct Workspace {
   // The font index of the last character that a font conversion of the whole
   // document examined, kept from one conversion to the next.
   int last_word_font_index = 0;
+  // "Gurmukhi Digits" of the File menu: the Unicode export writes the digits
+  // of Gurmukhi fonts as Gurmukhi numerals. Off at start.
+  bool export_gurmukhi_digits = false;
   // The keyboard layout setting, the language toggle and the previous Roman key.
   typing::TypingState typing;
 

@@ -12,6 +12,7 @@
 #include <iterator>
 
 #include "analysis/frequency_results.h"
+#include "bench/bench_corpus.h"
 #include "analysis/text_words.h"
 #include "common/bytes.h"
 #include "fonts/conversion.h"
@@ -21,9 +22,7 @@ namespace {
 
 const Bytes& prose() {
   static const Bytes text = [] {
-    const char* env = std::getenv("QUILM_PROSE_CORPUS");
-    std::ifstream in(env ? env : QUILM_PROSE_CORPUS, std::ios::binary);
-    Bytes t(std::istreambuf_iterator<char>(in), {});
+    Bytes t = bench::read_corpus("QUILM_PROSE_CORPUS", QUILM_PROSE_CORPUS);
     if (t.empty())
       for (int n = 0; n < 200000; ++n) t += "ਇਹ ਘਰ ਵੱਡਾ ਹੈ " + std::to_string(n % 977) + "\n";
     return t;

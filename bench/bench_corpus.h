@@ -9,12 +9,33 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "common/bytes.h"
 
 namespace quilm::bench {
+
+// Says on stderr which text a benchmark measures: the corpus file at `path`,
+// or, when there is none, `instead` (generated text, as a rule).
+inline void say_which_text(const std::string& path, bool found, const char* instead = "generated text") {
+  if (found) std::fprintf(stderr, "corpus: %s\n", path.c_str());
+  else std::fprintf(stderr, "corpus: %s not found: measuring %s instead\n", path.c_str(), instead);
+}
+
+// The corpus file named by the environment variable `variable`, else
+// `configured`: its bytes, or empty (after saying so) when it cannot be read,
+// for the caller to generate text instead.
+inline Bytes read_corpus(const char* variable, const std::string& configured, const char* instead = "generated text") {
+  const char* env = std::getenv(variable);
+  const std::string path = env ? env : configured;
+  std::ifstream in(path, std::ios::binary);
+  Bytes text;
+  if (in) text.assign(std::istreambuf_iterator<char>(in), {});
+  say_which_text(path, !text.empty(), instead);
+  return text;
+}
 
 inline std::vector<BytesView> split_lines(const Bytes& text) {
   std::vector<BytesView> lines;
@@ -40,7 +61,7 @@ inline int run_with_corpus(int argc, char** argv, std::string& corpus_path) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   std::ifstream probe(corpus_path);
-  std::fprintf(stderr, "corpus: %s\n", probe ? corpus_path.c_str() : "generated text (no corpus file)");
+  say_which_text(corpus_path, static_cast<bool>(probe));
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

@@ -11,6 +11,7 @@
 #include <iterator>
 #include <string>
 
+#include "bench/bench_corpus.h"
 #include "common/bytes.h"
 #include "fonts/conversion.h"
 #include "sort/pivot_text.h"
@@ -23,9 +24,7 @@ namespace {
 // A million words of the corpus, one a line; generated words without it.
 const Bytes& word_lines() {
   static const Bytes lines = [] {
-    const char* env = std::getenv("QUILM_PROSE_CORPUS");
-    std::ifstream in(env ? env : QUILM_PROSE_CORPUS, std::ios::binary);
-    const Bytes text(std::istreambuf_iterator<char>(in), {});
+    const Bytes text = bench::read_corpus("QUILM_PROSE_CORPUS", QUILM_PROSE_CORPUS);
     Bytes out;
     std::size_t words = 0;
     for (std::size_t i = 0; i < text.size() && words < 1000000;) {

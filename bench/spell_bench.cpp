@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_corpus.h"
 #include "common/file_io.h"
 #include "encoding/utf16.h"
 #include "fonts/conversion.h"
@@ -41,8 +42,8 @@ SpellData& loaded() {
 const std::vector<std::u16string>& text_words() {
   static const std::vector<std::u16string> words = [] {
     std::vector<std::u16string> out;
-    const std::optional<Bytes> corpus = read_file(QUILM_PROSE_CORPUS);
-    const std::optional<std::u16string> text = corpus ? from_utf8(*corpus) : std::nullopt;
+    const Bytes corpus = bench::read_corpus("QUILM_PROSE_CORPUS", QUILM_PROSE_CORPUS, "the word list's own words");
+    const std::optional<std::u16string> text = corpus.empty() ? std::nullopt : from_utf8(corpus);
     if (text) {
       for (const UnicodeWord& w : unicode_words(*text)) {
         if (w.kind == UnicodeWord::Kind::Gurmukhi) out.emplace_back(text->substr(w.start, w.length));

@@ -29,7 +29,9 @@ void print_analyse_usage(std::FILE* out) {
                "tab-separated line per row; collation keys are printed in hexadecimal.\n"
                "Words are counted as they stand; words whose Gurmukhi collation keys are\n"
                "equal count as one. Past 100000 words, pairs and triples seen once are\n"
-               "dropped. Tables are separated by an empty line.\n"
+               "dropped. Tables are separated by an empty line. Files that name their\n"
+               "fonts (.pbi, .rtf, .htm, .doc) are read run by run, their words in the\n"
+               "first Gurmukhi font of the first file (or --font).\n"
                "\n"
                "TABLES (--words when none is given):\n"
                "  --words       WordFreq: Word SortKey Length Frequency occurance percentage\n"
@@ -138,15 +140,17 @@ int run_analyse(const Args& args) {
   request.thresholds = options->thresholds;
   request.reading.english = options->english;
   request.font_name = options->english ? "Arial" : "Unicode";
+  const FontRegistry registry;
+  request.fonts = &registry;  // files that name their fonts are read through an editor
   if (options->iscii) {
     request.reading.kind = TextKind::Iscii;
     request.font_name = "Quilm2010R";
   } else if (!options->font.empty()) {
-    const FontRegistry registry;
     const std::optional<int> font = resolve_font("analyse", options->font, registry);
     if (!font) return kBadInput;
     request.reading = {TextKind::Legacy, *font, options->english};
     request.font_name = options->font;
+    request.font_chosen = true;
   }
   ConversionContext context;
   const FontConverter converter(context);

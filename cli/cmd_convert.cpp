@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
 #include "cli/commands.h"
@@ -29,7 +30,7 @@ constexpr std::size_t kChunk = 1 << 20;
 
 struct Options {
   std::string from, to;
-  bool format = false, hex = false, typing = false, utf16 = false;
+  bool format = false, hex = false, typing = false, utf16 = false, gurmukhi_digits = false;
 };
 
 void declare_options(OptionParser& parser, Options& o) {
@@ -43,12 +44,17 @@ void declare_options(OptionParser& parser, Options& o) {
   parser.flag("--utf16", o.utf16,
               "Unicode in and out as UTF-16LE with a byte-order mark, as the\n"
               "program's Unicode files");
+  parser.flag("--gurmukhi-digits", o.gurmukhi_digits,
+              "write the digits of the font's text as Gurmukhi numerals (0-9 as\n"
+              "\u0A66-\u0A6F) in the Unicode output: the numerals that AnmolLipi and\n"
+              "its family draw at the digit bytes (--to unicode only)");
 }
 
 constexpr char kAbout[] =
     "Converts standard input, line by line, from the encoding of one font into\n"
     "another. FONT is a font name (\"AnmolLipi\", \"Satluj\") or a font index\n"
-    "(9 is the pivot encoding). Unsupported fonts pass text unchanged.\n"
+    "(9 is the pivot encoding); a name whose case is off takes the font it\n"
+    "names. A font whose glyphs have no conversion table is refused.\n"
     "FONT may also be \"unicode\" (UTF-8), \"iscii\", or, as --to only,\n"
     "\"devanagari\" (Devanagari Unicode): the program's export and import.";
 
@@ -71,13 +77,32 @@ bool flush(Bytes& out) {
   return ok;
 }
 
+// The font of --from or --to, refused unless it converts that way.
+std::optional<int> conversion_font(const std::string& name, FontSide side, const FontRegistry& registry,
+                                   int& failure) {
+  return resolve_convertible_font("convert", name, side, registry, failure);
+}
+
+// The options that only some conversions have; a usage error for the others.
+std::optional<std::string> misplaced_option(const Options& o) {
+  const bool encodings = is_encoding_endpoint(o.from) || is_encoding_endpoint(o.to);
+  if (encodings && o.typing) return "--typing converts between fonts only";
+  if (encodings && o.format) return "--format converts between fonts only";
+  if (o.gurmukhi_digits && (o.to != "unicode" || is_encoding_endpoint(o.from)))
+    return "--gurmukhi-digits needs a font as --from and unicode as --to";
+  return std::nullopt;
+}
+
 // Unicode, ISCII or Devanagari on one side (cli/convert_encodings.cpp).
 int convert_with_encodings(const Options& o, const FontRegistry& registry) {
-  EncodingConversion c{o.from, o.to, -1, -1, o.hex, o.utf16};
-  for (auto [name, index] : {std::pair{&o.from, &c.from_font}, std::pair{&o.to, &c.to_font}}) {
+  EncodingConversion c{o.from, o.to, -1, -1, o.hex, o.utf16, o.gurmukhi_digits};
+  const auto sides = {std::tuple{&o.from, &c.from_font, FontSide::Source},
+                      std::tuple{&o.to, &c.to_font, FontSide::Destination}};
+  for (auto [name, index, side] : sides) {
     if (is_encoding_endpoint(*name)) continue;
-    const std::optional<int> font = resolve_font("convert", *name, registry);
-    if (!font) return kUsage;
+    int failure = kBadInput;
+    const std::optional<int> font = conversion_font(*name, side, registry, failure);
+    if (!font) return failure;
     *index = *font;
   }
   return run_encoding_conversion(c);
@@ -90,12 +115,16 @@ int run_convert(const Args& args) {
   OptionParser parser("convert", kAbout);
   declare_options(parser, options);
   if (const std::optional<int> status = parser.parse(args)) return *status;
+  if (const std::optional<std::string> misplaced = misplaced_option(options))
+    return parser.usage_error(*misplaced);
   const FontRegistry registry;
   if (is_encoding_endpoint(options.from) || is_encoding_endpoint(options.to))
     return convert_with_encodings(options, registry);
-  const std::optional<int> source = resolve_font("convert", options.from, registry);
-  const std::optional<int> destination = resolve_font("convert", options.to, registry);
-  if (!source || !destination) return kUsage;
+  int failure = kBadInput;
+  const std::optional<int> source = conversion_font(options.from, FontSide::Source, registry, failure);
+  if (!source) return failure;
+  const std::optional<int> destination = conversion_font(options.to, FontSide::Destination, registry, failure);
+  if (!destination) return failure;
 
   ConversionContext context;
   context.typing = options.typing;

@@ -25,7 +25,9 @@ constexpr char kAbout[] =
     "the font it is shown in; a font name reads all the text in that font. Text\n"
     "in other fonts is left as it is. FONT is a font name or a font index;\n"
     "\"unicode\" converts the document into Unicode text (a .txt OUT is then\n"
-    "written as UTF-16LE with a byte-order mark).";
+    "written as UTF-16LE with a byte-order mark). A text IN that starts with a\n"
+    "UTF-16 byte-order mark is read as Unicode text, and refused when it is not\n"
+    "UTF-16.";
 
 // A Unicode document cannot be written as 8-bit text.
 FormatCode output_format(const FontConversionArgs& a) {
@@ -37,14 +39,14 @@ int convert_document_file(const FontConversionArgs& a, const FontRegistry& regis
   StderrPrompter prompter(kCommand);
   MemoryEditor editor;
   editor.SetLegacyFonts([&registry](const std::string& name) { return registry.check_font_punjabi(name); });
-  if (const Status loaded = editor.LoadFile(a.in, source_file_format(a.in)); !loaded) {
+  if (const Status loaded = editor.LoadFile(a.in, document_file_format(a.in)); !loaded) {
     prompter.error(loaded.message());
     return kBadInput;
   }
   ConversionContext conversion;
   const FontConverter converter(conversion);
   DocumentContext context{editor, registry, converter, prompter, {}};
-  const ChangeFontChoice choice{a.from, a.to == "unicode" ? std::string(kUnicodeChoice) : a.to};
+  const ChangeFontChoice choice{a.from, a.to == "unicode" ? std::string(kUnicodeChoice) : a.to, a.gurmukhi_digits};
   int last_word_font_index = 0;
   if (ChangeFont(context, choice, last_word_font_index) != FontConversionResult::Converted) return kBadInput;
   if (const Status saved = editor.SaveFile(a.out, output_format(a)); !saved) {
@@ -57,7 +59,7 @@ int convert_document_file(const FontConversionArgs& a, const FontRegistry& regis
 }  // namespace
 
 int run_convert_doc(const Args& args) {
-  return run_font_conversion_command({kCommand, "FONT|unicode", kAbout, convert_document_file}, args);
+  return run_font_conversion_command({kCommand, "FONT|unicode", kAbout, convert_document_file, true}, args);
 }
 
 }  // namespace quilm::cli

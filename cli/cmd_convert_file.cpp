@@ -37,7 +37,7 @@ int convert_file(const FontConversionArgs& a, const FontRegistry& registry) {
 }  // namespace
 
 int run_convert_file(const Args& args) {
-  return run_font_conversion_command({kCommand, "FONT", kAbout, convert_file}, args);
+  return run_font_conversion_command({kCommand, "FONT", kAbout, convert_file, false}, args);
 }
 
 }  // namespace quilm::cli

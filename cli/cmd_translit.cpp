@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "cli/convert_encodings.h"
 #include "cli/exit_codes.h"
+#include "cli/input_output.h"
 #include "common/hex.h"
 #include "common/bytes.h"
 #include "encoding/unicode_input.h"
@@ -84,12 +85,18 @@ std::optional<int> font_of(const std::string& name, const FontRegistry& registry
   return index;
 }
 
-std::optional<Bytes> read_stdin() {
-  Bytes input;
-  char buffer[1 << 16];
-  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;) input.append(buffer, got);
-  if (std::ferror(stdin)) return std::nullopt;
-  return input;
+// Written out as it grows when the run cannot fail any more, so that the
+// text is never held twice.
+constexpr std::size_t kOutputChunk = 1 << 16;
+bool write_out(Bytes& out) {
+  const bool written = std::fwrite(out.data(), 1, out.size(), stdout) == out.size();
+  out.clear();
+  return written;
+}
+
+int cannot_write() {
+  std::fprintf(stderr, "quilm-cli translit: cannot write standard output\n");
+  return kBadInput;
 }
 
 // Each line of the input, without its line end, through `convert`; the
@@ -144,13 +151,15 @@ int run_roman(const Options& o, std::optional<int> font, BytesView input, Bytes&
   }
   RomanCounts counts;
   const RomanTextTools tools{converter, exceptions.get(), &counts};
+  tools.spellings->expect_text(input.size());
+  std::string roman;
+  bool written = true;
   const bool ok = for_each_line(input, out, [&](BytesView line, std::size_t number, Bytes& to) {
-    if (font) {
-      std::string roman;
+    if (font) {  // glyph bytes always have a spelling: the text goes out as it is made
+      roman.clear();
       append_roman_of_font_text(line, *font, tools, roman);
-      std::u16string text;
-      append_roman_as_utf16(roman, text);
-      append_utf8(text, to);
+      append_roman_as_utf8(roman, to);
+      if (to.size() >= kOutputChunk) written = write_out(to) && written;
       return true;
     }
     const std::optional<std::u16string> text = from_utf8(line);
@@ -159,6 +168,7 @@ int run_roman(const Options& o, std::optional<int> font, BytesView input, Bytes&
     return true;
   });
   if (!ok) return kBadInput;
+  if (!written) return cannot_write();
   if (o.counts) std::fprintf(stderr, "exceptions\t%ld\nrules\t%ld\n", counts.exceptions, counts.rules);
   return kSuccess;
 }
@@ -220,18 +230,13 @@ int run_translit(const Args& args) {
     c.hex = o->hex;
     return run_encoding_conversion(c);
   }
-  const std::optional<Bytes> input = read_stdin();
-  if (!input) {
-    std::fprintf(stderr, "quilm-cli translit: cannot read standard input\n");
-    return kBadInput;
-  }
+  const std::optional<StandardInput> input = StandardInput::read("translit");
+  if (!input) return kBadInput;
   Bytes out;
-  const int status = o->to == "roman" ? run_roman(*o, font, *input, out) : run_devanagari_font(*o, font, *input, out);
+  const BytesView text = input->text();
+  const int status = o->to == "roman" ? run_roman(*o, font, text, out) : run_devanagari_font(*o, font, text, out);
   if (status != kSuccess) return status;
-  if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0) {
-    std::fprintf(stderr, "quilm-cli translit: cannot write standard output\n");
-    return kBadInput;
-  }
+  if (!write_out(out) || std::fflush(stdout) != 0) return cannot_write();
   return kSuccess;
 }
 

@@ -28,6 +28,8 @@ int run_wordlist(const Args& args);
 int run_find(const Args& args);
 int run_replace(const Args& args);
 int run_import_table(const Args& args);
+int run_roman(const Args& args);
+int run_roman_table(const Args& args);
 
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
@@ -56,6 +58,8 @@ const std::vector<Command>& commands() {
       {"replace", "replace a word, or all its spelling variants, in a text (\"Replace All\")", run_replace},
       {"import-table", "bring a dBase table (.dbf with its .dbt memos) into the table store", run_import_table},
       {"roman-exceptions", "make the exception table of the Roman transliteration", run_roman_exceptions},
+      {"roman", "Roman-letter Punjabi into Gurmukhi, as text or word by word with candidates", run_roman},
+      {"roman-table", "make a table of Roman spellings (RomanGur.dbf, EnglishGur.DBF, Abbr.db)", run_roman_table},
   };
   return table;
 }

@@ -7,15 +7,16 @@
 // they are.
 #include "cli/convert_encodings.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <iterator>
 #include <optional>
 #include <string_view>
 
 #include "formats/unicode_text.h"
+#include "cli/convert_blocks.h"
 #include "cli/exit_codes.h"
+#include "cli/input_output.h"
+#include "cli/progress.h"
 #include "common/bytes.h"
 #include "common/hex.h"
 #include "encoding/devanagari.h"
@@ -27,6 +28,7 @@
 #include "encoding/utf16.h"
 #include "fonts/conversion.h"
 #include "fonts/font_index.h"
+#include "fonts/gurmukhi_digits.h"
 
 namespace quilm::cli {
 namespace {
@@ -39,34 +41,6 @@ Side side_of(const std::string& name) {
   if (name == "devanagari") return Side::Devanagari;
   return Side::Font;
 }
-
-bool read_stdin(Bytes& data) {
-  char buffer[1 << 16];
-  std::size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) data.append(buffer, got);
-  return !std::ferror(stdin);
-}
-
-// Progress on stderr, only for a person watching a terminal.
-class Progress {
- public:
-  explicit Progress(std::size_t total) : total_(total), shown_(isatty(STDERR_FILENO) && total > (1u << 20)) {}
-  void at(std::size_t done) {
-    if (!shown_) return;
-    const int percent = static_cast<int>(100 * done / total_);
-    if (percent == last_) return;
-    last_ = percent;
-    std::fprintf(stderr, "\rconverting %d%%", percent);
-  }
-  ~Progress() {
-    if (shown_) std::fprintf(stderr, "\r               \r");
-  }
-
- private:
-  std::size_t total_;
-  bool shown_;
-  int last_ = -1;
-};
 
 // Editor text (glyph bytes as U+0000..U+00FF, other characters as
 // themselves) as output bytes: glyphs as bytes, other characters as UTF-8.
@@ -145,6 +119,7 @@ class Converter {
       case Side::Devanagari: {
         const auto script = to_ == Side::Devanagari ? UnicodeScript::Devanagari : UnicodeScript::Gurmukhi;
         unicode = legacy_text_to_unicode(text, middle_font(), fonts_, script);
+        if (c_.gurmukhi_digits) use_gurmukhi_digits(unicode);
         if (c_.utf16) append_utf16le(unicode, out);
         else append_utf8(unicode, out);
         return;
@@ -208,6 +183,26 @@ void report_undefined_iscii_bytes(BytesView input) {
                  undefined);
 }
 
+// Text between a legacy font and Unicode with nothing to check line by
+// line converts as a whole (cli/convert_blocks.h); nullopt for any other
+// conversion, and for Unicode that is not UTF-8, whose message names the
+// line.
+std::optional<int> convert_whole_text(const EncodingConversion& c, BytesView input, const FontConverter& fonts) {
+  if (c.hex) return std::nullopt;
+  const Side from = side_of(c.from), to = side_of(c.to);
+  Progress progress(input.size());
+  bool written;
+  if (from == Side::Font && to == Side::Unicode)
+    written = write_legacy_as_unicode(input, c.from_font, c.utf16, fonts, progress);
+  else if (from == Side::Unicode && to == Side::Font && !first_non_utf8_byte(input))
+    written = write_utf8_as_legacy(input, c.to_font, fonts, progress);
+  else
+    return std::nullopt;
+  if (written) return kSuccess;
+  std::fprintf(stderr, "quilm-cli convert: cannot write standard output\n");
+  return kBadInput;
+}
+
 }  // namespace
 
 bool is_encoding_endpoint(const std::string& name) { return side_of(name) != Side::Font; }
@@ -217,17 +212,15 @@ int run_encoding_conversion(const EncodingConversion& c) {
     std::fprintf(stderr, "quilm-cli convert: devanagari is a destination only\n");
     return kUsage;
   }
-  Bytes raw;
-  if (!read_stdin(raw)) {
-    std::fprintf(stderr, "quilm-cli convert: cannot read standard input\n");
-    return kBadInput;
-  }
-  const std::optional<Bytes> input = input_text(c, std::move(raw));
+  std::optional<Bytes> raw = read_input("convert", "");
+  if (!raw) return kBadInput;
+  const std::optional<Bytes> input = input_text(c, std::move(*raw));
   if (!input) return kBadInput;
   if (side_of(c.from) == Side::Iscii) report_undefined_iscii_bytes(*input);
 
   ConversionContext context;
   const FontConverter fonts(context);
+  if (std::optional<int> status = convert_whole_text(c, *input, fonts)) return *status;
   const Converter converter(c, fonts);
   Bytes out;
   if (c.utf16 && (side_of(c.to) == Side::Unicode || side_of(c.to) == Side::Devanagari)) out += kUtf16Bom;

@@ -14,6 +14,7 @@ struct EncodingConversion {
   int from_font = -1, to_font = -1;  // the font indices where the side is a font
   bool hex = false;    // byte sides (fonts, ISCII) as hexadecimal lines
   bool utf16 = false;  // Unicode sides as UTF-16LE with a byte-order mark
+  bool gurmukhi_digits = false;  // a font's digits into Unicode as Gurmukhi numerals
 };
 
 // Converts standard input into standard output; returns the exit status.

@@ -1,7 +1,10 @@
 #include "cli/font_conversion_args.h"
 
+#include <cstdio>
 #include <optional>
 
+#include "cli/exit_codes.h"
+#include "cli/font_option.h"
 #include "cli/options.h"
 
 namespace quilm::cli {
@@ -19,6 +22,7 @@ std::optional<std::string> font_name(const std::string& arg, const FontRegistry&
   return std::nullopt;
 }
 
+
 }  // namespace
 
 int run_font_conversion_command(const FontConversionCommand& command, const Args& args) {
@@ -28,23 +32,38 @@ int run_font_conversion_command(const FontConversionCommand& command, const Args
   parser.value("--to", command.to_value, to, "", Need::Required);
   parser.positional("IN", in);
   parser.positional("OUT", out);
+  bool gurmukhi_digits = false;
+  if (command.gurmukhi_digits_option)
+    parser.flag("--gurmukhi-digits", gurmukhi_digits,
+                "with --to unicode: the digits of the Gurmukhi fonts as Gurmukhi numerals\n"
+                "(the numerals that AnmolLipi and its family draw at the digit bytes)");
   if (const std::optional<int> status = parser.parse(args)) return *status;
+  if (gurmukhi_digits && to != "unicode") return parser.usage_error("--gurmukhi-digits needs --to unicode");
 
   const FontRegistry registry;
-  FontConversionArgs a{from, to, in, out};
+  FontConversionArgs a{from, to, in, out, gurmukhi_digits};
+  // Which names were taken for names whose case was off: said after the
+  // conversion, so that a refusal stays one line.
+  std::string notes;
   if (from == "auto") {
     a.from = std::string(kAutomaticDetection);
   } else if (const std::optional<std::string> name = font_name(from, registry)) {
-    a.from = *name;
+    a.from = known_font_name(command.name, *name, registry);
+    if (a.from.empty()) return kBadInput;
+    notes += case_note(command.name, *name, a.from);
   } else {
     return parser.usage_error(from + " is not the font index of a font");
   }
   if (to != "unicode") {
     const std::optional<std::string> name = font_name(to, registry);
     if (!name) return parser.usage_error(to + " is not the font index of a font");
-    a.to = *name;
+    a.to = known_font_name(command.name, *name, registry);
+    if (a.to.empty()) return kBadInput;
+    notes += case_note(command.name, *name, a.to);
   }
-  return command.body(a, registry);
+  const int status = command.body(a, registry);
+  if (status == kSuccess) std::fputs(notes.c_str(), stderr);
+  return status;
 }
 
 }  // namespace quilm::cli

@@ -15,6 +15,7 @@ struct FontConversionArgs {
   std::string from;  // a font name, or "Automatic Detection"
   std::string to;    // a font name ("unicode" is left for the command to read)
   std::filesystem::path in, out;
+  bool gurmukhi_digits = false;  // --gurmukhi-digits, where the command has it
 };
 
 using FontConversionBody = int (*)(const FontConversionArgs& args, const FontRegistry& registry);
@@ -24,6 +25,8 @@ struct FontConversionCommand {
   const char* to_value;  // what --to takes, for the usage: "FONT" or "FONT|unicode"
   const char* about;     // the usage's explanation
   FontConversionBody body;
+  // --gurmukhi-digits: into Unicode, the digits of the Gurmukhi fonts as numerals.
+  bool gurmukhi_digits_option = false;
 };
 
 // Reads the arguments of such a command and runs its body with them: a

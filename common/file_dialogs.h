@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/prompter.h"
 
@@ -30,6 +31,13 @@ class FileDialogs {
   // nullopt when the user cancels.
   virtual std::optional<FileChoice> open(const FileDialogRequest& request) = 0;
   virtual std::optional<FileChoice> save(const FileDialogRequest& request) = 0;
+  // An open dialog that allows several files; empty when the user cancels.
+  // Dialogs that choose one file at a time answer with that one.
+  virtual std::vector<std::filesystem::path> open_many(const FileDialogRequest& request) {
+    std::vector<std::filesystem::path> files;
+    if (std::optional<FileChoice> one = open(request)) files.push_back(one->path);
+    return files;
+  }
 };
 
 inline constexpr const char* kReplaceQuestion = "Do you want to replace the file?";

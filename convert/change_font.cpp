@@ -65,9 +65,10 @@ FontConversionResult convert_document(DocumentContext& context, SourceFonts& sou
   return cut.unsupported.empty() ? FontConversionResult::Converted : FontConversionResult::Refused;
 }
 
-DestinationFont destination_of(const DocumentContext& context, const std::string& choice) {
-  if (choice == kUnicodeChoice) return DestinationFont::unicode(context.defaults.unicode, context.converter);
-  return DestinationFont(choice, context.fonts, context.converter);
+DestinationFont destination_of(const DocumentContext& context, const ChangeFontChoice& choice) {
+  if (choice.destination == kUnicodeChoice)
+    return DestinationFont::unicode(context.defaults.unicode, context.converter, choice.gurmukhi_digits);
+  return DestinationFont(choice.destination, context.fonts, context.converter);
 }
 
 }  // namespace
@@ -77,7 +78,7 @@ FontConversionResult ChangeFont(DocumentContext& context, const ChangeFontChoice
   EditGroup one_undo_step(context.editor);
   const bool to_unicode = choice.destination == kUnicodeChoice;
   if (to_unicode && CheckUnicode(context.editor)) return FontConversionResult::Converted;
-  const DestinationFont destination = destination_of(context, choice.destination);
+  const DestinationFont destination = destination_of(context, choice);
   if (!destination.supported()) return refuse(context.prompter, choice.destination, kNotSupported);
   SourceFonts sources(context.fonts, choice.source);
   if (!sources.automatic() && !sources.chosen().readable)

@@ -22,6 +22,7 @@ inline constexpr const char* kConvertingFontCaption = "Converting Font...";
 struct ChangeFontChoice {
   std::string source{kAutomaticDetection};  // a font name or "Automatic Detection"
   std::string destination = "Quilm2010";     // a font name, "PNB-TTAmar" or "Unicode"
+  bool gurmukhi_digits = false;  // into Unicode: the Gurmukhi fonts' digits as Gurmukhi numerals
 };
 
 // The "&Convert" button. Switches the typing-context flag off, locks window

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "fonts/gurmukhi_digits.h"
 #include "fonts/text_conversion.h"
 
 namespace quilm {
@@ -20,8 +21,11 @@ DestinationFont::DestinationFont(std::string name, const FontRegistry& registry,
 DestinationFont::DestinationFont(std::string name, const FontConverter& converter)
     : name_(std::move(name)), index_(font_index::kNotSupported), cdac_(false), unicode_(true), converter_(converter) {}
 
-DestinationFont DestinationFont::unicode(std::string font_name, const FontConverter& converter) {
-  return DestinationFont(std::move(font_name), converter);
+DestinationFont DestinationFont::unicode(std::string font_name, const FontConverter& converter,
+                                         bool gurmukhi_digits) {
+  DestinationFont unicode(std::move(font_name), converter);
+  unicode.gurmukhi_digits_ = gurmukhi_digits;
+  return unicode;
 }
 
 DestinationFont::DestinationFont(std::string name, int writer_index, const FontConverter& converter, Recoder finish)
@@ -44,7 +48,11 @@ Bytes DestinationFont::convert_word(BytesView word, int source) const {
 }
 
 std::u16string DestinationFont::convert_piece(BytesView glyphs, int source) const {
-  if (unicode_) return legacy_text_to_unicode(glyphs, source, converter_, UnicodeScript::Gurmukhi);
+  if (unicode_) {
+    std::u16string text = legacy_text_to_unicode(glyphs, source, converter_, UnicodeScript::Gurmukhi);
+    if (gurmukhi_digits_) use_gurmukhi_digits(text);
+    return text;
+  }
   const Bytes converted = convert_word(glyphs, source);
   std::u16string text;
   text.reserve(converted.size());

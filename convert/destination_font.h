@@ -18,8 +18,10 @@ inline constexpr std::string_view kCdacFontName = "PNB-TTAmar";
 class DestinationFont {
  public:
   DestinationFont(std::string name, const FontRegistry& registry, const FontConverter& converter);
-  // Unicode text set in the Unicode font `font_name`.
-  static DestinationFont unicode(std::string font_name, const FontConverter& converter);
+  // Unicode text set in the Unicode font `font_name`; with `gurmukhi_digits`
+  // the digits of the Gurmukhi fonts become Gurmukhi numerals.
+  static DestinationFont unicode(std::string font_name, const FontConverter& converter,
+                                 bool gurmukhi_digits = false);
 
   // A font that no font index names, written by the writer of `writer_index`
   // and then, when `finish` is given, recoded by it: "Kruti Dev 010" is
@@ -47,6 +49,7 @@ class DestinationFont {
   int index_;
   bool cdac_;
   bool unicode_ = false;
+  bool gurmukhi_digits_ = false;
   const FontConverter& converter_;
   Recoder finish_ = nullptr;
 };

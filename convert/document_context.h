@@ -19,7 +19,7 @@ struct DefaultFonts {
   std::string english = "Times New Roman";
   int english_size = 12;
   // The Unicode Gurmukhi font in which text converted into Unicode is set.
-  std::string unicode = "Raavi";
+  std::string unicode{kUnicodeGurmukhiFont};
 };
 
 struct DocumentContext {

@@ -1,6 +1,7 @@
 #include "convert/file_types.h"
 
 #include <array>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,6 +34,15 @@ std::optional<FormatCode> known_format(const std::filesystem::path& path) {
 
 FormatCode source_file_format(const std::filesystem::path& path) {
   return known_format(path).value_or(FormatCode::PlainText);
+}
+
+FormatCode document_file_format(const std::filesystem::path& path) {
+  const FormatCode format = source_file_format(path);
+  if (format != FormatCode::PlainText) return format;
+  char mark[2] = {};
+  std::ifstream file(path, std::ios::binary);
+  const bool utf16 = file.read(mark, 2) && ((mark[0] == '\xFF' && mark[1] == '\xFE') || (mark[0] == '\xFE' && mark[1] == '\xFF'));
+  return utf16 ? FormatCode::Unicode : format;
 }
 
 FormatCode destination_file_format(const std::filesystem::path& path, FormatCode current) {

@@ -12,6 +12,7 @@
 #include "encoding/unicode_runs.h"
 #include "encoding/utf16.h"
 #include "fonts/font_index.h"
+#include "fonts/gurmukhi_digits.h"
 
 namespace quilm {
 namespace {
@@ -136,7 +137,6 @@ void replace_opened_unicode_file(DocumentContext& context, const std::u16string&
 // without a byte-order mark) that holds Gurmukhi; nullopt for bytes that are
 // not UTF-8 or hold no Gurmukhi, which are legacy 8-bit text.
 std::optional<std::u16string> gurmukhi_utf8_text(BytesView bytes) {
-  constexpr BytesView kUtf8Bom = "\xEF\xBB\xBF";
   if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) bytes.remove_prefix(kUtf8Bom.size());
   std::optional<std::u16string> text = from_utf8(bytes);
   if (!text) return std::nullopt;
@@ -162,20 +162,30 @@ bool CheckUnicode(const Editor& editor) {
   return high * 3 >= low && considered >= 2 && sum / considered >= kMeanOfUnicode;
 }
 
-std::u16string document_as_unicode(const DocumentContext& context) {
+std::u16string document_as_unicode(const DocumentContext& context, bool gurmukhi_digits) {
   std::u16string out;
   out.reserve(static_cast<std::size_t>(context.editor.TextLength()) + 16);
   walk_document(context, "Exporting to Unicode...",
                 {[&](BytesView word, int font) {
+                   const std::size_t start = out.size();
                    append_legacy_word_as_unicode(word, font, context.converter, UnicodeScript::Gurmukhi, out);
+                   if (gurmukhi_digits) use_gurmukhi_digits(out, start);
                  },
                  [&](char16_t c) { out.push_back(c); }});
   return out;
 }
 
-Status SaveUnicodeFile(const DocumentContext& context, const std::filesystem::path& path) {
-  const Status status = write_export_file(path, to_utf16le(document_as_unicode(context), true),
-                                          "Error Creating Unicode File");
+Status SaveUnicodeFile(const DocumentContext& context, const std::filesystem::path& path, const UnicodeExport& how) {
+  Bytes contents;
+  if (how.form.encoding == TextFileForm::Encoding::EightBit) {
+    if (!context.editor.SaveToMemory(FormatCode::PlainText, contents))
+      return Status::Error("Error Creating Unicode File: " + path.string());
+    contents = with_line_ends(std::move(contents), how.form);
+  } else {
+    contents = encode_unicode_text(with_line_ends(document_as_unicode(context, how.gurmukhi_digits), how.form),
+                                   how.form);
+  }
+  const Status status = write_export_file(path, contents, "Error Creating Unicode File");
   if (!status) context.prompter.error(status.message());
   return status;
 }
@@ -206,15 +216,24 @@ bool ConvertUnicode(DocumentContext& context, ConversionContext& conversion, con
   return true;
 }
 
-Status ImportUnicodeFile(const DocumentContext& context, const std::filesystem::path& path) {
+Status ImportUnicodeFile(const DocumentContext& context, const std::filesystem::path& path, TextFileForm* form) {
   Bytes bytes;
   if (Status read = read_import_file(path, "Cannot import the Unicode file", bytes); !read) return read;
+  TextFileForm found;
+  found.crlf = crlf_line_ends(bytes);
   if (bytes.substr(0, 2) != kUtf16Bom) {
     const std::optional<std::u16string> utf8 = gurmukhi_utf8_text(bytes);
-    if (!utf8) return context.editor.LoadFile(path, FormatCode::PlainText);
+    found.encoding = utf8 ? TextFileForm::Encoding::Utf8 : TextFileForm::Encoding::EightBit;
+    found.byte_order_mark = utf8 && bytes.starts_with(kUtf8Bom);
+    if (!utf8) {
+      Status loaded = context.editor.LoadFile(path, FormatCode::PlainText);
+      if (loaded && form) *form = found;
+      return loaded;
+    }
     context.prompter.status_caption("Importing from Unicode...");
     insert_unicode_pieces(context, *utf8);
     context.prompter.status_caption("");
+    if (form) *form = found;
     return Status::Ok();
   }
   const std::optional<std::u16string> text = from_utf16le(bytes);
@@ -225,6 +244,8 @@ Status ImportUnicodeFile(const DocumentContext& context, const std::filesystem::
   context.prompter.status_caption("Importing from Unicode...");
   insert_unicode_pieces(context, *text);
   context.prompter.status_caption("");
+  found.crlf = crlf_line_ends(std::u16string_view(*text));
+  if (form) *form = found;
   return Status::Ok();
 }
 

@@ -11,6 +11,7 @@
 
 #include "common/status.h"
 #include "convert/document_context.h"
+#include "convert/text_file_form.h"
 
 namespace quilm {
 
@@ -22,13 +23,24 @@ bool CheckUnicode(const Editor& editor);
 
 // The document as Unicode text: words in Gurmukhi fonts through the pivot
 // encoding into Unicode Gurmukhi, every other character as itself, each
-// paragraph ending in CR LF.
-std::u16string document_as_unicode(const DocumentContext& context);
+// paragraph ending in CR LF. With `gurmukhi_digits` the digits of the
+// Gurmukhi fonts' text become Gurmukhi numerals (digits in other fonts stay).
+std::u16string document_as_unicode(const DocumentContext& context, bool gurmukhi_digits = false);
 
-// Writes the document as a UTF-16LE file with a byte-order mark ("Export",
-// "Unicode Format"). The file is replaced atomically; a read-only file is
-// made writable first. An error names the file.
-Status SaveUnicodeFile(const DocumentContext& context, const std::filesystem::path& path);
+// How the document is written as a text file.
+struct UnicodeExport {
+  TextFileForm form = kProgramUnicodeForm;
+  bool gurmukhi_digits = false;
+};
+
+// Writes the document as a text file: by default a UTF-16LE file with a
+// byte-order mark and CR LF ("Export", "Unicode Format"); UTF-8 or the line
+// ends of `how.form` otherwise. An 8-bit form writes the document's
+// characters as bytes (the 8-bit text an import opened). The file is
+// replaced atomically; a read-only file is made writable first. An error
+// names the file.
+Status SaveUnicodeFile(const DocumentContext& context, const std::filesystem::path& path,
+                       const UnicodeExport& how = {});
 
 // Converts every Gurmukhi run of the document in place into Unicode text in
 // the Unicode font of the default fonts (Raavi unless set otherwise), keeping
@@ -49,7 +61,9 @@ bool ConvertUnicode(DocumentContext& context, ConversionContext& conversion, con
 // (a leading UTF-8 byte-order mark skipped) when it is UTF-8 holding
 // Gurmukhi, and opened as 8-bit text otherwise. An unreadable file or one of an odd length gives an
 // error and leaves the document as it was. The caller marks the document
-// untitled.
-Status ImportUnicodeFile(const DocumentContext& context, const std::filesystem::path& path);
+// untitled. `form`, when given, receives how the file was written, for a
+// Save that writes it back the same way.
+Status ImportUnicodeFile(const DocumentContext& context, const std::filesystem::path& path,
+                         TextFileForm* form = nullptr);
 
 }  // namespace quilm

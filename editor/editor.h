@@ -98,6 +98,14 @@ struct FormatChange {
 
 enum class Alignment : int { Left = 0, Right = 1, Center = 2, Justify = 3 };
 
+// The cells of a table, row by row: each cell its text with its formats.
+// Paragraphs inside a cell are separated by kParagraphBreak.
+using TableCell = std::vector<TextRun>;
+struct TableCells {
+  std::vector<std::vector<TableCell>> rows;
+  bool operator==(const TableCells&) const = default;
+};
+
 // Whether a font name is a legacy Gurmukhi font, whose characters are glyph
 // bytes. Files from other programs carry such bytes as Windows-1252
 // punctuation (U+201C for 0x93) or as symbol-font code points (U+F093);
@@ -158,6 +166,16 @@ class Editor {
 
   // The whole document as runs of equal format, in order.
   virtual std::vector<TextRun> Runs() const = 0;
+  // Replaces the characters [start, start + length) by `runs` as one change,
+  // every paragraph keeping its alignment, and leaves the caret after them:
+  // a conversion of many stretches of a long document in one pass. Only
+  // when the runs hold as many paragraph breaks as the text they replace;
+  // otherwise, and in an editor that cannot, false, with nothing changed
+  // (the caller then edits stretch by stretch).
+  virtual bool ReplaceRuns(int start, int length, std::vector<TextRun> runs) {
+    (void)start, (void)length, (void)runs;
+    return false;
+  }
 
   // --- Paragraph ------------------------------------------------------------
   virtual Alignment ParagraphAlignment() const = 0;
@@ -182,6 +200,10 @@ class Editor {
   virtual PageLayout Page() const = 0;
   virtual void SetPage(const PageLayout& page) = 0;
   virtual int CurrentPages() const = 0;  // at least 1
+  // The page (from 1) on which `position` lies as the editor lays out its
+  // text, counted in printable page heights of Page(). An editor that lays
+  // nothing out has one page.
+  virtual int PageOfPosition(int position) const = 0;
 
   // Six numbered values kept inside a document (the page size and margins are
   // stored there before every save).
@@ -216,6 +238,19 @@ class Editor {
   // First position at or after `from` where `text` occurs, or -1 (also for an
   // empty `text`). Without match_case, ASCII and Latin-1 letters match either case.
   virtual int Find(const std::u16string& text, int from, bool match_case = true) const = 0;
+
+  // --- Tables -------------------------------------------------------------------
+  // The table that holds the caret (TableAtInputPos); false when the caret
+  // is in no table.
+  virtual bool TableAtInputPos(TableCells& table) const = 0;
+  // Writes `cells` into the table that holds the caret, every cell with its
+  // own text and formats, as one undo step. The table keeps its shape: it
+  // fails, changing nothing, when the caret is in no table or `cells` has
+  // not the table's rows and columns. The caret stays in the table.
+  virtual Status SetTableAtInputPos(const TableCells& cells) = 0;
+  // Inserts an empty table of `rows` by `columns` at the caret, which ends
+  // in its first cell.
+  virtual void InsertTable(int rows, int columns) = 0;
 
   // --- Load and save by format code ---------------------------------------------
   // A failed load leaves the document as it was. Loading a file starts a fresh

@@ -6,6 +6,7 @@
 #include "editor/line_ends.h"
 #include "editor/run_list.h"
 #include "editor/text_search.h"
+#include "editors/memory_table.h"
 
 namespace quilm {
 namespace {
@@ -42,6 +43,25 @@ void MemoryEditor::SetSelText(const std::u16string& text) {
   std::vector<TextRun> runs;
   if (!text.empty()) runs.push_back({with_paragraph_breaks(text), Format()});
   replace_selection(std::move(runs));
+}
+
+bool MemoryEditor::ReplaceRuns(int start, int length, std::vector<TextRun> runs) {
+  const int end = start + length;
+  if (start < 0 || length < 0 || end > TextLength()) return false;
+  DocumentEdit edit;
+  edit.removed = slice_runs(doc_.runs, start, end);
+  if (paragraph_breaks_in(edit.removed) != paragraph_breaks_in(runs)) return false;
+  merge_runs(runs);
+  edit.start = start;
+  edit.first_paragraph = paragraph_of(start);
+  edit.alignments_before = alignments_between(doc_, paragraph_of(start), paragraph_of(end));
+  edit.alignments_after = edit.alignments_before;
+  edit.selection_before = selection_;
+  edit.selection_after = {start + length_of(runs), 0};
+  edit.inserted = std::move(runs);
+  pending_.reset();
+  commit(std::move(edit));
+  return true;
 }
 
 // --- Character format -------------------------------------------------------------
@@ -263,6 +283,40 @@ void MemoryEditor::commit(DocumentEdit edit) {
   selection_ = edit.selection_after;
   modified_ = true;
   history_.record(std::move(edit));
+}
+
+// --- Tables -----------------------------------------------------------------------
+
+bool MemoryEditor::TableAtInputPos(TableCells& table) const {
+  const std::optional<TableSpan> span = table_span_at(doc_.runs, paragraphs_, selection_.start);
+  if (!span) return false;
+  table = cells_in(doc_.runs, *span);
+  return true;
+}
+
+Status MemoryEditor::SetTableAtInputPos(const TableCells& cells) {
+  const std::optional<TableSpan> span = table_span_at(doc_.runs, paragraphs_, selection_.start);
+  if (!span) return Status::Error("No table selected");
+  if (!fits_table(cells, cells_in(doc_.runs, *span))) return Status::Error("The cells do not fit the table");
+  const int caret = selection_.start;
+  selection_ = {span->start, span->end - span->start};
+  replace_selection(table_runs(cells, format_at(doc_.runs, span->start)));
+  SetSelStart(std::min(caret, selection_.start));
+  return Status::Ok();
+}
+
+void MemoryEditor::InsertTable(int rows, int columns) {
+  if (rows <= 0 || columns <= 0) return;
+  const int caret = selection_.start;
+  const bool paragraph_start = caret == 0 || char_at(doc_.runs, caret - 1) == kParagraphBreak;
+  std::u16string text = paragraph_start ? u"" : u"\r";
+  const int first_cell = caret + static_cast<int>(text.size());
+  for (int r = 0; r < rows; ++r) {
+    text.append(static_cast<std::size_t>(columns), kCellEnd);
+    text.push_back(kParagraphBreak);
+  }
+  SetSelText(text);
+  SetSelStart(first_cell);
 }
 
 void MemoryEditor::reset_to(Document doc) {

@@ -40,6 +40,7 @@ class MemoryEditor final : public Editor {
   bool FormatSelection() const override { return format_selection_; }
   void SetFormatSelection(bool on) override { format_selection_ = on; }
   std::vector<TextRun> Runs() const override { return doc_.runs; }
+  bool ReplaceRuns(int start, int length, std::vector<TextRun> runs) override;
 
   Alignment ParagraphAlignment() const override;
   void SetParagraphAlignment(Alignment alignment) override;
@@ -55,6 +56,7 @@ class MemoryEditor final : public Editor {
   void SetPage(const PageLayout& page) override { page_ = page; }
   // A document without a layout is one page.
   int CurrentPages() const override { return 1; }
+  int PageOfPosition(int) const override { return 1; }
   int DocumentValue(int index) const override;
   void SetDocumentValue(int index, int value) override;
 
@@ -74,6 +76,11 @@ class MemoryEditor final : public Editor {
   int LineStart(int line) const override;
   int LineOfPosition(int position) const override;
   int Find(const std::u16string& text, int from, bool match_case = true) const override;
+
+  // Tables are rows of cells ended by U+0007 (editors/memory_table.h).
+  bool TableAtInputPos(TableCells& table) const override;
+  Status SetTableAtInputPos(const TableCells& cells) override;
+  void InsertTable(int rows, int columns) override;
 
   Status LoadFile(const std::filesystem::path& path, FormatCode format) override;
   Status SaveFile(const std::filesystem::path& path, FormatCode format) const override;

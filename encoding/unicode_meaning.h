@@ -14,18 +14,23 @@ namespace quilm {
 
 inline constexpr char16_t kUnknownGlyphBase = 0xF000;
 
-// The characters of a pivot byte as UTF-16: one to three units.
-struct PivotUtf16 {
-  std::array<char16_t, 3> units{};
+// The characters of a pivot byte in one form of Unicode, indexed by pivot
+// byte: one to three characters (all in the BMP), as up to three UTF-16
+// units or up to nine UTF-8 bytes, so that either form is written from the
+// pivot bytes directly.
+template <typename Unit, std::size_t Most>
+struct PivotChars {
+  std::array<Unit, Most> units{};
   std::uint8_t size = 0;
 };
+using PivotUtf16 = PivotChars<char16_t, 3>;
+using PivotUtf8 = PivotChars<char, 9>;
 using PivotUtf16Table = std::array<PivotUtf16, 256>;
-// Indexed by pivot byte.
+using PivotUtf8Table = std::array<PivotUtf8, 256>;
 PivotUtf16Table make_pivot_utf16_table();
-inline const PivotUtf16Table& pivot_utf16_table() {
-  static const PivotUtf16Table table = make_pivot_utf16_table();
-  return table;
-}
+PivotUtf8Table make_pivot_utf8_table();
+const PivotUtf16Table& pivot_utf16_table();
+const PivotUtf8Table& pivot_utf8_table();
 
 // Appends the characters of pivot byte `b` to `out`.
 void append_pivot_unicode(std::uint8_t b, std::u16string& out);

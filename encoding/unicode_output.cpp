@@ -11,6 +11,7 @@
 #include "encoding/pivot.h"
 #include "encoding/pivot_bytes.h"
 #include "encoding/unicode_meaning.h"
+#include "encoding/utf16.h"
 
 namespace quilm {
 namespace {
@@ -37,17 +38,35 @@ constexpr RuleStarts make_rule_starts() {
 
 constexpr RuleStarts kRuleStarts = make_rule_starts();
 
+// The two forms the rules write: UTF-16 units, or UTF-8 bytes straight from
+// a table of each pivot byte's bytes. put() takes the characters the rules
+// name, all in the BMP.
+struct Utf16Units {
+  using Unit = char16_t;
+  static const PivotUtf16Table& table() { return pivot_utf16_table(); }
+  static Unit* put(char16_t c, Unit* out) {
+    *out = c;
+    return out + 1;
+  }
+};
+
+struct Utf8Units {
+  using Unit = char;
+  static const PivotUtf8Table& table() { return pivot_utf8_table(); }
+  static Unit* put(char16_t c, Unit* out) { return out + write_utf8_bmp(c, out); }
+};
+
 // Writes through a cursor into room that the caller has made: no byte gives
-// more than kUnicodeUnitsPerPivotByte units, and no rule more than that per
-// byte it consumes, so that much room per byte is always enough.
+// more than the most units a byte's entry holds, and no rule more than that
+// per byte it consumes, so that much room per byte is always enough.
+template <typename Form>
 class UnicodeWriter {
-  static_assert(std::tuple_size_v<decltype(PivotUtf16::units)> <= kUnicodeUnitsPerPivotByte,
-                "glyph_of copies every unit of a byte's entry");
+  using Unit = typename Form::Unit;
 
  public:
-  UnicodeWriter(BytesView t, char16_t* out) : t_(t), out_(out), utf16_(pivot_utf16_table()) {}
+  UnicodeWriter(BytesView t, Unit* out) : t_(t), out_(out), table_(Form::table()) {}
 
-  char16_t* run() {
+  Unit* run() {
     const std::size_t n = t_.size();
     while (i_ < n) {
       const std::uint8_t b = byte_at(t_, i_);
@@ -60,11 +79,11 @@ class UnicodeWriter {
  private:
   int at(std::size_t k) const { return i_ + k < t_.size() ? byte_at(t_, i_ + k) : -1; }
   bool sub(std::size_t k) const { return at(k) >= 0 && kSubjoinedForm.contains(static_cast<std::uint8_t>(at(k))); }
-  void put(char16_t c) { *out_++ = c; }
-  // Copies all three units (one fixed-size move) and keeps as many as the
-  // byte has.
+  void put(char16_t c) { out_ = Form::put(c, out_); }
+  // Copies the whole entry (one fixed-size move) and keeps as many units as
+  // the byte has.
   void glyph_of(std::uint8_t b) {
-    const PivotUtf16& chars = utf16_[b];
+    const auto& chars = table_[b];
     std::memcpy(out_, chars.units.data(), sizeof chars.units);
     out_ += chars.size;
   }
@@ -91,7 +110,7 @@ class UnicodeWriter {
     take(1);
   }
 
-  // LA, nukta, and perhaps a subjoined letter.
+// LA, nukta, and perhaps a subjoined letter.
   void lla_with_nukta() {
     put(kLLA);
     if (sub(2)) return glyph(2), take(3);
@@ -117,14 +136,21 @@ class UnicodeWriter {
   }
 
   BytesView t_;
-  char16_t* out_;
-  const PivotUtf16Table& utf16_;
+  Unit* out_;
+  const decltype(Form::table())& table_;
   std::size_t i_ = 0;
 };
 
 }  // namespace
 
-char16_t* write_prepared_as_unicode(BytesView prepared, char16_t* out) { return UnicodeWriter(prepared, out).run(); }
+static_assert(std::tuple_size_v<decltype(PivotUtf16::units)> <= kUnicodeUnitsPerPivotByte);
+static_assert(std::tuple_size_v<decltype(PivotUtf8::units)> <= kUtf8BytesPerPivotByte);
+
+char16_t* write_prepared_as_unicode(BytesView prepared, char16_t* out) {
+  return UnicodeWriter<Utf16Units>(prepared, out).run();
+}
+
+char* write_prepared_as_utf8(BytesView prepared, char* out) { return UnicodeWriter<Utf8Units>(prepared, out).run(); }
 
 void write_prepared_as_unicode(BytesView prepared, std::u16string& out) {
   // A word of ordinary length is written on the stack and appended at once.

@@ -22,5 +22,9 @@ void GurToUnicode(BytesView pivot, std::u16string& out);
 inline constexpr std::size_t kUnicodeUnitsPerPivotByte = 3;
 void write_prepared_as_unicode(BytesView prepared, std::u16string& out);
 char16_t* write_prepared_as_unicode(BytesView prepared, char16_t* out);
+// The same characters as UTF-8, written at `out`, which has room for
+// kUtf8BytesPerPivotByte bytes per byte of `prepared`.
+inline constexpr std::size_t kUtf8BytesPerPivotByte = 3 * kUnicodeUnitsPerPivotByte;
+char* write_prepared_as_utf8(BytesView prepared, char* out);
 
 }  // namespace quilm

@@ -43,10 +43,17 @@ inline UnicodePiece::Kind kind_of(const KindTable& table, char16_t c) {
   return has_pivot_glyph(c) ? UnicodePiece::Kind::Gurmukhi : UnicodePiece::Kind::Separator;
 }
 
+const KindTable& kind_table() {
+  static const KindTable table = make_kind_table();
+  return table;
+}
+
 }  // namespace
 
+UnicodePiece::Kind unicode_kind(char16_t c) { return kind_of(kind_table(), c); }
+
 UnicodePiece next_unicode_piece(std::u16string_view text, std::size_t& start) {
-  static const KindTable table = make_kind_table();
+  const KindTable& table = kind_table();
   const std::size_t first = start;
   const UnicodePiece::Kind kind = kind_of(table, text[first]);
   if (kind == UnicodePiece::Kind::Separator) {

@@ -23,6 +23,10 @@ struct UnicodePiece {
   std::optional<unsigned char> byte;
 };
 
+// The kind of run that character `c` belongs to (a separator is a piece of
+// its own).
+UnicodePiece::Kind unicode_kind(char16_t c);
+
 // Gurmukhi runs hold only characters for which has_pivot_glyph holds
 // (encoding/unicode_input.h); a change between Gurmukhi and Latin letters
 // ends one run and starts the next. The pieces view `text`: keep it alive

@@ -22,6 +22,12 @@ bool dropdown_less(const std::string& a, const std::string& b) {
   return less || (!greater && a < b);
 }
 
+bool equal_ignoring_case(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+    return std::tolower(x) == std::tolower(y);
+  });
+}
+
 }  // namespace
 
 FontRegistry::FontRegistry() : slots_(registry_data::slot_capacity()), count_(registry_data::slot_count()) {
@@ -50,6 +56,25 @@ bool FontRegistry::check_font_punjabi(std::string_view name) const {
 int FontRegistry::get_font_index(std::string_view name) const {
   const auto it = index_by_name_.find(name);
   return it == index_by_name_.end() ? font_index::kNotSupported : it->second;
+}
+
+bool FontRegistry::known_font_name(std::string_view name) const {
+  const auto added = registry_data::dropdown_added();
+  return !name.empty() && (index_by_name_.contains(name) || in_font_table(name) ||
+                           std::find(added.begin(), added.end(), name) != added.end());
+}
+
+// The index table first, in name order, then the font-name table, then the
+// names the drop-down lists add.
+std::string FontRegistry::name_ignoring_case(std::string_view name) const {
+  if (known_font_name(name)) return std::string(name);
+  for (const auto& [known, index] : index_by_name_)
+    if (equal_ignoring_case(known, name)) return known;
+  for (const std::string& known : table_names_)
+    if (!known.empty() && equal_ignoring_case(known, name)) return known;
+  for (std::string_view known : registry_data::dropdown_added())
+    if (equal_ignoring_case(known, name)) return std::string(known);
+  return {};
 }
 
 std::span<const FontEncoding> FontRegistry::encodings() const { return registry_data::encodings(); }

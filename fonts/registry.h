@@ -26,6 +26,9 @@ struct DropdownExtras {
 
 inline constexpr std::string_view kAutomaticDetection = "Automatic Detection";
 inline constexpr std::string_view kUnicodeChoice = "Unicode";
+// The Unicode Gurmukhi font in which text converted into Unicode is set,
+// unless the defaults name another.
+inline constexpr std::string_view kUnicodeGurmukhiFont = "Raavi";
 
 class FontRegistry {
  public:
@@ -47,6 +50,13 @@ class FontRegistry {
   // The font index of a font name; 30 (not supported) for a name the index
   // table lacks. Names compare byte for byte: case and trailing blanks count.
   int get_font_index(std::string_view name) const;
+  // True when `name` is a name of the index table, of the font-name table, or
+  // one the drop-down lists add ("PNB-TTAmar").
+  bool known_font_name(std::string_view name) const;
+  // The known font name that `name` spells but for the case of its letters
+  // ("anmollipi" gives "AnmolLipi"); empty when none does. A name that is
+  // known as it stands gives itself.
+  std::string name_ignoring_case(std::string_view name) const;
 
   // Every encoding of the font-index table, in lookup order, including the
   // identity encodings (8, 9, 30) and the destination-only one (70).

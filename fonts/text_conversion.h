@@ -6,10 +6,13 @@
 // document routines share their word conversions.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "common/bytes.h"
+#include "common/text_builder.h"
+#include "common/word_cache.h"
 #include "fonts/conversion.h"
 
 namespace quilm {
@@ -38,6 +41,46 @@ Bytes legacy_text_to_iscii(BytesView text, int font, const FontConverter& conver
 // lacks stay as they are). The result is editor text: a glyph byte b is the
 // character U+00bb, other characters are themselves.
 std::u16string unicode_text_to_legacy(std::u16string_view text, int font, const FontConverter& converter);
+
+// Legacy text of one font into Unicode, as UTF-8 bytes (Unit char) or
+// UTF-16 units (char16_t), for texts in turn (the blocks of a long file):
+// each text as legacy_text_to_unicode converts it (in Gurmukhi), written
+// from the pivot bytes straight into the form asked for. A word's Unicode
+// depends on nothing but its bytes, so the words converted so far are kept
+// in a cache (common/word_cache.h), sized by the expected size of all the
+// texts together, and a word met again is copied from there.
+template <typename Unit>
+class LegacyUnicodeWriter {
+ public:
+  LegacyUnicodeWriter(int font, const FontConverter& converter, std::size_t total_size);
+  ~LegacyUnicodeWriter();
+  // Appends the Unicode of `text` to `out`.
+  void append(BytesView text, std::basic_string<Unit>& out);
+  void append(BytesView text, TextBuilder<Unit>& out);
+
+ private:
+  int font_;
+  const FontConverter& converter_;
+  std::optional<WordCache<Unit>> cache_;
+  Bytes prepared_;  // a word that needs the export preparation
+};
+
+// Legacy text into UTF-8, appended to `out`: the characters that
+// legacy_text_to_unicode writes in Gurmukhi, written from the pivot bytes
+// without passing through UTF-16.
+void append_legacy_text_as_utf8(BytesView text, int font, const FontConverter& converter, Bytes& out);
+
+// UTF-8 text (valid: see first_non_utf8_byte in encoding/utf16.h) into font
+// index `font`, appended to `out` as bytes: the text unicode_text_to_legacy
+// gives, with its glyphs and every character below U+0100 as one byte each
+// and every other character as its UTF-8, as it stood. The writer context
+// runs on through the whole text, or starts afresh after each line feed
+// when the lines are texts of their own.
+enum class LineContext { RunsOn, Apart };
+void append_utf8_text_as_legacy(BytesView utf8, int font, const FontConverter& converter, Bytes& out,
+                                LineContext lines = LineContext::RunsOn);
+void append_utf8_text_as_legacy(BytesView utf8, int font, const FontConverter& converter, ByteBuilder& out,
+                                LineContext lines = LineContext::RunsOn);
 
 // ISCII bytes into font index `font`, as the ISCII import reads them:
 // Gurmukhi runs through ISCIItoGur and the choice of tippi or bindi, ASCII

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "encoding/utf16.h"
 #include "fonts/conversion.h"
 #include "fonts/text_conversion.h"
 #include "fuzz/fuzz_input.h"
@@ -38,6 +39,11 @@ void check_unicode(quilm::BytesView text, int font, const quilm::FontConverter& 
       text, [&](quilm::BytesView w) { quilm::append_legacy_word_as_unicode(w, font, converter, script, words); },
       [&](char c) { words.push_back(static_cast<unsigned char>(c)); });
   if (quilm::legacy_text_to_unicode(text, font, converter, script) != words) std::abort();
+  // The same text written as UTF-8 straight from the pivot.
+  if (script != quilm::UnicodeScript::Gurmukhi) return;
+  quilm::Bytes utf8;
+  quilm::append_legacy_text_as_utf8(text, font, converter, utf8);
+  if (utf8 != quilm::to_utf8(words)) std::abort();
 }
 
 void check_iscii(quilm::BytesView text, int font, const quilm::FontConverter& converter) {
@@ -83,7 +89,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t i = 0; i + 1 < text.size(); i += 2)
     unicode.push_back(static_cast<char16_t>(static_cast<unsigned char>(text[i]) |
                                             static_cast<unsigned char>(text[i + 1]) << 8));
-  quilm::unicode_text_to_legacy(unicode, font, converter);
+  // UTF-8 read straight into the font gives the bytes of the UTF-16 route.
+  context.writer = {};
+  const std::u16string editor_text = quilm::unicode_text_to_legacy(unicode, font, converter);
+  if (const quilm::Bytes utf8 = quilm::to_utf8(unicode); !quilm::first_non_utf8_byte(utf8)) {
+    quilm::Bytes expected, legacy;
+    for (char16_t c : editor_text) {
+      if (c < 0x100) expected.push_back(static_cast<char>(c));
+      else quilm::append_utf8(std::u16string_view(&c, 1), expected);
+    }
+    context.writer = {};
+    quilm::append_utf8_text_as_legacy(utf8, font, converter, legacy);
+    // Characters beyond the BMP differ on purpose: the UTF-16 route writes
+    // each half of one as U+FFFD.
+    const bool beyond_bmp = utf8.find_first_of("\xF0\xF1\xF2\xF3\xF4") != quilm::Bytes::npos;
+    if (!beyond_bmp && legacy != expected) std::abort();
+  }
   quilm::iscii_text_to_legacy(text, font, converter);
   return 0;
 }

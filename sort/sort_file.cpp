@@ -37,7 +37,16 @@ std::filesystem::path default_sort_target(const std::filesystem::path& source) {
 Status sort_file(const SortFileChoice& choice, const FontConverter& converter) {
   const std::optional<Bytes> text = read_file(choice.source);
   if (!text) return Status::Error("cannot read " + choice.source.string());
-  const Bytes sorted = sort_text_lines(*text, choice.font_index, choice.how, converter);
+  Bytes sorted;
+  if (choice.unicode) {
+    std::size_t bad_at = 0;
+    const std::optional<Bytes> pivot = utf8_text_as_pivot(*text, converter, &bad_at);
+    if (!pivot)
+      return Status::Error(choice.source.string() + " is not UTF-8 text (byte " + std::to_string(bad_at) + ")");
+    sorted = sort_lines_by_pivot(split_lines(*text), split_lines(*pivot), choice.how);
+  } else {
+    sorted = sort_text_lines(*text, choice.font_index, choice.how, converter);
+  }
   const Status written = write_file_atomically(choice.target, sorted);
   if (!written.ok()) return Status::Error("cannot write " + choice.target.string() + ": " + written.message());
   return Status::Ok();

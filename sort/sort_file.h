@@ -35,12 +35,14 @@ struct SortFileChoice {
   std::filesystem::path source;
   std::filesystem::path target;
   int font_index = 30;
+  bool unicode = false;  // UTF-8 text: its Gurmukhi read through the Unicode reader
   CollationOrder how;
 };
 
 // Reads the source, sorts its lines and writes the target through a
 // temporary file, so that a failure leaves the target as it was (also when
-// it is the source). The error names the file that could not be read or written.
+// it is the source). The error names the file that could not be read or
+// written, or the first byte that is no UTF-8 in a Unicode file.
 Status sort_file(const SortFileChoice& choice, const FontConverter& converter);
 
 }  // namespace quilm

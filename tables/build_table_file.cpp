@@ -44,4 +44,12 @@ Status insert_record(Table& table, const std::vector<std::string>& fields, const
   return s;
 }
 
+Status insert_record(Table& table, std::initializer_list<std::pair<std::string_view, FieldValue>> fields) {
+  Status s = table.Insert();
+  for (const auto& [name, value] : fields)
+    if (s) s = table.SetFieldByName(name, value);
+  if (s) s = table.Post();
+  return s;
+}
+
 }  // namespace quilm

@@ -7,6 +7,11 @@
 
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "common/status.h"
 #include "tables/table.h"
@@ -21,5 +26,7 @@ Status build_table_file(const std::filesystem::path& path, const TableSchema& sc
 
 // Inserts one record of `values` for the fields named in order and posts it.
 Status insert_record(Table& table, const std::vector<std::string>& fields, const std::vector<FieldValue>& values);
+// The same with each value beside its field name.
+Status insert_record(Table& table, std::initializer_list<std::pair<std::string_view, FieldValue>> fields);
 
 }  // namespace quilm

@@ -10,10 +10,11 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
   qt6-multimedia-dev espeak-ng
+  qt6-charts-dev
   libsqlite3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
-  fonts-lohit-guru
+  fonts-lohit-guru fonts-lohit-deva
   python3 python3-fonttools libharfbuzz-bin
 )
 # Word documents and PDF through LibreOffice in headless mode; installed

@@ -9,10 +9,13 @@
 
 namespace quilm {
 
-bool is_roman_word_char(int font_index, std::uint8_t byte) {
-  if (font_index < 0 || font_index >= static_cast<int>(kWordChars.size())) return false;
-  return kWordChars[static_cast<std::size_t>(font_index)].contains(byte);
+const ByteSet& roman_word_chars(int font_index) {
+  static constexpr ByteSet kNone;
+  if (font_index < 0 || font_index >= static_cast<int>(kWordChars.size())) return kNone;
+  return kWordChars[static_cast<std::size_t>(font_index)];
 }
+
+bool is_roman_word_char(int font_index, std::uint8_t byte) { return roman_word_chars(font_index).contains(byte); }
 
 bool has_roman_word_chars(int font_index) {
   if (font_index < 0 || font_index >= static_cast<int>(kWordChars.size())) return false;

@@ -3,6 +3,8 @@
 // (translit/tables/*.txt, compiled at build time).
 #pragma once
 
+#include "encoding/byte_set.h"
+
 #include <cstdint>
 #include <string>
 
@@ -11,6 +13,8 @@ namespace quilm {
 // Whether `byte` belongs to a word in font index `font_index`. No byte does
 // for 8, 13, 30 and indices outside 0..50.
 bool is_roman_word_char(int font_index, std::uint8_t byte);
+// All those bytes of font index `font_index` (empty where none).
+const ByteSet& roman_word_chars(int font_index);
 // Whether font index `font_index` forms words at all.
 bool has_roman_word_chars(int font_index);
 

@@ -9,6 +9,7 @@ CaretPlace caret_place(const Editor& editor) {
   const int line = editor.LineOfPosition(caret);
   place.line = line + 1;
   place.column = caret - editor.LineStart(line);
+  place.page = editor.PageOfPosition(caret);
   return place;
 }
 

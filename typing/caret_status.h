@@ -18,8 +18,7 @@ struct CaretPlace {
   std::string column_caption() const { return "Col " + std::to_string(column); }
 };
 
-// The editor has no query for the page of a position, so a document of
-// several pages reports its page as 1 until it has one.
+// The page is the one the editor's layout puts the caret on.
 CaretPlace caret_place(const Editor& editor);
 
 }  // namespace quilm::typing

@@ -26,27 +26,36 @@ class ErrorsReturned final : public Prompter {
   Prompter& shown_;
 };
 
+// Runs `step(context)` on the workspace's document context.
+template <typename Step>
+Status run(Workspace& ws, Editor& editor, Prompter& prompter, Step step) {
+  ErrorsReturned quiet(prompter);
+  const FontConverter converter(ws.conversion);
+  return step(workspace_document(ws, editor, converter, quiet));
+}
+
 using DocumentFileStep = Status (*)(const DocumentContext&, const std::filesystem::path&);
 
 Status run(Workspace& ws, Editor& editor, Prompter& prompter, DocumentFileStep step,
            const std::filesystem::path& path) {
-  ErrorsReturned quiet(prompter);
-  const FontConverter converter(ws.conversion);
-  return step(workspace_document(ws, editor, converter, quiet), path);
+  return run(ws, editor, prompter, [&](const DocumentContext& context) { return step(context, path); });
 }
 
 }  // namespace
 
-Status ConvertingEncodings::import_unicode(Editor& editor, const std::filesystem::path& path) {
-  return run(ws_, editor, prompter_, ImportUnicodeFile, path);
+Status ConvertingEncodings::import_unicode(Editor& editor, const std::filesystem::path& path, TextFileForm& form) {
+  return run(ws_, editor, prompter_,
+             [&](const DocumentContext& context) { return ImportUnicodeFile(context, path, &form); });
 }
 
 Status ConvertingEncodings::import_iscii(Editor& editor, const std::filesystem::path& path) {
   return run(ws_, editor, prompter_, ImportISCIIFile, path);
 }
 
-Status ConvertingEncodings::save_unicode(Editor& editor, const std::filesystem::path& path) {
-  return run(ws_, editor, prompter_, SaveUnicodeFile, path);
+Status ConvertingEncodings::save_unicode(Editor& editor, const std::filesystem::path& path,
+                                         const UnicodeExport& how) {
+  return run(ws_, editor, prompter_,
+             [&](const DocumentContext& context) { return SaveUnicodeFile(context, path, how); });
 }
 
 Status ConvertingEncodings::save_iscii(Editor& editor, const std::filesystem::path& path) {

@@ -13,10 +13,10 @@ class ConvertingEncodings final : public DocumentEncodings {
  public:
   ConvertingEncodings(Workspace& workspace, Prompter& prompter) : ws_(workspace), prompter_(prompter) {}
 
-  Status import_unicode(Editor& editor, const std::filesystem::path& path) override;
+  Status import_unicode(Editor& editor, const std::filesystem::path& path, TextFileForm& form) override;
   Status import_iscii(Editor& editor, const std::filesystem::path& path) override;
   // The document commands show a failure, so these only return it.
-  Status save_unicode(Editor& editor, const std::filesystem::path& path) override;
+  Status save_unicode(Editor& editor, const std::filesystem::path& path, const UnicodeExport& how) override;
   Status save_iscii(Editor& editor, const std::filesystem::path& path) override;
 
  private:

@@ -15,7 +15,7 @@ constexpr const char* kImportCaption = "Importing File...";
 constexpr const char* kExportCaption = "Exporting File...";
 constexpr const char* kOpenCaption = "Opening File...";
 constexpr const char* kSaveCaption = "Saving File...";
-constexpr int kExportUnicode = 1, kExportIscii = 2, kExportPdf = 3;
+constexpr int kExportIscii = 2, kExportPdf = 3, kExportUtf8 = 4;
 constexpr int kCentredPageView = 2;
 
 bool needs_a_name(const std::string& name) {
@@ -75,6 +75,7 @@ bool DocumentCommands::CloseCurrentFile() {
   doc.untitled = true;
   clear_modified();
   doc.iscii_mode = false;
+  doc.text_form.reset();
   return true;
 }
 
@@ -141,18 +142,23 @@ bool DocumentCommands::save_to(const fs::path& path, FormatCode format) {
   return true;
 }
 
+// An imported file is written back in its own encoding.
+bool DocumentCommands::save_imported(const std::function<Status()>& write) {
+  clear_read_only(ws_.document.name);
+  const Status saved = long_step(kSaveCaption, write);
+  if (!saved) {
+    prompter_.error(saved.message());
+    return false;
+  }
+  clear_modified();
+  return true;
+}
+
 bool DocumentCommands::Save1Click() {
   DocumentState& doc = ws_.document;
-  if (doc.iscii_mode) {
-    clear_read_only(doc.name);
-    const Status saved = long_step(kSaveCaption, [&] { return encodings_.save_iscii(editor_, doc.name); });
-    if (!saved) {
-      prompter_.error(saved.message());
-      return false;
-    }
-    clear_modified();
-    return true;
-  }
+  if (doc.iscii_mode) return save_imported([&] { return encodings_.save_iscii(editor_, doc.name); });
+  if (doc.text_form)
+    return save_imported([&] { return encodings_.save_unicode(editor_, doc.name, {*doc.text_form}); });
   if (needs_a_name(doc.name)) return SaveAs1Click();
   if (!save_to(doc.name, doc.save_format)) return false;
   clear_modified();
@@ -180,6 +186,7 @@ bool DocumentCommands::SaveAs1Click() {
   doc.name = path.string();
   doc.save_enabled = true;
   doc.iscii_mode = false;
+  doc.text_form.reset();
   remember_recent_file(ws_.settings, doc.name, path);
   doc.untitled = false;
   clear_modified();
@@ -200,8 +207,10 @@ void DocumentCommands::Import1Click() {
     return;
   }
   const bool unicode = upper_extension(choice->path) == ".TXT";
+  TextFileForm form;
   const Status imported = long_step(nullptr, [&] {
-    return unicode ? encodings_.import_unicode(editor_, choice->path) : encodings_.import_iscii(editor_, choice->path);
+    return unicode ? encodings_.import_unicode(editor_, choice->path, form)
+                   : encodings_.import_iscii(editor_, choice->path);
   });
   if (!imported) {
     prompter_.error(imported.message());
@@ -210,8 +219,10 @@ void DocumentCommands::Import1Click() {
   }
   DocumentState& doc = ws_.document;
   doc.iscii_mode = !unicode;
-  doc.save_enabled = false;
-  doc.untitled = true;
+  // A text file is saved back as it was written; an ISCII file only through Save As.
+  if (unicode) doc.text_form = form;
+  doc.save_enabled = unicode;
+  doc.untitled = !unicode;
   doc.name = choice->path.string();
   clear_modified();
   prompter_.status_caption("");
@@ -232,6 +243,8 @@ void DocumentCommands::Export1Click() {
   }
   const int kind = choice->filter_index;
   const char* extension = kind == kExportIscii ? ".aci" : kind == kExportPdf ? ".pdf" : ".txt";
+  const UnicodeExport unicode{kind == kExportUtf8 ? kLinuxUtf8Form : kProgramUnicodeForm,
+                              ws_.export_gurmukhi_digits};
   const fs::path path = with_forced_extension(choice->path, extension);
   if (!may_replace(path, prompter_)) {
     prompter_.status_caption("");
@@ -246,7 +259,7 @@ void DocumentCommands::Export1Click() {
   const Status saved = long_step(nullptr, [&] {
     if (kind == kExportIscii) return encodings_.save_iscii(editor_, path);
     if (kind == kExportPdf) return editor_.SaveFile(path, FormatCode::Pdf);
-    return encodings_.save_unicode(editor_, path);
+    return encodings_.save_unicode(editor_, path, unicode);
   });
   if (!saved) prompter_.error(saved.message());
   editor_.Select(start, length);

@@ -62,6 +62,7 @@ class DocumentCommands {
   // before a failure is shown.
   Status long_step(const char* caption, const std::function<Status()>& step);
   bool save_to(const std::filesystem::path& path, FormatCode format);
+  bool save_imported(const std::function<Status()>& write);
   void clear_modified();
   bool open_by_extension(const std::filesystem::path& path, int filter_index);
 

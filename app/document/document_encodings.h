@@ -7,8 +7,9 @@
 
 #include <filesystem>
 
-#include "editor/editor.h"
 #include "common/status.h"
+#include "convert/unicode_document.h"
+#include "editor/editor.h"
 
 namespace quilm {
 
@@ -16,10 +17,11 @@ class DocumentEncodings {
  public:
   virtual ~DocumentEncodings() = default;
   // Read a file into the emptied document; a failure leaves it as it was.
-  virtual Status import_unicode(Editor& editor, const std::filesystem::path& path) = 0;
+  // `form` receives how the text file was written.
+  virtual Status import_unicode(Editor& editor, const std::filesystem::path& path, TextFileForm& form) = 0;
   virtual Status import_iscii(Editor& editor, const std::filesystem::path& path) = 0;
   // Write the document; a failure leaves the file as it was.
-  virtual Status save_unicode(Editor& editor, const std::filesystem::path& path) = 0;
+  virtual Status save_unicode(Editor& editor, const std::filesystem::path& path, const UnicodeExport& how) = 0;
   virtual Status save_iscii(Editor& editor, const std::filesystem::path& path) = 0;
 };
 

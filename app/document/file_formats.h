@@ -18,7 +18,8 @@ inline constexpr const char* kSaveFilter =
     "RTF Documents (*.rtf)|*.rtf|Punjabi files (*.pbi)|*.pbi|All files (*.*)|*.*";
 inline constexpr const char* kImportFilter = "Unicode Text files (*.txt)|*.txt|ISCII files (*.aci)|*.aci";
 inline constexpr const char* kExportFilter =
-    "Unicode Format(*.txt)|*.txt|ISCII Format (*.aci) | *.aci|Portable Document Format (*.pdf)|*.pdf";
+    "Unicode Format(*.txt)|*.txt|ISCII Format (*.aci) | *.aci|Portable Document Format (*.pdf)|*.pdf|"
+    "Unicode UTF-8 Format (*.txt)|*.txt";
 
 // The upper-cased extension with its dot (".DOC"); empty without one.
 std::string upper_extension(const std::filesystem::path& path);

@@ -25,6 +25,9 @@
 #include "app/main_layout.h"
 #include "app/quotation_marks.h"
 #include "app/startup.h"
+#include "analysis/ui/freq_sel.h"
+#include "sort/ui/sort_file_dialog.h"
+#include "sort/ui/table_sort_dialog.h"
 #include "app/ui/qt_file_dialogs.h"
 #include "app/ui/ruler.h"
 #include "app/ui/spell_check_command.h"
@@ -112,6 +115,8 @@ TMainForm::TMainForm(const std::filesystem::path& data_folder, Prompter* prompte
   setupTextActions();
   setupEditorPopup();
   setupTransliterationActions();
+  setupAnalysisActions();
+  setupSortActions();
   qt_prompter_.attach_status(panels_.hint, progress_bar_);
   ws_.data_folder = data_folder;
   FormCreate();
@@ -204,6 +209,12 @@ void TMainForm::setupFileActions() {
   menu->addSeparator();
   import1_ = add("Import1", tr("Import..."), [this] { document_->Import1Click(); });
   export1_ = add("Export1", tr("Export..."), [this] { document_->Export1Click(); });
+  // The numerals the AnmolLipi family draws at its digit bytes, in the Unicode export.
+  QAction* digits = menu->addAction(tr("Gurmukhi Digits in Unicode Export"));
+  digits->setObjectName("GurmukhiDigits1");
+  digits->setCheckable(true);
+  digits->setChecked(ws_.export_gurmukhi_digits);
+  connect(digits, &QAction::toggled, this, [this](bool on) { ws_.export_gurmukhi_digits = on; });
   menu->addSeparator();
   filename1_ = add("Filename1", tr("&1"), [this] { document_->RecentFileClick(1); });
   filename2_ = add("FileName2", tr("&2"), [this] { document_->RecentFileClick(2); });
@@ -246,6 +257,9 @@ void TMainForm::showDocumentState() {
   show_recent(filename2_, ws_.settings.recent_file2);
   checkViewItem(ws_.settings.view_mode);
   File1Click();
+  // New, Open and Import put the caret somewhere else without moving it.
+  richedit1PositionChanged();
+  showCaretFormat();
 }
 
 // The edit buttons of the tool bar; the editor's own keys do the same.
@@ -411,7 +425,24 @@ void TMainForm::setupTextActions() {
   bold_ = toggle(tr("B"), &Editor::SetFontBold);
   italic_ = toggle(tr("I"), &Editor::SetFontItalic);
   underline_ = toggle(tr("U"), &Editor::SetFontUnderline);
-  connect(richedit1_, &QTextEdit::currentCharFormatChanged, this, &TMainForm::currentFormatChanged);
+  connect(richedit1_, &QTextEdit::currentCharFormatChanged, this, &TMainForm::showCaretFormat);
+  setupLayoutBox();
+}
+
+// The keyboard layouts the settings name, to type with from now on.
+void TMainForm::setupLayoutBox() {
+  button_bar_->addSeparator();
+  layout_box_ = new QComboBox(button_bar_);
+  layout_box_->setObjectName("LayoutBox");
+  layout_box_->setToolTip(tr("Keyboard Layout"));
+  layout_box_->setStatusTip(tr("Keyboard Layout"));
+  for (const std::string& item : keyboard_layout_items(ws_.fonts)) layout_box_->addItem(qs(item));
+  button_bar_->addWidget(layout_box_);
+  connect(layout_box_, &QComboBox::activated, this, [this](int choice) {
+    choose_keyboard_layout(ws_.settings, ws_.typing, choice, keyboard_layout_items(ws_.fonts), ws_.fonts);
+    showTypingState();
+    richedit1_->setFocus();
+  });
 }
 
 void TMainForm::setupEditorPopup() {
@@ -504,6 +535,50 @@ void TMainForm::TransliteratetoDevanagri1Click() {
   prompter_->status_caption("");
 }
 
+// "Tools": "Text Analysis...", also on the tool bar as "Text Analysis".
+void TMainForm::setupAnalysisActions() {
+  QAction* analysis = toolsMenu()->addAction("Text Analysis...", this, &TMainForm::FrequencyAnalysis1Click);
+  analysis->setObjectName("FrequencyAnalysis1");
+  add_button(tool_bar_, analysis, "TextAnalysisButton", tr("Analysis"), tr("Text Analysis"));
+}
+
+void TMainForm::FrequencyAnalysis1Click() {
+  if (!freq_sel_)
+    freq_sel_ = new TFreqSel({ws_.fonts, *editor_, *prompter_, *file_dialogs_, ws_.data_folder}, this);
+  freq_sel_->show();
+  freq_sel_->raise();
+}
+
+// "Sort File" beside the other Punjabi utilities (the "Sort" button), and
+// the Table menu's "&Sort...".
+void TMainForm::setupSortActions() {
+  QMenu* utilities = menuBar()->findChild<QMenu*>("PunjabiFontConvert1");
+  QAction* sort_file = (utilities ? utilities : toolsMenu())->addAction("Sort File", this, &TMainForm::SortFile1Click);
+  sort_file->setObjectName("SortFile1");
+  add_button(tool_bar_, sort_file, "SortButton", tr("Sort"), tr("Sort"));
+  QMenu* table = menuBar()->addMenu(tr("T&able"));
+  table->setObjectName("Table1");
+  QAction* sort = table->addAction(tr("&Sort..."), this, &TMainForm::TableSort1Click);
+  sort->setObjectName("Sort1");
+  connect(table, &QMenu::aboutToShow, this, [this, sort] {
+    TableCells cells;
+    sort->setEnabled(editor_->TableAtInputPos(cells));
+  });
+}
+
+void TMainForm::SortFile1Click() {
+  if (!sort_file_) sort_file_ = new SortFileDialog(ws_.fonts, *prompter_, *file_dialogs_, this);
+  sort_file_->show();
+  sort_file_->raise();
+}
+
+void TMainForm::TableSort1Click() {
+  if (!table_sort_) table_sort_ = new TableSortDialog(ws_.fonts, *editor_, *prompter_, this);
+  if (!table_sort_->prepare()) return;
+  table_sort_->then_by()->setCurrentText("none");
+  table_sort_->exec();
+}
+
 void TMainForm::ExternalFile1Click() {
   if (!convert_font_)
     convert_font_ = new ConvertFontDialog(workspace_font_conversion(ws_), *prompter_, *file_dialogs_, this);
@@ -563,11 +638,10 @@ void TMainForm::FormShow() {
   richedit1_->setFocus();
   editor_->SetFontName(ws_.settings.punjabi_font);
   editor_->SetFontSize(ws_.settings.punjabi_font_size);
-  font_box_->setCurrentText(qs(ws_.settings.punjabi_font));
-  size_box_->setCurrentText(QString::number(ws_.settings.punjabi_font_size));
+  showCaretFormat();
   const auto items = keyboard_layout_items(ws_.fonts);
-  panels_.layout->setText(qs(keyboard_layout_caption(ws_.settings.layout_choice, items)));
   ws_.typing.keyboard_layout = keyboard_layout_setting(ws_.settings.layout_choice, items, ws_.fonts);
+  showTypingState();
   refreshEditActions();
 }
 
@@ -645,11 +719,22 @@ void TMainForm::richedit1PositionChanged() {
 }
 
 // The format at the caret shows in the button bar.
-void TMainForm::currentFormatChanged() {
+void TMainForm::showCaretFormat() {
   const CharFormat format = editor_->Format();
+  font_box_->setCurrentText(qs(format.font_name));
+  size_box_->setCurrentText(QString::number(format.font_size));
   bold_->setChecked(format.bold);
   italic_->setChecked(format.italic);
   underline_->setChecked(format.underline);
+}
+
+// The language typed in and the keyboard layout, in the status bar and the layout box.
+void TMainForm::showTypingState() {
+  const auto items = keyboard_layout_items(ws_.fonts);
+  panels_.layout->setText(qs(typing_caption(ws_.typing, ws_.settings.layout_choice, items)));
+  layout_box_->setCurrentIndex(ws_.settings.layout_choice >= 0 && ws_.settings.layout_choice < layout_box_->count()
+                                   ? ws_.settings.layout_choice
+                                   : 0);
 }
 
 void TMainForm::clipboardDataChanged() { paste_->setEnabled(editor_->CanPaste()); }
@@ -661,6 +746,8 @@ void TMainForm::LanguageEnglish1Click() {
   typing::LanguageEnglish1Click(*editor_, ws_.fonts, ws_.typing, {s.punjabi_font, s.punjabi_font_size},
                                 {s.english_font, s.english_font_size});
   language_english1_->setText(typing::language_caption(ws_.typing));
+  showTypingState();
+  showCaretFormat();
 }
 
 void TMainForm::OnScreenKeyboard1Click() {

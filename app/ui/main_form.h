@@ -38,6 +38,9 @@ class ConvertFontDialog;
 class SpellCheckCommand;
 class RomanWindow;
 class TransliterateDialog;
+class TFreqSel;
+class SortFileDialog;
+class TableSortDialog;
 class Ruler;
 class Tformfind;
 
@@ -79,7 +82,6 @@ class TMainForm : public QMainWindow {
   void applyKeyboardPanel();
   void LanguageEnglish1Click();
   void richedit1PositionChanged();
-  void currentFormatChanged();
   void clipboardDataChanged();
 
  private:
@@ -115,6 +117,7 @@ class TMainForm : public QMainWindow {
   void setupFontConvertActions();
   void setupTextActions();
   void setupEditorPopup();
+  void setupLayoutBox();
   // Runs a File menu command, then shows what it changed: the document name
   // as the caption, the recent files, the view.
   void runFileCommand(const std::function<void()>& command);
@@ -126,6 +129,11 @@ class TMainForm : public QMainWindow {
   void CurrentFile1Click();
   void TransliteratetoRoman1Click();
   void TransliteratetoDevanagri1Click();
+  void setupAnalysisActions();
+  void FrequencyAnalysis1Click();
+  void setupSortActions();
+  void SortFile1Click();
+  void TableSort1Click();
   void ExternalFile1Click();
   // A key typed into the editor goes through the key-press hook; true when
   // the hook has handled it and the editor must not insert it.
@@ -133,6 +141,8 @@ class TMainForm : public QMainWindow {
   void checkViewItem(int view_mode);
   void checkZoomItem(int percent);
   void refreshLockIndicators();
+  void showCaretFormat();
+  void showTypingState();
   void refreshEditActions();
   void setViewMode(int mode);
   void setZoom(int percent);
@@ -159,6 +169,7 @@ class TMainForm : public QMainWindow {
   QProgressBar* progress_bar_ = nullptr;
   QComboBox* font_box_ = nullptr;
   QComboBox* size_box_ = nullptr;
+  QComboBox* layout_box_ = nullptr;  // the keyboard layout
 
   QAction* new1_ = nullptr;
   QAction* open1_ = nullptr;
@@ -192,6 +203,9 @@ class TMainForm : public QMainWindow {
   RomanWindow* roman_window_ = nullptr;          // F5, created on first use
   TransliterateDialog* transliterate_ = nullptr;  // F4, created on first use
   Tformfind* find_window_ = nullptr;              // Ctrl+F, Ctrl+H, created on first use
+  TFreqSel* freq_sel_ = nullptr;                 // "Text Analysis...", created on first use
+  SortFileDialog* sort_file_ = nullptr;          // "Sort File", created on first use
+  TableSortDialog* table_sort_ = nullptr;        // "Sort..." of the Table menu, created on first use
 
   int keyboard_panel_height_ = 140;
   bool caps_lock_ = false;

@@ -39,6 +39,16 @@ std::optional<FileChoice> QtFileDialogs::save(const FileDialogRequest& request) 
   return run(request, QFileDialog::AcceptSave);
 }
 
+std::vector<std::filesystem::path> QtFileDialogs::open_many(const FileDialogRequest& request) {
+  QFileDialog dialog(parent_);
+  prepare_file_dialog(dialog, request, QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFiles);
+  std::vector<std::filesystem::path> files;
+  if (dialog.exec() != QDialog::Accepted) return files;
+  for (const QString& file : dialog.selectedFiles()) files.emplace_back(file.toStdString());
+  return files;
+}
+
 std::optional<FileChoice> QtFileDialogs::run(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
   QFileDialog dialog(parent_);
   prepare_file_dialog(dialog, request, mode);

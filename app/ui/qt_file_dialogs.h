@@ -23,6 +23,7 @@ class QtFileDialogs final : public FileDialogs {
   explicit QtFileDialogs(QWidget* parent) : parent_(parent) {}
   std::optional<FileChoice> open(const FileDialogRequest& request) override;
   std::optional<FileChoice> save(const FileDialogRequest& request) override;
+  std::vector<std::filesystem::path> open_many(const FileDialogRequest& request) override;
 
  private:
   std::optional<FileChoice> run(const FileDialogRequest& request, QFileDialog::AcceptMode mode);

@@ -1,7 +1,9 @@
 #include "editors/ui/qt_editor.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFont>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <algorithm>
 
 #include "editor/document.h"
@@ -12,6 +14,7 @@
 #include "editors/ui/page_count.h"
 #include "editors/ui/qt_document.h"
 #include "editors/ui/qt_pdf.h"
+#include "editors/ui/qt_table.h"
 #include "editors/ui/qt_text.h"
 
 namespace quilm {
@@ -184,6 +187,23 @@ void QtEditor::apply_wrap() {
 
 int QtEditor::CurrentPages() const { return pages_of(document(), page_); }
 
+// The caret's line in the laid-out document, in pages of the printable
+// height at the resolution the layout has (the screen's, times the zoom).
+// Laying out a paged copy would give the exact page, but takes far too long
+// for every move of the caret in a long document.
+int QtEditor::PageOfPosition(int position) const {
+  const int at = std::clamp(position, 0, TextLength());
+  const QTextBlock block = document().findBlock(at);
+  double top = document().documentLayout()->blockBoundingRect(block).top() - document().documentMargin();
+  if (const QTextLayout* lines = block.layout()) {
+    const QTextLine line = lines->lineForTextPosition(at - block.position());
+    if (line.isValid()) top += line.y();
+  }
+  const int printable = std::max(page_.height - page_.margin_top - page_.margin_bottom, 1);
+  const double page_height = printable / kTwipsPerInch * screen_dpi() * zoom_ / 100.0;
+  return static_cast<int>(std::max(top, 0.0) / page_height) + 1;
+}
+
 int QtEditor::DocumentValue(int index) const {
   return index >= 0 && index < kDocumentValues ? document_values_[index] : 0;
 }
@@ -213,6 +233,40 @@ void QtEditor::Redo() {
   edit_->redo();
   document().setModified(true);
   pending_.reset();
+}
+
+// --- Tables -----------------------------------------------------------------------
+
+bool QtEditor::TableAtInputPos(TableCells& table) const {
+  const QTextTable* t = cursor().currentTable();
+  if (!t) return false;
+  table = table_cells(*t);
+  return true;
+}
+
+Status QtEditor::SetTableAtInputPos(const TableCells& cells) {
+  QTextTable* t = cursor().currentTable();
+  if (!t) return Status::Error("No table selected");
+  if (!fits_table(*t, cells)) return Status::Error("The cells do not fit the table");
+  const int caret = cursor().position();
+  EditGroup group(*this);
+  write_table_cells(*t, cells);
+  QTextCursor c = cursor();
+  c.setPosition(std::min(caret, document().characterCount() - 1));
+  if (!c.currentTable()) c = t->cellAt(0, 0).firstCursorPosition();
+  take_cursor(c);
+  return Status::Ok();
+}
+
+void QtEditor::InsertTable(int rows, int columns) {
+  if (rows <= 0 || columns <= 0) return;
+  QTextCursor c = cursor();
+  QTextTableFormat format;
+  format.setBorder(1);
+  format.setCellPadding(2);
+  format.setCellSpacing(0);
+  as_one_step(c, [&] { c.insertTable(rows, columns, format); });
+  take_cursor(c);
 }
 
 void QtEditor::BeginEditGroup() {

@@ -57,6 +57,7 @@ class QtEditor final : public Editor {
   PageLayout Page() const override { return page_; }
   void SetPage(const PageLayout& page) override;
   int CurrentPages() const override;
+  int PageOfPosition(int position) const override;
   int DocumentValue(int index) const override;
   void SetDocumentValue(int index, int value) override;
 
@@ -76,6 +77,10 @@ class QtEditor final : public Editor {
   int LineStart(int line) const override;
   int LineOfPosition(int position) const override;
   int Find(const std::u16string& text, int from, bool match_case = true) const override;
+
+  bool TableAtInputPos(TableCells& table) const override;
+  Status SetTableAtInputPos(const TableCells& cells) override;
+  void InsertTable(int rows, int columns) override;
 
   Status LoadFile(const std::filesystem::path& path, FormatCode format) override;
   Status SaveFile(const std::filesystem::path& path, FormatCode format) const override;

@@ -18,12 +18,14 @@ std::vector<std::string_view> split(std::string_view line, char sep) {
 
 bool parse_line(std::string_view line, DisplayFont& font) {
   const std::vector<std::string_view> f = split(line, '\t');
-  if (f.size() != 4 || f[0].empty() || f[1].empty()) return false;
+  if (f.size() < 4 || f.size() > 5 || f[0].empty() || f[1].empty()) return false;
   int index = 0;
   const auto [end, ec] = std::from_chars(f[2].data(), f[2].data() + f[2].size(), index);
   if (ec != std::errc() || end != f[2].data() + f[2].size()) return false;
   if (f[3] != "own" && f[3] != "stand-in") return false;
-  font = DisplayFont{std::string(f[0]), std::string(f[1]), index, f[3] == "own"};
+  const std::string_view draws_for = f.size() == 5 ? f[4] : std::string_view();
+  if (f.size() == 5 && (draws_for.empty() || f[3] != "stand-in")) return false;
+  font = DisplayFont{std::string(f[0]), std::string(f[1]), index, f[3] == "own", std::string(draws_for)};
   return true;
 }
 

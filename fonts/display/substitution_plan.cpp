@@ -22,16 +22,18 @@ std::set<std::string> folded_set(const std::vector<std::string>& names) {
   return out;
 }
 
+// The stand-in of a Gurmukhi encoding (a Devanagari stand-in is reached by
+// the one name it draws for, not by its font index).
 const DisplayFont* stand_in_of(const std::vector<DisplayFont>& fonts, int font_index) {
   for (const DisplayFont& f : fonts)
-    if (!f.own_name && f.font_index == font_index) return &f;
+    if (!f.own_name && f.draws_for.empty() && f.font_index == font_index) return &f;
   return nullptr;
 }
 
 }  // namespace
 
 DisplayFontPlan plan_display_fonts(const FontRegistry& registry, const std::vector<DisplayFont>& fonts,
-                                   const std::vector<std::string>& installed) {
+                                   const std::vector<std::string>& installed, std::string_view unicode_font) {
   const std::set<std::string> present = folded_set(installed);
   DisplayFontPlan plan;
   std::set<std::string> drawn;  // names some font, installed or loaded, already draws
@@ -47,6 +49,17 @@ DisplayFontPlan plan_display_fonts(const FontRegistry& registry, const std::vect
       if (present.contains(key) || drawn.contains(key)) continue;
       plan.substitutions.push_back({name, stand_in->family});
     }
+  }
+  for (const DisplayFont& f : fonts) {
+    if (f.draws_for.empty()) continue;
+    const std::string key = folded(f.draws_for);
+    if (present.contains(key) || drawn.contains(key)) continue;
+    drawn.insert(key);
+    plan.substitutions.push_back({f.draws_for, f.family});
+  }
+  if (!unicode_font.empty() && !present.contains(folded(unicode_font))) {
+    plan.substitutions.push_back({std::string(unicode_font), std::string(kUnicodeStandInFamily)});
+    plan.load_unicode_stand_in = !present.contains(folded(kUnicodeStandInFamily));
   }
   return plan;
 }

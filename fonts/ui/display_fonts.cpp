@@ -37,6 +37,14 @@ std::vector<display::DisplayFont> read_font_list(const QString& folder, QStringL
   return fonts;
 }
 
+void load_font_file(const QString& file, DisplayFontsReport& report) {
+  const QString path = QDir(report.folder).filePath(file);
+  if (QFontDatabase::addApplicationFont(path) < 0)
+    report.problems << path + ": not a font Qt can load";
+  else
+    ++report.loaded;
+}
+
 }  // namespace
 
 QStringList display_fonts_candidates() {
@@ -66,13 +74,8 @@ DisplayFontsReport load_display_fonts(const QString& folder) {
   const FontRegistry registry;
   const auto fonts = read_font_list(report.folder, report.problems);
   const display::DisplayFontPlan plan = display::plan_display_fonts(registry, fonts, present_families());
-  for (const display::DisplayFont& f : plan.to_load) {
-    const QString path = QDir(report.folder).filePath(QString::fromStdString(f.file));
-    if (QFontDatabase::addApplicationFont(path) < 0)
-      report.problems << path + ": not a font Qt can load";
-    else
-      ++report.loaded;
-  }
+  for (const display::DisplayFont& f : plan.to_load) load_font_file(QString::fromStdString(f.file), report);
+  if (plan.load_unicode_stand_in) load_font_file(QString::fromUtf8(display::kUnicodeStandInFile), report);
   for (const display::Substitution& s : plan.substitutions) {
     QFont::insertSubstitution(QString::fromStdString(s.font_name), QString::fromStdString(s.family));
     ++report.substituted;

@@ -36,6 +36,30 @@ TEST(AnalysisCli, TablesAsTabSeparatedRows) {
   }
 }
 
+TEST(AnalysisCli, AnRtfFileIsReadByItsRunsInItsGurmukhiFont) {
+  TempDir dir;
+  dir.write("t.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 AnmolLipi;}{\\f1 Arial;}}\\f1 Hello \\f0 pMjwb kw pMjwb\\par}");
+  const ProgramRun run = cli(dir, "analyse --stats " + (dir / "t.rtf").string());
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("Total Words\t3\n"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("Font\tAnmolLipi\n"), std::string::npos) << "Hello is no Gurmukhi word";
+}
+
+TEST(AnalysisCli, WordListCsvOfAFolderAndOfADamagedTable) {
+  TempDir dir;
+  const ProgramRun empty = cli(dir, "wordlist csv " + dir.path().string());
+  EXPECT_EQ(empty.status, 0) << empty.err;
+  EXPECT_EQ(empty.out,
+            "Word,Frequency,Percentage Frequency\r\n\r\n\r\n"
+            "BIGRAM ANALYSIS\r\n---------------\r\nFirstWord,SecondWord,Count\r\n\r\n\r\n"
+            "TRIGRAM ANALYSIS\r\n---------------\r\nFirstWord,SecondWord,ThirdWord,Count\r\n");
+  dir.write("WordFreq.db", "not a table");
+  const ProgramRun damaged = cli(dir, "wordlist csv " + dir.path().string());
+  EXPECT_EQ(damaged.status, 1);
+  EXPECT_NE(damaged.err.find("WordFreq.db"), std::string::npos) << damaged.err;
+  EXPECT_TRUE(damaged.out.empty());
+}
+
 TEST(AnalysisCli, StatsOfAnEmptyFileAreZero) {
   TempDir dir;
   dir.write("e.txt", "");

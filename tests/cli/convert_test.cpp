@@ -69,6 +69,51 @@ TEST(CliConvert, TypingCarriesTheWriterContextAcrossLines) {
   expect_cli_cases(cases, dir);
 }
 
+// What a person types: a font name whose case is off takes the font it
+// names, and says so; a font that is not known or cannot be converted is
+// refused before anything is written, never passed off as a result.
+TEST(CliConvert, FontNamesAreMatchedOrRefused) {
+  TempDir dir;
+  const CliCase cases[] = {
+      {.label = "a name whose case is off", .args = {"convert", "--from", "anmollipi", "--to", "unicode"},
+       .input = line(kPunjabiAnmol), .out = line(kPunjabi),
+       .err = "quilm-cli convert: \"anmollipi\" taken as \"AnmolLipi\"\n"},
+      {.label = "both names in capitals", .args = {"convert", "--from", "ANMOLLIPI", "--to", "QUILM2010", "--hex"},
+       .input = "68 59 5B\n", .out = "68 59 2E\n",
+       .err = "quilm-cli convert: \"ANMOLLIPI\" taken as \"AnmolLipi\"\n"
+              "quilm-cli convert: \"QUILM2010\" taken as \"Quilm2010\"\n"},
+      {.label = "an unknown source", .args = {"convert", "--from", "NoSuchFont", "--to", "unicode"},
+       .input = line(kPunjabiAnmol), .status = kBadInput, .out = "", .err = "\"NoSuchFont\" is not a known font name"},
+      {.label = "an unknown destination", .args = {"convert", "--from", "AnmolLipi", "--to", "NoSuchFont"},
+       .input = line(kPunjabiAnmol), .status = kBadInput, .out = "", .err = "\"NoSuchFont\" is not a known font name"},
+      {.label = "a font without tables into Unicode", .args = {"convert", "--from", "GOLD", "--to", "unicode"},
+       .input = line(kPunjabiAnmol), .status = kBadInput, .out = "", .err = "\"GOLD\" cannot be converted from"},
+      {.label = "Unicode into a font without tables", .args = {"convert", "--from", "unicode", "--to", "gold"},
+       .input = line(kPunjabi), .status = kBadInput, .out = "", .err = "\"GOLD\" cannot be converted into"},
+      {.label = "a font into a font without tables", .args = {"convert", "--from", "AnmolLipi", "--to", "GOLD"},
+       .input = line(kPunjabiAnmol), .status = kBadInput, .out = "", .err = "\"GOLD\" cannot be converted into"},
+      {.label = "the index of names that are not supported", .args = {"convert", "--from", "30", "--to", "unicode"},
+       .input = line(kPunjabiAnmol), .status = kBadInput, .out = "", .err = "\"30\" cannot be converted from"},
+  };
+  expect_cli_cases(cases, dir);
+}
+
+// AnmolLipi draws Gurmukhi numerals at its digit bytes; the tables keep
+// ASCII digits unless the numerals are asked for.
+TEST(CliConvert, GurmukhiDigitsWhenAsked) {
+  TempDir dir;
+  const CliCase cases[] = {
+      {.label = "ASCII digits by default", .args = {"convert", "--from", "AnmolLipi", "--to", "unicode"},
+       .input = line("]1] 25"), .out = line("\u0965" "1\u0965 25")},
+      {.label = "Gurmukhi numerals", .args = {"convert", "--from", "AnmolLipi", "--to", "unicode", "--gurmukhi-digits"},
+       .input = line("]1] 25"), .out = line("\u0965\u0A67\u0965 \u0A68\u0A6B")},
+      {.label = "into the program's UTF-16 files",
+       .args = {"convert", "--from", "AnmolLipi", "--to", "unicode", "--utf16", "--gurmukhi-digits"}, .input = "7",
+       .out = Bytes("\xFF\xFE\x6D\x0A", 4)},
+  };
+  expect_cli_cases(cases, dir);
+}
+
 TEST(CliConvert, BadInputAndUsageErrors) {
   TempDir dir;
   const CliCase cases[] = {
@@ -87,6 +132,18 @@ TEST(CliConvert, BadInputAndUsageErrors) {
        .status = kUsage, .err = "999 is not a font index"},
       {.label = "Devanagari as a source", .args = {"convert", "--from", "devanagari", "--to", "AnmolLipi"},
        .status = kUsage, .err = "devanagari is a destination only"},
+      // The writer context and the clean-up of the pivot text belong to
+      // conversions between fonts; elsewhere they would be silently ignored.
+      {.label = "--typing with Unicode", .args = {"convert", "--from", "unicode", "--to", "AnmolLipi", "--typing"},
+       .status = kUsage, .err = "--typing converts between fonts only"},
+      {.label = "--format with Unicode", .args = {"convert", "--from", "AnmolLipi", "--to", "unicode", "--format"},
+       .status = kUsage, .err = "--format converts between fonts only"},
+      {.label = "--gurmukhi-digits into a font",
+       .args = {"convert", "--from", "AnmolLipi", "--to", "Satluj", "--gurmukhi-digits"}, .status = kUsage,
+       .err = "--gurmukhi-digits needs a font as --from and unicode as --to"},
+      {.label = "--gurmukhi-digits from Unicode",
+       .args = {"convert", "--from", "unicode", "--to", "unicode", "--gurmukhi-digits"}, .status = kUsage,
+       .err = "--gurmukhi-digits needs a font as --from and unicode as --to"},
   };
   expect_cli_cases(cases, dir);
 }

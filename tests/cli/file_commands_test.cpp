@@ -37,6 +37,16 @@ TEST(CliFileCommands, WriteTheConvertedFile) {
       {"convert-doc into a Unicode text file, Latin runs left as they are",
        {"convert-doc", "--from", "auto", "--to", "unicode", "{dir}/in.rtf", "{dir}/out.txt"},
        "in.rtf", kMixedRtf, kUtf16Bom + kPunjabiUtf16 + utf16(" Class 7")},
+      {"convert-doc reads 8-bit text in the font given",
+       {"convert-doc", "--from", "AnmolLipi", "--to", "unicode", "{dir}/in.txt", "{dir}/out.txt"},
+       "in.txt", kPunjabiAnmol, kUtf16Bom + kPunjabiUtf16},
+      {"convert-doc: a font name whose case is off",
+       {"convert-doc", "--from", "anmollipi", "--to", "unicode", "{dir}/in.txt", "{dir}/out.txt"},
+       "in.txt", kPunjabiAnmol, kUtf16Bom + kPunjabiUtf16,
+       "quilm-cli convert-doc: \"anmollipi\" taken as \"AnmolLipi\"\n"},
+      {"convert-doc into Unicode with Gurmukhi numerals",
+       {"convert-doc", "--from", "AnmolLipi", "--to", "unicode", "--gurmukhi-digits", "{dir}/in.txt", "{dir}/out.txt"},
+       "in.txt", "]1]", kUtf16Bom + Bytes("\x65\x09\x67\x0A\x65\x09", 6)},
       {"convert-file from one font into another",
        {"convert-file", "--from", "AnmolLipi", "--to", "Quilm2010", "{dir}/in.txt", "{dir}/out.txt"},
        "in.txt", "hY[", "hY.",
@@ -56,6 +66,7 @@ TEST(CliFileCommands, WriteTheConvertedFile) {
 TEST(CliFileCommands, BadInputLeavesNoFile) {
   TempDir dir;
   dir.write("in.txt", kPunjabiAnmol);
+  dir.write("broken.txt", kUtf16Bom + Bytes("\x2A\x0A\x00\xD8\x41\x00", 6));
   dir.write("T.schema", "field Word text\nfield Count integer\nprimary Word\n");
   ASSERT_EQ(run_cli({"table", "create", "{dir}/T.schema", "{dir}/T.db"}, {}, &dir).status, kOk);
   const CliCase cases[] = {
@@ -68,6 +79,16 @@ TEST(CliFileCommands, BadInputLeavesNoFile) {
       {.label = "convert-doc into a font that cannot be written",
        .args = {"convert-doc", "--from", "AnmolLipi", "--to", "AnmolOutilined", "{dir}/in.txt", "{dir}/out.txt"},
        .status = kBadInput},
+      {.label = "convert-doc from a font that is not known",
+       .args = {"convert-doc", "--from", "NoSuchFont", "--to", "unicode", "{dir}/in.txt", "{dir}/out.txt"},
+       .status = kBadInput, .err = "\"NoSuchFont\" is not a known font name"},
+      {.label = "convert-doc into a font that is not known",
+       .args = {"convert-doc", "--from", "auto", "--to", "NoSuchFont", "{dir}/in.txt", "{dir}/out.txt"},
+       .status = kBadInput, .err = "\"NoSuchFont\" is not a known font name"},
+      // As the window refuses it: loaded as glyphs it would be written out as junk.
+      {.label = "convert-doc of a UTF-16 text with a broken surrogate",
+       .args = {"convert-doc", "--from", "auto", "--to", "Satluj", "{dir}/broken.txt", "{dir}/out.txt"},
+       .status = kBadInput, .err = "surrogate"},
       {.label = "table schema of a missing file", .args = {"table", "schema", "{dir}/none.db"},
        .status = kBadInput, .out = "", .err = "none.db"},
       {.label = "table create from a missing schema",
@@ -93,6 +114,14 @@ TEST(CliFileCommands, UsageErrors) {
       {.label = "convert-file: a destination index without a font",
        .args = {"convert-file", "--from", "auto", "--to", "30", "{dir}/in.txt", "{dir}/out.txt"},
        .status = kUsage, .err = "30 is not the font index of a font"},
+      {.label = "convert-doc: Gurmukhi numerals into a font",
+       .args = {"convert-doc", "--from", "auto", "--to", "Satluj", "--gurmukhi-digits", "{dir}/in.txt",
+                "{dir}/out.txt"},
+       .status = kUsage, .err = "--gurmukhi-digits needs --to unicode"},
+      {.label = "convert-file has no Gurmukhi numerals",
+       .args = {"convert-file", "--from", "auto", "--to", "Satluj", "--gurmukhi-digits", "{dir}/in.txt",
+                "{dir}/out.txt"},
+       .status = kUsage, .err = "unknown option \"--gurmukhi-digits\""},
       {.label = "table without a verb", .args = {"table"}, .status = kUsage, .err = "a verb is needed"},
       {.label = "table: an unknown verb", .args = {"table", "drop", "{dir}/T.db"}, .status = kUsage,
        .err = "unknown verb \"drop\""},

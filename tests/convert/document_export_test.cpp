@@ -27,6 +27,27 @@ TEST(UnicodeExportTest, FileHasTheMarkAndOneLineEndPerParagraph) {
   EXPECT_EQ(doc.prompter.progress_ends, 1);
 }
 
+TEST(UnicodeExportTest, Utf8FilesHaveNoMarkAndLfLineEnds) {
+  test::DocumentFixture doc;
+  doc.add_bytes("siq\r\nkrqw", "AnmolLipi");
+  test::TempDir dir;
+  ASSERT_TRUE(SaveUnicodeFile(doc.context, dir / "out.txt", {kLinuxUtf8Form}));
+  EXPECT_EQ(dir.read("out.txt"), "\xE0\xA8\xB8\xE0\xA8\xA4\xE0\xA8\xBF\n\xE0\xA8\x95\xE0\xA8\xB0\xE0\xA8\xA4\xE0\xA8\xBE");
+}
+
+// The AnmolLipi family draws Gurmukhi numerals at the digit bytes; the
+// tables keep ASCII digits, and the export writes numerals only when asked.
+TEST(UnicodeExportTest, GurmukhiDigitsOnlyWhenAskedAndOnlyInGurmukhiFonts) {
+  test::DocumentFixture doc;
+  doc.add_bytes("]1] ", "AnmolLipi");
+  doc.add(u"page 12", "Arial");
+  EXPECT_EQ(document_as_unicode(doc.context), u"॥" u"1॥ page 12");
+  EXPECT_EQ(document_as_unicode(doc.context, true), u"॥੧॥ page 12");
+  test::TempDir dir;
+  ASSERT_TRUE(SaveUnicodeFile(doc.context, dir / "out.txt", {kLinuxUtf8Form, true}));
+  EXPECT_EQ(dir.read("out.txt"), "\xE0\xA5\xA5\xE0\xA9\xA7\xE0\xA5\xA5 page 12");
+}
+
 TEST(UnicodeExportTest, TextInOtherFontsIsWrittenAsItIs) {
   test::DocumentFixture doc;
   doc.add_bytes("siq ", "AnmolLipi");

@@ -17,6 +17,17 @@ std::vector<std::pair<std::u16string, std::string>> runs(const Editor& editor) {
   return out;
 }
 
+// A document whose Punjabi font is AnmolLipi, and a folder for its file.
+struct ImportFixture {
+  test::DocumentFixture doc;
+  test::TempDir dir;
+  ImportFixture() { doc.context.defaults.punjabi = "AnmolLipi"; }
+  Status import(const Bytes& file, TextFileForm* form = nullptr) {
+    dir.write("in.txt", file);
+    return ImportUnicodeFile(doc.context, dir / "in.txt", form);
+  }
+};
+
 TEST(UnicodeImportTest, GurmukhiInThePunjabiFontTheRestInTheEnglishFont) {
   test::DocumentFixture doc;
   doc.context.defaults.punjabi = "AnmolLipi";
@@ -46,17 +57,46 @@ TEST(UnicodeImportTest, Utf8WithGurmukhiIsUnicodeAnythingElseEightBitText) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
-    test::DocumentFixture doc;
-    doc.context.defaults.punjabi = "AnmolLipi";
-    test::TempDir dir;
-    dir.write("in.txt", c.file);
-    ASSERT_TRUE(ImportUnicodeFile(doc.context, dir / "in.txt"));
+    ImportFixture f;
+    ASSERT_TRUE(f.import(c.file));
     std::u16string text;
     for (const auto& [run_text, font] : c.runs) text += run_text;
-    EXPECT_EQ(doc.editor.Text(), text);
+    EXPECT_EQ(f.doc.editor.Text(), text);
     if (!c.runs.front().second.empty()) {
-      EXPECT_EQ(runs(doc.editor), c.runs);
+      EXPECT_EQ(runs(f.doc.editor), c.runs);
     }
+  }
+}
+
+// The import finds how the file was written, and Save writes the document
+// back so: a file that is only read and saved stays byte for byte.
+TEST(UnicodeImportTest, AnImportedFileIsSavedBackInItsOwnForm) {
+  using Encoding = TextFileForm::Encoding;
+  struct Case {
+    const char* label;
+    Bytes file;
+    TextFileForm form;
+  };
+  const Case cases[] = {
+      {"UTF-8 with LF, as Linux editors write it", "\xE0\xA8\xB8\xE0\xA8\xA4\xE0\xA8\xBF ok\nline 2\n",
+       {Encoding::Utf8, false, false}},
+      {"UTF-8 with a mark and CR LF", "\xEF\xBB\xBF\xE0\xA8\xB8\xE0\xA8\xA4\xE0\xA8\xBF\r\nok",
+       {Encoding::Utf8, true, true}},
+      {"UTF-16 with CR LF, as the program writes it", to_utf16le(u"ਸਤਿ\r\nok\r\n", true),
+       kProgramUnicodeForm},
+      {"UTF-16 with LF", to_utf16le(u"ਸਤਿ\nok", true), {Encoding::Utf16, true, false}},
+      {"8-bit text with LF", "plain\ntext\n", {Encoding::EightBit, false, false}},
+      {"8-bit text with CR LF", "plain\r\ntext", {Encoding::EightBit, false, true}},
+      {"one line without a line end takes LF", "\xE0\xA8\xB8", {Encoding::Utf8, false, false}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    ImportFixture f;
+    TextFileForm form;
+    ASSERT_TRUE(f.import(c.file, &form));
+    EXPECT_EQ(form, c.form);
+    ASSERT_TRUE(SaveUnicodeFile(f.doc.context, f.dir / "in.txt", {form}));
+    EXPECT_EQ(f.dir.read("in.txt"), c.file);
   }
 }
 

@@ -20,5 +20,28 @@ TEST(MemoryEditor, EditorsSharingAClipboardPasteIntoEachOther) {
   EXPECT_FALSE(apart.CanPaste());
 }
 
+// A whole conversion in one change: the paragraphs keep their alignments,
+// one undo brings the document back, and runs with another number of
+// paragraph breaks are refused without a change.
+TEST(MemoryEditor, ReplacesRunsInOneChange) {
+  MemoryEditor editor;
+  type(editor, u"ab\rcd", font("A"));
+  editor.SetSelStart(4);
+  editor.SetParagraphAlignment(Alignment::Center);
+  const std::vector<TextRun> before = editor.Runs();
+
+  EXPECT_FALSE(editor.ReplaceRuns(1, 3, {{u"xy", font("B")}}));
+  EXPECT_EQ(editor.Runs(), before);
+
+  ASSERT_TRUE(editor.ReplaceRuns(1, 3, {{u"x", font("B")}, {u"\r", font("A")}, {u"y", font("B")}}));
+  const std::vector<TextRun> after = {{u"a", font("A")}, {u"x", font("B")}, {u"\r", font("A")},
+                                      {u"y", font("B")}, {u"d", font("A")}};
+  EXPECT_EQ(editor.Runs(), after);
+  EXPECT_EQ(editor.SelStart(), 4);
+  EXPECT_EQ(editor.ParagraphAlignment(), Alignment::Center);
+  editor.Undo();
+  EXPECT_EQ(editor.Runs(), before);
+}
+
 }  // namespace
 }  // namespace quilm::test

@@ -3,6 +3,7 @@
 #include "editors/ui/qt_editor.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <cstdlib>
 #include <QTest>
 #include <QTextCursor>
 
@@ -66,6 +67,33 @@ TEST(QtEditor, PageViewsBreakLinesAtThePrintableWidth) {
   EXPECT_NEAR(e.widget()->lineWrapColumnOrWidth(), 2 * inches_wide, 1.0);
   e.SetViewMode(0);
   EXPECT_EQ(e.widget()->lineWrapMode(), QTextEdit::WidgetWidth);
+}
+
+// The status bar's page: where the layout puts a position, in page heights.
+TEST(QtEditor, ThePageOfAPositionFollowsTheLayout) {
+  QtEditor e;
+  e.SetPage({11906, 16838, 1440, 1440, 1440, 1440});
+  e.SetViewMode(1);  // lines break at the printable width, as on paper
+  EXPECT_EQ(e.PageOfPosition(0), 1);
+  for (int i = 0; i < 400; ++i) e.SetSelText(u"a line of text\r");
+  const int end = e.TextLength();
+  EXPECT_EQ(e.PageOfPosition(0), 1);
+  EXPECT_EQ(e.PageOfPosition(end / 100), 1);
+  int previous = 1;
+  for (int at = 0; at <= end; at += end / 20) {
+    SCOPED_TRACE(at);
+    const int page = e.PageOfPosition(at);
+    EXPECT_GE(page, previous);
+    previous = page;
+  }
+  const int last = e.PageOfPosition(end);
+  EXPECT_GT(last, 1);
+  EXPECT_LE(std::abs(last - e.CurrentPages()), 1);
+  // Pages twice as high hold twice the lines.
+  e.SetPage({11906, 16838 * 2 - 2880, 1440, 1440, 1440, 1440});
+  EXPECT_LT(e.PageOfPosition(end), last);
+  // Past the end is the last position.
+  EXPECT_EQ(e.PageOfPosition(end + 50), e.PageOfPosition(end));
 }
 
 TEST(QtEditor, CountsThePagesTheTextFills) {

@@ -102,6 +102,11 @@ TEST(KrutiDevWriter, TransliteratesIntoDevanagari) {
       {"tippi before MA is the doubled MA", "gur_to_kruti", "7A 77", "45 65"},
       {"tippi elsewhere", "gur_to_kruti", "7A 6B", "61 6B"},
       {"a byte that gives nothing", "gur_to_kruti", "6B 26 6B", "6B 6B"},
+      {"RRA keeps its nukta before a subjoined HA", "gur_to_kruti", "56 51", "4D 2B 7E 67"},
+      {"LA + nukta is the letter LLA", "gur_to_kruti", "62 61", "47"},
+      {"and so is LLA", "gur_to_kruti", "E6", "47"},
+      {"a subjoined letter Kruti Dev lacks is the virama and the letter", "gur_to_kruti", "65 EA", "64 7E 3B"},
+      {"the visarga", "gur_to_kruti", "65 FE", "64 25"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.label) + " [" + c.converter + ": " + c.input + "]");

@@ -123,6 +123,29 @@ TEST_F(FontRegistryTest, EmptyNameMatchesTheEmptySlotButIsNoGurmukhiFont) {
   EXPECT_FALSE(registry.check_font_punjabi(""));
 }
 
+// What a person types on a command line: the case of a name may be off.
+TEST_F(FontRegistryTest, NamesMatchedWithoutRegardToCase) {
+  struct Case {
+    std::string_view typed, taken;
+  };
+  const Case cases[] = {
+      {"AnmolLipi", "AnmolLipi"},  // known as it stands
+      {"anmollipi", "AnmolLipi"},
+      {"ANMOLLIPI", "AnmolLipi"},
+      {"gold", "GOLD"},
+      {"quilm2010", "Quilm2010"},
+      {"pnb-ttamar", "PNB-TTAmar"},  // a name the drop-down lists add
+      {"AnmolLipi ", ""},  // a trailing blank is not a difference of case
+      {"NoSuchFont", ""},
+      {"", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(quoted(c.typed));
+    EXPECT_EQ(registry.name_ignoring_case(c.typed), c.taken);
+    EXPECT_EQ(registry.known_font_name(c.typed), c.typed == c.taken && !c.typed.empty());
+  }
+}
+
 TEST_F(FontRegistryTest, ConverterNames) {
   struct Case {
     int index;

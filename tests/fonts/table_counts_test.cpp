@@ -80,7 +80,7 @@ constexpr Counts kWriters[] = {
     {"gur_to_prime_ja", 105, 19},   {"gur_to_punjabi", 169, 6},     {"gur_to_chatrik", 157, 7},
     {"gur_to_morvendp", 116, 7},    {"gur_to_pnttamar", 137, 8},    {"gur_to_gurugranthlipi", 110, 7},
     {"gur_to_adhunik", 120, 5},     {"gur_to_GurIIGS", 137, 8},     {"gur_to_des", 146, 8},
-    {"gur_to_cdac", 124, 7},       {"gur_to_kruti", 101, 91},
+    {"gur_to_cdac", 124, 7},       {"gur_to_kruti", 114, 92},  // 13 entries spell Gurmukhi glyphs Kruti Dev lacks; LA with nukta is LLA
     // Derived from their readers (fonts/tables/gur_to_punjabi01.tbl and the
     // others say how), so fewer entries than the fonts' own writers had.
     {"gur_to_punjabi01", 73, 15},  {"gur_to_cppl", 60, 0},        {"gur_to_khalsa", 86, 2},

@@ -89,7 +89,7 @@ def _keep_only_byte_glyphs(font, drawings):
     subsetter.subset(font)
 
 
-def _set_names(font, family, version_note):
+def _set_names(font, family, version_note, script):
     name = font["name"]
     for record in list(name.names):
         if record.nameID in DROPPED_NAME_IDS:
@@ -103,7 +103,7 @@ def _set_names(font, family, version_note):
         name.setName(value, name_id, 1, 0, 0)
     copyright = name.getDebugName(0) or ""
     name.removeNames(nameID=0)
-    notice = copyright.strip() + f"\nGlyphs arranged by legacy Gurmukhi byte values: {version_note}."
+    notice = copyright.strip() + f"\nGlyphs arranged by legacy {script} byte values: {version_note}."
     name.setName(notice, 0, 3, 1, 0x409)
     name.setName(notice, 0, 1, 0, 0)
     font["post"].formatType = 2.0
@@ -117,7 +117,7 @@ def _set_char_range(font):
     os2.ulCodePageRange1 |= 1  # Latin 1: the byte values live there
 
 
-def write_font(source_font, drawings, family, path, version_note):
+def write_font(source_font, drawings, family, path, version_note, script="Gurmukhi"):
     """`source_font` is a freshly loaded TTFont, changed in place;
     `drawings` maps byte values to drawing.Drawing."""
     for tag in SHAPING_TABLES:
@@ -126,6 +126,6 @@ def write_font(source_font, drawings, family, path, version_note):
     _add_byte_glyphs(source_font, drawings)
     _set_cmap(source_font, drawings)
     _keep_only_byte_glyphs(source_font, drawings)
-    _set_names(source_font, family, version_note)
+    _set_names(source_font, family, version_note, script)
     _set_char_range(source_font)
     source_font.save(path)

@@ -13,7 +13,16 @@ namespace quilm {
 namespace {
 
 TEST(ConvertingEncodings, SavesWriteTheFileAndReturnAFailureWithoutShowingIt) {
-  using Save = Status (ConvertingEncodings::*)(Editor&, const std::filesystem::path&);
+  using Save = Status (*)(ConvertingEncodings&, Editor&, const std::filesystem::path&);
+  const Save unicode = [](ConvertingEncodings& e, Editor& editor, const std::filesystem::path& p) {
+    return e.save_unicode(editor, p, {});
+  };
+  const Save utf8 = [](ConvertingEncodings& e, Editor& editor, const std::filesystem::path& p) {
+    return e.save_unicode(editor, p, {kLinuxUtf8Form});
+  };
+  const Save iscii = [](ConvertingEncodings& e, Editor& editor, const std::filesystem::path& p) {
+    return e.save_iscii(editor, p);
+  };
   struct Case {
     const char* label;
     Save save;
@@ -21,10 +30,11 @@ TEST(ConvertingEncodings, SavesWriteTheFileAndReturnAFailureWithoutShowingIt) {
     Bytes written;  // empty: the save fails
   };
   const Case cases[] = {
-      {"Unicode", &ConvertingEncodings::save_unicode, "a.txt", Bytes("\xFF\xFE" "a\0b\0", 6)},
-      {"ISCII", &ConvertingEncodings::save_iscii, "a.aci", "ab"},
-      {"Unicode into a missing folder", &ConvertingEncodings::save_unicode, "missing/a.txt", ""},
-      {"ISCII into a missing folder", &ConvertingEncodings::save_iscii, "missing/a.aci", ""},
+      {"Unicode", unicode, "a.txt", Bytes("\xFF\xFE" "a\0b\0", 6)},
+      {"Unicode UTF-8", utf8, "a.txt", "ab"},
+      {"ISCII", iscii, "a.aci", "ab"},
+      {"Unicode into a missing folder", unicode, "missing/a.txt", ""},
+      {"ISCII into a missing folder", iscii, "missing/a.aci", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
@@ -34,7 +44,7 @@ TEST(ConvertingEncodings, SavesWriteTheFileAndReturnAFailureWithoutShowingIt) {
     MemoryEditor editor;
     editor.SetSelText(u"ab");
     ConvertingEncodings encodings(ws, prompter);
-    const Status saved = (encodings.*c.save)(editor, dir / c.file);
+    const Status saved = c.save(encodings, editor, dir / c.file);
     EXPECT_EQ(saved.ok(), !c.written.empty());
     if (saved) {
       EXPECT_EQ(dir.read(c.file), c.written);
@@ -53,7 +63,8 @@ TEST(ConvertingEncodings, AnImportThatCannotReadItsFileLeavesTheDocument) {
   MemoryEditor editor;
   editor.SetSelText(u"kept");
   ConvertingEncodings encodings(ws, prompter);
-  EXPECT_FALSE(encodings.import_unicode(editor, dir / "odd.txt"));
+  TextFileForm form;
+  EXPECT_FALSE(encodings.import_unicode(editor, dir / "odd.txt", form));
   EXPECT_FALSE(encodings.import_iscii(editor, dir / "gone.aci"));
   EXPECT_EQ(editor.Text(), u"kept");
   EXPECT_TRUE(prompter.errors.empty());

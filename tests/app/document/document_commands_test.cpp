@@ -19,11 +19,19 @@ namespace fs = std::filesystem;
 class FakeEncodings : public DocumentEncodings {
  public:
   std::vector<std::string> calls;
+  std::vector<UnicodeExport> unicode_saves;
+  TextFileForm imported_form = kLinuxUtf8Form;  // what the import reports
   bool fail = false;
 
-  Status import_unicode(Editor& e, const fs::path& p) override { return import("import_unicode", e, p); }
+  Status import_unicode(Editor& e, const fs::path& p, TextFileForm& form) override {
+    form = imported_form;
+    return import("import_unicode", e, p);
+  }
   Status import_iscii(Editor& e, const fs::path& p) override { return import("import_iscii", e, p); }
-  Status save_unicode(Editor&, const fs::path& p) override { return call("save_unicode", p); }
+  Status save_unicode(Editor&, const fs::path& p, const UnicodeExport& how) override {
+    unicode_saves.push_back(how);
+    return call("save_unicode", p);
+  }
   Status save_iscii(Editor&, const fs::path& p) override { return call("save_iscii", p); }
 
  private:
@@ -348,7 +356,7 @@ TEST_F(FileMenu, ImportGoesThroughTheConversionsAndLeavesSaveOff) {
     const char* call;
     bool iscii;
   };
-  const Case cases[] = {{"u.txt", "import_unicode u.txt", false}, {"i.aci", "import_iscii i.aci", true}};
+  const Case cases[] = {{"i.aci", "import_iscii i.aci", true}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.file);
     encodings.calls.clear();
@@ -372,13 +380,49 @@ TEST_F(FileMenu, ImportGoesThroughTheConversionsAndLeavesSaveOff) {
   EXPECT_EQ(encodings.calls, std::vector<std::string>{"save_iscii i.aci"});
 }
 
+// A text file keeps its encoding and line ends: Save writes it back as the
+// import found it, until Save As gives the document a format of its own.
+TEST_F(FileMenu, SaveWritesAnImportedTextFileBackInItsOwnForm) {
+  const TextFileForm forms[] = {kLinuxUtf8Form, kProgramUnicodeForm,
+                                {TextFileForm::Encoding::EightBit, false, false}};
+  for (const TextFileForm& form : forms) {
+    SCOPED_TRACE(static_cast<int>(form.encoding));
+    encodings.calls.clear();
+    encodings.unicode_saves.clear();
+    encodings.imported_form = form;
+    choose(dir / "u.txt");
+    commands.Import1Click();
+    EXPECT_EQ(editor.Text(), u"imported text");
+    EXPECT_FALSE(ws.document.iscii_mode);
+    EXPECT_FALSE(ws.document.untitled);
+    EXPECT_FALSE(ws.conversion.typing);
+    EXPECT_TRUE(commands.File1Click().save);
+    type(u" and more");
+    ASSERT_TRUE(commands.Save1Click());
+    EXPECT_EQ(encodings.calls, (std::vector<std::string>{"import_unicode u.txt", "save_unicode u.txt"}));
+    ASSERT_EQ(encodings.unicode_saves.size(), 1u);
+    EXPECT_EQ(encodings.unicode_saves[0].form, form);
+    EXPECT_FALSE(encodings.unicode_saves[0].gurmukhi_digits);
+    EXPECT_FALSE(commands.modified());
+  }
+  // After Save As the document is saved in the format chosen there.
+  choose(dir / "letter.rtf", 4);
+  ASSERT_TRUE(commands.SaveAs1Click());
+  encodings.calls.clear();
+  EXPECT_TRUE(commands.Save1Click());
+  EXPECT_TRUE(encodings.calls.empty());
+  EXPECT_TRUE(fs::exists(dir / "letter.rtf"));
+}
+
 TEST_F(FileMenu, ExportWritesTheChosenKindWithItsExtensionAndKeepsTheSelection) {
   struct Case {
     int filter;
     const char* chosen;
     const char* call;  // empty: PDF, written by the editor
   };
-  const Case cases[] = {{1, "out", "save_unicode out.txt"}, {2, "out.txt", "save_iscii out.aci"}};
+  const Case cases[] = {{1, "out", "save_unicode out.txt"},
+                        {2, "out.txt", "save_iscii out.aci"},
+                        {4, "out", "save_unicode out.txt"}};
   ws.document.name = "letter.rtf";
   type(u"some text");
   editor.Select(2, 3);
@@ -394,6 +438,16 @@ TEST_F(FileMenu, ExportWritesTheChosenKindWithItsExtensionAndKeepsTheSelection) 
     EXPECT_EQ(editor.SelStart(), 2);
     EXPECT_EQ(editor.SelLength(), 3);
   }
+  // UTF-16 with CR LF, as the program's own files, and UTF-8 as on Linux.
+  ASSERT_EQ(encodings.unicode_saves.size(), 2u);
+  EXPECT_EQ(encodings.unicode_saves[0].form, kProgramUnicodeForm);
+  EXPECT_EQ(encodings.unicode_saves[1].form, kLinuxUtf8Form);
+  EXPECT_FALSE(encodings.unicode_saves[0].gurmukhi_digits);
+  // The Gurmukhi digits of the File menu go with the export.
+  ws.export_gurmukhi_digits = true;
+  choose(dir / "out", 1);
+  commands.Export1Click();
+  EXPECT_TRUE(encodings.unicode_saves.back().gurmukhi_digits);
   // A failing conversion is shown.
   encodings.fail = true;
   choose(dir / "out", 1);

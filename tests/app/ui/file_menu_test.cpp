@@ -231,11 +231,12 @@ TEST(FileMenu, TheItemsFollowWhatTheDocumentAllows) {
          w.click("New1");
        }, false, false, false, true},
       {"opened from a file", [](FileMenuWindow& w) { w.open_file("a.txt", "text"); }, true, true, true, true},
+      // Save writes an imported text file back in its own encoding and line ends.
       {"imported from Unicode text", [](FileMenuWindow& w) {
          w.docs.write("u.txt", Bytes("\xFF\xFE\x38\x0A", 4));
          w.dialogs.choose(w.docs / "u.txt");
          w.click("Import1");
-       }, true, false, true, true},
+       }, true, true, true, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
@@ -271,6 +272,7 @@ TEST(FileMenu, ExportWritesEachKindAndLeavesTheDocumentItsName) {
       // The text is in the Punjabi default font, so it becomes ISCII Gurmukhi.
       {"ISCII", 2, "out.txt", "out.aci", "\xA8\xCA\xB8", false},
       {"PDF, drawn in the centred page view", 3, "out", "out.pdf", "%PDF-", true},
+      {"Unicode UTF-8 text, without a mark", 4, "out", "out.txt", "\xE0", false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
@@ -299,6 +301,30 @@ TEST(FileMenu, ImportShowsTheFileAsTheDocumentNameAndSaveAsGivesItAFile) {
   w.open_menu();
   EXPECT_TRUE(w.item("Save1")->isEnabled());
   EXPECT_TRUE(w.prompter.errors.empty());
+}
+
+// A UTF-8 text file with LF line ends, as Linux editors write it, is saved
+// back as it was: UTF-8 and LF.
+TEST(FileMenu, AnImportedUtf8FileIsSavedBackAsItWasWritten) {
+  FileMenuWindow w;
+  const Bytes file = "\xE0\xA8\xB8\xE0\xA8\xA4\xE0\xA8\xBF 1\nok\n";
+  w.docs.write("u.txt", file);
+  w.dialogs.choose(w.docs / "u.txt");
+  w.click("Import1");
+  w.open_menu();
+  ASSERT_TRUE(w.item("Save1")->isEnabled());
+  w.click("Save1");
+  EXPECT_TRUE(w.prompter.errors.empty());
+  EXPECT_EQ(w.docs.read("u.txt"), file);
+
+  // The digit came as a separator in the English font: Gurmukhi numerals are
+  // only for the digits of the Gurmukhi fonts.
+  EXPECT_FALSE(w.form->workspace().export_gurmukhi_digits);
+  w.item("GurmukhiDigits1")->trigger();
+  EXPECT_TRUE(w.form->workspace().export_gurmukhi_digits);
+  w.dialogs.choose(w.docs / "digits", 4);
+  w.click("Export1");
+  EXPECT_EQ(w.docs.read("digits.txt"), file);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QTextEdit>
 #include <gtest/gtest.h>
@@ -63,6 +64,62 @@ TEST(MainForm, StartsShowsItsLayoutAndClosesWritingTheSameSettings) {
 
   EXPECT_TRUE(form.close());
   EXPECT_EQ(data.settings(), before);
+}
+
+// The status bar and the button bar say what typing will do and where the
+// caret is: the language and font after Ctrl+L, the page, line and column
+// after the caret moves or a new document starts, the layout chosen.
+TEST(MainForm, TheStatusTellsTheLanguageTheFontAndThePlaceOfTheCaret) {
+  DataFolder data;
+  test::FakePrompter prompter;
+  TMainForm form(data.dir.path(), &prompter);
+  ASSERT_FALSE(form.startup_failed());
+  form.show();
+  QApplication::processEvents();
+  const Settings& settings = form.workspace().settings;
+  auto* font_box = form.findChild<QComboBox*>("FontBox");
+  auto* size_box = form.findChild<QComboBox*>("SizeBox");
+  ASSERT_TRUE(font_box && size_box);
+  EXPECT_EQ(font_box->currentText().toStdString(), settings.punjabi_font);
+  EXPECT_EQ(size_box->currentText().toInt(), settings.punjabi_font_size);
+
+  auto* language = form.findChild<QAction*>("LanguageEnglish1");
+  language->trigger();
+  EXPECT_EQ(form.status_panel("Panel2")->text(), "English");
+  EXPECT_EQ(font_box->currentText().toStdString(), settings.english_font);
+  EXPECT_EQ(size_box->currentText().toInt(), settings.english_font_size);
+  language->trigger();
+  EXPECT_EQ(form.status_panel("Panel2")->text(), "Romanised Punjabi");
+  EXPECT_EQ(font_box->currentText().toStdString(), settings.punjabi_font);
+
+  for (int i = 0; i < 400; ++i) form.editor().SetSelText(u"a line of text\r");
+  form.editor().SetSelText(u"end");
+  QApplication::processEvents();
+  EXPECT_EQ(form.status_panel("Panel4")->text(), "Line 401");
+  EXPECT_EQ(form.status_panel("Panel5")->text(), "Col 3");
+  EXPECT_NE(form.status_panel("Panel3")->text(), "Page 1");
+  form.editor().SetSelStart(0);
+  EXPECT_EQ(form.status_panel("Panel3")->text(), "Page 1");
+  form.editor().SetSelStart(form.editor().TextLength());
+
+  prompter.answers = {Answer::No};  // do not save the changes
+  form.findChild<QAction*>("New1")->trigger();
+  EXPECT_EQ(form.editor().TextLength(), 0);
+  EXPECT_EQ(form.status_panel("Panel3")->text(), "Page 1");
+  EXPECT_EQ(form.status_panel("Panel4")->text(), "Line 1");
+  EXPECT_EQ(form.status_panel("Panel5")->text(), "Col 0");
+
+  auto* layouts = form.findChild<QComboBox*>("LayoutBox");
+  ASSERT_NE(layouts, nullptr);
+  EXPECT_EQ(layouts->currentIndex(), settings.layout_choice);
+  const int anmol = layouts->findText("AnmolLipi");
+  ASSERT_GE(anmol, 0);
+  layouts->setCurrentIndex(anmol);
+  emit layouts->activated(anmol);
+  EXPECT_EQ(settings.layout_choice, anmol);
+  EXPECT_EQ(form.workspace().typing.keyboard_layout, form.workspace().fonts.get_font_index("AnmolLipi"));
+  EXPECT_EQ(form.status_panel("Panel2")->text(), "AnmolLipi");
+  form.editor().SetModified(false);
 }
 
 TEST(MainForm, HidingTheKeyboardGivesItsRoomToTheEditorAndIsRemembered) {

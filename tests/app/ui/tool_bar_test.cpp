@@ -49,6 +49,8 @@ TEST(ToolBar, ButtonsShowTheirCaptionsAndRunTheMenuItems) {
       {"SaveButton", "Save", "Save Document", "Save1"},
       {"KeyboardButton", "Keyboard", "Onscreen Keyboard", "OnScreenKeyboard1"},
       {"FontConvertButton", "Font Convert", "Punjabi Font Convert", "CurrentFile1"},
+      {"TextAnalysisButton", "Analysis", "Text Analysis", "FrequencyAnalysis1"},
+      {"SortButton", "Sort", "Sort", "SortFile1"},
       {"CutButton", "Cut", "Cut", nullptr},
       {"CopyButton", "Copy", "Copy", nullptr},
       {"PasteButton", "Paste", "Paste", nullptr},

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFont>
+#include <QFontDatabase>
 #include <QImage>
 #include <QPainterPath>
 #include <QRawFont>
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -20,6 +22,7 @@
 #include "fonts/conversion.h"
 #include "fonts/conversion_context.h"
 #include "fonts/display/glyph_map.h"
+#include "fonts/display/substitution_plan.h"
 #include "fonts/font_index.h"
 #include "fonts/registry.h"
 #include "fonts/ui/display_fonts.h"
@@ -35,6 +38,14 @@ std::vector<DisplayFont> generated_fonts() {
   if (!file.open(QIODevice::ReadOnly)) return {};
   const QByteArray text = file.readAll();
   return parse_display_font_list(std::string_view(text.constData(), text.size()));
+}
+
+// The fonts that draw a Gurmukhi encoding (not the Devanagari stand-ins).
+std::vector<DisplayFont> gurmukhi_fonts() {
+  std::vector<DisplayFont> out;
+  for (DisplayFont& f : generated_fonts())
+    if (f.draws_for.empty()) out.push_back(std::move(f));
+  return out;
 }
 
 QRawFont raw_font(const DisplayFont& f) {
@@ -105,7 +116,7 @@ std::set<std::uint8_t> halves_of_letters(int font_index, const std::vector<ByteR
 }
 
 TEST(DisplayFonts, EveryGurmukhiByteHasAGlyph) {
-  for (const DisplayFont& f : generated_fonts()) {
+  for (const DisplayFont& f : gurmukhi_fonts()) {
     const QRawFont raw = raw_font(f);
     ASSERT_TRUE(raw.isValid()) << f.file;
     const std::vector<ByteReading> bytes = glyph_map(f.font_index);
@@ -128,7 +139,7 @@ TEST(DisplayFonts, EveryGurmukhiByteHasAGlyph) {
 }
 
 TEST(DisplayFonts, SignsSitOnTheGlyphBeforeThem) {
-  for (const DisplayFont& f : generated_fonts()) {
+  for (const DisplayFont& f : gurmukhi_fonts()) {
     const QRawFont raw = raw_font(f);
     for (const ByteReading& r : glyph_map(f.font_index)) {
       const Placement placement = placement_of(r);
@@ -159,6 +170,7 @@ TEST(DisplayFonts, FamilyNames) {
     }
   }
   EXPECT_TRUE(QFile::exists(QDir(ui::display_fonts_folder()).filePath("LICENSE.txt")));
+  EXPECT_TRUE(QFile::exists(QDir(ui::display_fonts_folder()).filePath("LICENSE-Devanagari.txt")));
 }
 
 TEST(DisplayFonts, FontNamesAreDrawnByTheirStandIns) {
@@ -177,12 +189,36 @@ TEST(DisplayFonts, FontNamesAreDrawnByTheirStandIns) {
       {"Quilm2010R", "Quilm2010R"},
       {"Morvend_R", "Morvend_R"},
       {"Satluj", "Satluj"},  // installed before the display fonts were loaded (see qt_main.cpp)
+      {"Kruti Dev 010", "Quilm Legacy kruti"},
+      {"Chanakya", "Quilm Legacy chanakya"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.font_name);
     EXPECT_EQ(ui::drawn_family(c.font_name).toStdString(), c.drawn_by);
   }
   EXPECT_TRUE(QFont::substitutes("Satluj").isEmpty());
+}
+
+// Text converted into Unicode is set in Raavi, a Windows font; without it the
+// free Unicode Gurmukhi font draws it, installed or from the folder's copy.
+TEST(DisplayFonts, TheUnicodeFontIsDrawnWithGurmukhiGlyphs) {
+  EXPECT_EQ(ui::drawn_family(QString::fromUtf8(kUnicodeGurmukhiFont)).toStdString(), kUnicodeStandInFamily);
+  const QRawFont raavi = QRawFont::fromFont(QFont(QString::fromUtf8(kUnicodeGurmukhiFont), 24));
+  ASSERT_TRUE(raavi.isValid());
+  EXPECT_TRUE(raavi.supportedWritingSystems().contains(QFontDatabase::Gurmukhi));
+  for (char16_t c : std::u16string_view(u"\u0A38\u0A24\u0A3F\u0A67")) {
+    EXPECT_TRUE(raavi.supportsCharacter(QChar(c))) << int(c);
+  }
+  const QRawFont copy(QDir(ui::display_fonts_folder()).filePath(QString::fromUtf8(kUnicodeStandInFile)), 24);
+  ASSERT_TRUE(copy.isValid());
+  EXPECT_EQ(copy.familyName().toStdString(), kUnicodeStandInFamily);
+  EXPECT_TRUE(copy.supportedWritingSystems().contains(QFontDatabase::Gurmukhi));
+  // Unicode Gurmukhi in Raavi is drawn, not left blank.
+  const QImage text =
+      ui::text_image(QString::fromUtf8(kUnicodeGurmukhiFont), QString::fromUtf16(u"\u0A38\u0A24\u0A3F"));
+  QImage blank(text.size(), text.format());
+  blank.fill(Qt::white);
+  EXPECT_NE(text, blank);
 }
 
 const DisplayFont* pivot_font(const std::vector<DisplayFont>& fonts) {
@@ -214,7 +250,7 @@ bool draws_gurmukhi_digits(const DisplayFont& f, const std::set<std::string>& st
 TEST(DisplayFonts, ABytesGlyphIsTheGlyphOfItsPivotReading) {
   const std::set<std::string> digit_stems = gurmukhi_digit_stems();
   ASSERT_FALSE(digit_stems.empty());
-  const std::vector<DisplayFont> fonts = generated_fonts();
+  const std::vector<DisplayFont> fonts = gurmukhi_fonts();
   const DisplayFont* pivot = pivot_font(fonts);
   ASSERT_NE(pivot, nullptr);
   const QRawFont in_pivot = raw_font(*pivot);
@@ -249,6 +285,100 @@ TEST(DisplayFonts, LegacyTextIsDrawnInItsStandIn) {
   QImage blank(legacy.size(), legacy.format());
   blank.fill(Qt::white);
   EXPECT_NE(legacy, blank);
+}
+
+// --- The stand-ins of the 8-bit Devanagari fonts ------------------------------
+
+const DisplayFont* stand_in_drawing(const std::vector<DisplayFont>& fonts, const std::string& font_name) {
+  for (const DisplayFont& f : fonts)
+    if (f.draws_for == font_name) return &f;
+  return nullptr;
+}
+
+// The rows of a byte table of fonts/display/devanagari: byte and kind.
+std::vector<std::pair<std::uint8_t, std::string>> byte_table_rows(const std::string& file) {
+  std::ifstream in(std::string(QUILM_SOURCE_DIR) + "/fonts/display/devanagari/" + file);
+  std::vector<std::pair<std::uint8_t, std::string>> rows;
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#' || line[0] == '@') continue;
+    std::istringstream fields(line);
+    std::string byte, kind;
+    fields >> byte >> kind;
+    rows.emplace_back(static_cast<std::uint8_t>(std::stoi(byte, nullptr, 16)), kind);
+  }
+  return rows;
+}
+
+qreal advance_of(const QRawFont& raw, std::uint8_t byte) {
+  return raw.advancesForGlyphIndexes(raw.glyphIndexesForString(QString(QChar(byte)))).at(0).x();
+}
+
+// Each row of a stand-in's byte table has a glyph, spacing for letters and
+// half forms, of no width for marks above and below and the joining glyph.
+TEST(DevanagariStandIns, EveryRowOfTheByteTableHasAGlyphPlacedAsItsKind) {
+  const std::vector<DisplayFont> fonts = generated_fonts();
+  for (const auto& [font_name, table] : {std::pair{"Kruti Dev 010", "kruti_dev_010.txt"}, {"Chanakya", "chanakya.txt"}}) {
+    SCOPED_TRACE(font_name);
+    const DisplayFont* f = stand_in_drawing(fonts, font_name);
+    ASSERT_NE(f, nullptr);
+    const QRawFont raw = raw_font(*f);
+    ASSERT_TRUE(raw.isValid());
+    const auto rows = byte_table_rows(table);
+    ASSERT_FALSE(rows.empty());
+    for (const auto& [byte, kind] : rows) {
+      SCOPED_TRACE(label(*f, byte) + " " + kind);
+      ASSERT_TRUE(raw.supportsCharacter(QChar(byte)));
+      if (kind == "letter" || kind == "half") {
+        EXPECT_GT(advance_of(raw, byte), 0);
+      } else if (kind != "sign") {  // a vowel sign may be a spacing glyph (AA, I, II)
+        EXPECT_EQ(advance_of(raw, byte), 0);
+      }
+    }
+  }
+}
+
+// Whatever the Kruti Dev writer makes of Gurmukhi, the stand-in draws: every
+// byte it writes for each Gurmukhi letter or sign of the pivot encoding
+// alone and for each two of them.
+TEST(DevanagariStandIns, EveryByteTheKrutiDevWriterWritesHasAGlyph) {
+  const std::vector<DisplayFont> fonts = generated_fonts();
+  const DisplayFont* f = stand_in_drawing(fonts, "Kruti Dev 010");
+  ASSERT_NE(f, nullptr);
+  const QRawFont raw = raw_font(*f);
+  ConversionContext context;
+  const FontConverter converter(context);
+  std::vector<char> gurmukhi{' '};
+  for (const ByteReading& r : glyph_map(font_index::kPivot))
+    if (r.draws_gurmukhi() && r.meaning.size() == 1) gurmukhi.push_back(r.meaning[0]);
+  std::set<std::uint8_t> written;
+  for (char first : gurmukhi) {
+    for (char second : gurmukhi) {
+      const Bytes pivot{first, second};
+      for (char b : converter.conversion(pivot, font_index::kPivot, font_index::kDevanagari, true))
+        written.insert(static_cast<std::uint8_t>(b));
+    }
+  }
+  ASSERT_FALSE(written.empty());
+  for (std::uint8_t b : written) {
+    if (QChar(b).category() == QChar::Other_Control) continue;  // draws nothing (UDAAT is kept as 0x7F)
+    SCOPED_TRACE(label(*f, b));
+    EXPECT_TRUE(raw.supportsCharacter(QChar(b)));
+  }
+}
+
+// Text in the font names draws in their stand-ins, in glyphs of their own.
+TEST(DevanagariStandIns, TextInTheFontNameIsDrawnByTheStandIn) {
+  ConversionContext context;
+  const FontConverter converter(context);
+  const std::string anmollipi = "pMjwbI ikqwb";  // ਪੰਜਾਬੀ ਕਿਤਾਬ
+  const Bytes pivot = converter.to_pivot(anmollipi, 2);
+  const Bytes kruti = converter.conversion(pivot, font_index::kPivot, font_index::kDevanagari, true);
+  const QString text = QString::fromLatin1(kruti.data(), static_cast<int>(kruti.size()));
+  const QImage named = ui::text_image("Kruti Dev 010", text);
+  EXPECT_EQ(named, ui::text_image("Quilm Legacy kruti", text));
+  QImage blank(named.size(), named.format());
+  blank.fill(Qt::white);
+  EXPECT_NE(named, blank);
 }
 
 }  // namespace

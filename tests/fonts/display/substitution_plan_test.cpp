@@ -12,10 +12,12 @@ namespace quilm::display {
 namespace {
 
 const std::vector<DisplayFont> kFonts = {
-    {"Quilm", "Quilm.ttf", 35, true},
-    {"Quilm2010", "Quilm2010.ttf", 35, true},
-    {"Quilm Legacy anmollipi", "Quilm-Legacy-anmollipi.ttf", 2, false},
-    {"Quilm Legacy satluj", "Quilm-Legacy-satluj.ttf", 22, false},
+    {"Quilm", "Quilm.ttf", 35, true, ""},
+    {"Quilm2010", "Quilm2010.ttf", 35, true, ""},
+    {"Quilm Legacy anmollipi", "Quilm-Legacy-anmollipi.ttf", 2, false, ""},
+    {"Quilm Legacy satluj", "Quilm-Legacy-satluj.ttf", 22, false, ""},
+    {"Quilm Legacy kruti", "Quilm-Legacy-kruti.ttf", 70, false, "Kruti Dev 010"},
+    {"Quilm Legacy chanakya", "Quilm-Legacy-chanakya.ttf", -1, false, "Chanakya"},
 };
 
 std::vector<std::string> loaded(const DisplayFontPlan& plan) {
@@ -49,6 +51,9 @@ TEST(SubstitutionPlan, InstalledFontsWin) {
       {{}, "Jhelam", "", "an encoding without a stand-in in the list"},
       {{}, "Quilm2010", "", "an own font draws its own name"},
       {{}, "Ekta", "", "an unsupported name"},
+      {{}, "Kruti Dev 010", "Quilm Legacy kruti", "a Devanagari font, by the name its stand-in draws for"},
+      {{}, "Chanakya", "Quilm Legacy chanakya", "a Devanagari font without a font index"},
+      {{"kruti dev 010"}, "Kruti Dev 010", "", "an installed Devanagari font"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
@@ -56,12 +61,40 @@ TEST(SubstitutionPlan, InstalledFontsWin) {
   }
 }
 
+// Raavi, the Unicode Gurmukhi font of the defaults, is a Windows font: where
+// it is missing, the free Unicode Gurmukhi font draws it, from the folder's
+// copy unless that font is installed.
+TEST(SubstitutionPlan, TheUnicodeFontIsDrawnByAFreeUnicodeGurmukhiFont) {
+  const FontRegistry registry;
+  struct Case {
+    const char* label;
+    std::vector<std::string> installed;
+    std::string unicode_font;
+    std::string sent_to;
+    bool loaded;
+  };
+  const Case cases[] = {
+      {"nothing installed", {}, "Raavi", "Lohit Gurmukhi", true},
+      {"the stand-in is installed", {"Lohit Gurmukhi"}, "Raavi", "Lohit Gurmukhi", false},
+      {"Raavi is installed", {"raavi"}, "Raavi", "", false},
+      {"another Unicode font named", {}, "Saab", "Lohit Gurmukhi", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    const DisplayFontPlan plan = plan_display_fonts(registry, kFonts, c.installed, c.unicode_font);
+    EXPECT_EQ(sent_to(plan, c.unicode_font), c.sent_to);
+    EXPECT_EQ(plan.load_unicode_stand_in, c.loaded);
+  }
+}
+
 TEST(SubstitutionPlan, OwnFontsAreLoadedUnlessInstalled) {
   const FontRegistry registry;
   EXPECT_EQ(loaded(plan_display_fonts(registry, kFonts, {})),
-            (std::vector<std::string>{"Quilm", "Quilm2010", "Quilm Legacy anmollipi", "Quilm Legacy satluj"}));
+            (std::vector<std::string>{"Quilm", "Quilm2010", "Quilm Legacy anmollipi", "Quilm Legacy satluj",
+                                      "Quilm Legacy kruti", "Quilm Legacy chanakya"}));
   EXPECT_EQ(loaded(plan_display_fonts(registry, kFonts, {"Quilm2010"})),
-            (std::vector<std::string>{"Quilm", "Quilm Legacy anmollipi", "Quilm Legacy satluj"}));
+            (std::vector<std::string>{"Quilm", "Quilm Legacy anmollipi", "Quilm Legacy satluj", "Quilm Legacy kruti",
+                                      "Quilm Legacy chanakya"}));
 }
 
 TEST(DisplayFontList, ParsesLinesAndReportsBadOnes) {
@@ -72,17 +105,23 @@ TEST(DisplayFontList, ParsesLinesAndReportsBadOnes) {
       "\n"
       "Broken\tBroken.ttf\tX\town\n"
       "Short\tShort.ttf\n"
-      "Odd\tOdd.ttf\t3\tborrowed\n";
+      "Odd\tOdd.ttf\t3\tborrowed\n"
+      "Quilm Legacy kruti\tQuilm-Legacy-kruti.ttf\t70\tstand-in\tKruti Dev 010\n"
+      "Own font for\tOwn.ttf\t70\town\tKruti Dev 010\n"
+      "Empty name\tEmpty.ttf\t70\tstand-in\t\n";
   std::vector<int> bad;
   const std::vector<DisplayFont> fonts = parse_display_font_list(text, &bad);
-  ASSERT_EQ(fonts.size(), 2u);
+  ASSERT_EQ(fonts.size(), 3u);
   EXPECT_EQ(fonts[0].family, "Quilm2010");
   EXPECT_EQ(fonts[0].font_index, 35);
   EXPECT_TRUE(fonts[0].own_name);
   EXPECT_EQ(fonts[1].family, "Quilm Legacy anmollipi");
   EXPECT_EQ(fonts[1].file, "Quilm-Legacy-anmollipi.ttf");
   EXPECT_FALSE(fonts[1].own_name);
-  EXPECT_EQ(bad, (std::vector<int>{5, 6, 7}));
+  EXPECT_TRUE(fonts[1].draws_for.empty());
+  EXPECT_EQ(fonts[2].draws_for, "Kruti Dev 010");
+  EXPECT_EQ(fonts[2].font_index, 70);
+  EXPECT_EQ(bad, (std::vector<int>{5, 6, 7, 9, 10}));
 }
 
 }  // namespace

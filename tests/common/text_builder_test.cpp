@@ -1,10 +1,12 @@
-// The UTF-16 builder keeps exactly what was written, in order, however far
+// The text builder keeps exactly what was written, in order, however far
 // writing runs past the size it was first given.
-#include "common/utf16_builder.h"
+#include "common/text_builder.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "common/bytes.h"
 
 namespace quilm {
 namespace {
@@ -46,6 +48,17 @@ TEST(Utf16BuilderTest, TakeLeavesTheBuilderEmpty) {
   EXPECT_EQ(out.take(), u"ਪਹਿਲਾ");
   out.append(u"ਦੂਜਾ");
   EXPECT_EQ(out.take(), u"ਦੂਜਾ");
+}
+
+TEST(TextBuilderTest, WritesOnAfterTheTextItIsGiven) {
+  Bytes text = "kept ";
+  text.reserve(64);
+  ByteBuilder out(std::move(text));
+  char* cursor = out.room(40);
+  *cursor++ = 'a';
+  out.advance_to(cursor);
+  out.append("bc");
+  EXPECT_EQ(out.take(), "kept abc");
 }
 
 }  // namespace

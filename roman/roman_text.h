@@ -1,0 +1,30 @@
+// A Roman-letter text written in Gurmukhi: runs of the letters A-Z and a-z
+// are words, every other byte separates them and is kept; a full stop after
+// a Punjabi word becomes the danda glyph, after an abbreviation it stays a
+// full stop. Each word is ranked in the context of the two words written
+// before it.
+#pragma once
+
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "common/bytes.h"
+#include "roman/roman_to_gurmukhi.h"
+
+namespace quilm {
+
+// One piece of the output: a word (with its candidates) or separator bytes.
+struct RomanPiece {
+  Bytes separators;                       // Roman bytes, kept as they are
+  bool first_is_danda = false;            // its first byte, a ".", is a danda
+  std::string roman;                      // the word, empty for separators
+  std::vector<RomanCandidate> candidates; // best first
+};
+
+// Converts `text` piece by piece, in order; `piece` receives each one.
+// `context` carries the two previous words across calls (lines).
+void convert_roman_text(const RomanData& data, std::string_view text, RomanWordContext& context,
+                        const std::function<void(const RomanPiece&)>& piece);
+
+}  // namespace quilm
