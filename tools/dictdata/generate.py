@@ -156,37 +156,59 @@ def merge(pairs):
     return pbi, eng
 
 
-# Inflections: (ending of the root, endings of its forms); a root ending in
-# ਾ (masculine -aa nouns and adjectives, infinitives in -ਣਾ/-ਨਾ) gives the
-# oblique and plural forms and, for verbs, the stem's participles.
-NOUN_AA = ("ਾ", ["ੇ", "ਿਆਂ", "ੀ", "ੀਆਂ"])
-VERB_ENDINGS = ["ਦਾ", "ਦੀ", "ਦੇ", "ਦੀਆਂ", "ਦਿਆਂ", "ਿਆ", "ੀ", "ੇ", "ੀਆਂ", "ਾਂ", "ੇਗਾ", "ੇਗੀ", "ਣਗੇ", "ੋ", "ਾਂਗਾ",
-                 "ਾਂਗੇ", "ਾਂਗੀ", "ਦਿਆ"]
-FEM_II = ("ੀ", ["ੀਆਂ", "ੀਏ"])
+# Inflections, most trustworthy first: a form is given the root of the first
+# rule that makes it. Infinitives in -ਣਾ/-ਨਾ give their participles and
+# oblique forms (ਕਰਨਾ: ਕਰਦਾ, ਕਰਦੀ, ਕਰਦੇ, ਕਰਨੀ, ਕਰਨੇ); masculine -ਾ nouns and
+# adjectives their oblique and plural forms (ਮੁੰਡਾ: ਮੁੰਡੇ, ਮੁੰਡਿਆਂ); feminine
+# -ੀ nouns their plural (ਚਿੱਠੀਆਂ); consonant-final nouns their plural and
+# ablative (ਸ਼ਹਿਰਾਂ, ਕੰਨੋਂ); last, the forms made on a verb's bare stem
+# (ਕਰਿਆ, ਕਰੇਗਾ), which other words most often happen to share.
+PARTICIPLES = ["ਦਾ", "ਦੀ", "ਦੇ", "ਦੀਆਂ", "ਦਿਆਂ"]
+STEM_ENDINGS = ["ਿਆ", "ੀ", "ੇ", "ੀਆਂ", "ੇਗਾ", "ੇਗੀ", "ਣਗੇ", "ੋ", "ਾਂਗਾ", "ਾਂਗੇ", "ਾਂਗੀ"]
+CONSONANT = re.compile(r"[\u0A15-\u0A39\u0A59-\u0A5E]$")
+
+
+def verb_stem(root):
+    for infinitive in ("ਣਾ", "ਨਾ"):
+        if root.endswith(infinitive) and len(root) > 3:
+            return root[: -len(infinitive)]
+    return None
+
+
+def participle_forms(root):
+    stem = verb_stem(root)
+    if stem is None:
+        return []
+    return [stem + e for e in PARTICIPLES] + [root[:-1] + "ੀ", root[:-1] + "ੇ"]
+
+
+def noun_aa_forms(root):
+    return [root[:-1] + e for e in ("ੇ", "ਿਆਂ", "ੀ", "ੀਆਂ")] if root.endswith("ਾ") and len(root) > 2 else []
+
+
+def feminine_forms(root):
+    return [root[:-1] + "ੀਆਂ"] if root.endswith("ੀ") and len(root) > 2 else []
+
+
+def consonant_forms(root):
+    return [root + e for e in ("ਾਂ", "ੋਂ")] if CONSONANT.search(root) and len(root) > 1 else []
+
+
+def stem_forms(root):
+    stem = verb_stem(root)
+    return [stem + e for e in STEM_ENDINGS] if stem else []
+
+
+RULES = [participle_forms, noun_aa_forms, feminine_forms, consonant_forms, stem_forms]
 
 
 def inflection_pairs(words):
     out = {}
-    def add(form, root):
-        if form != root and form in words and form not in out:
-            out[form] = root
-    for root in sorted(words):
-        for infinitive in ("ਣਾ", "ਨਾ"):
-            if root.endswith(infinitive) and len(root) > 3:
-                stem = root[: -len(infinitive)]
-                for ending in VERB_ENDINGS:
-                    add(stem + ending, root)
-                add(root[:-1] + "ੀ", root)   # ਕਰਨੀ
-                add(root[:-1] + "ੇ", root)   # ਕਰਨੇ
-        if root.endswith(NOUN_AA[0]) and len(root) > 2:
-            for ending in NOUN_AA[1]:
-                add(root[:-1] + ending, root)
-        if root.endswith(FEM_II[0]) and len(root) > 2:
-            for ending in FEM_II[1]:
-                add(root[:-1] + ending, root)
-        if re.search(r"[\u0A15-\u0A39\u0A59-\u0A5E]$", root) and len(root) > 1:
-            for ending in ("ਾਂ", "ੋਂ"):
-                add(root + ending, root)
+    for rule in RULES:
+        for root in sorted(words):
+            for form in rule(root):
+                if form != root and form in words and form not in out:
+                    out[form] = root
     return out
 
 
