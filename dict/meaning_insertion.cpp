@@ -1,5 +1,6 @@
 #include "dict/meaning_insertion.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "dict/document_matches.h"
@@ -60,6 +61,20 @@ int insert_meaning_everywhere(Editor& editor, const std::u16string& word, const 
   editor.EndEditGroup();
   editor.SetSelStart(start);
   return static_cast<int>(later.size()) + 1;
+}
+
+}  // namespace quilm
+
+namespace quilm {
+
+std::u16string phrase_around(std::u16string_view meanings, std::size_t position) {
+  constexpr std::u16string_view kSeparators = u",;";
+  position = std::min(position, meanings.size());
+  const std::size_t before = meanings.substr(0, position).find_last_of(kSeparators);
+  std::size_t start = before == std::u16string_view::npos ? 0 : before + 1;
+  const std::size_t end = std::min(meanings.find_first_of(kSeparators, position), meanings.size());
+  while (start < end && meanings[start] == u' ') ++start;
+  return std::u16string(meanings.substr(start, end - start));
 }
 
 }  // namespace quilm

@@ -33,3 +33,11 @@ int insert_meaning_everywhere(Editor& editor, const std::u16string& word, const 
                               const MeaningText& meaning, const FontRegistry& registry);
 
 }  // namespace quilm
+
+namespace quilm {
+
+// The phrase of a meanings text around `position`: from after the ',' or
+// ';' before it to the next one, without its leading blanks.
+std::u16string phrase_around(std::u16string_view meanings, std::size_t position);
+
+}  // namespace quilm

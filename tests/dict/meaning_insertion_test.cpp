@@ -28,6 +28,19 @@ TEST(MeaningInsertion, TheChosenPhraseLosesItsTrailingSeparators) {
   }
 }
 
+TEST(MeaningInsertion, AClickChoosesThePhraseBetweenSeparators) {
+  struct Case {
+    std::size_t position;
+    std::u16string phrase;
+  };
+  const std::u16string meanings = u"boy, young lad; son";
+  const Case cases[] = {{0, u"boy"}, {3, u"boy"}, {4, u"young lad"}, {9, u"young lad"}, {16, u"son"}, {99, u"son"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.position);
+    EXPECT_EQ(phrase_around(meanings, c.position), c.phrase);
+  }
+}
+
 TEST(MeaningInsertion, ReplaceAllTakesWholeWordsOfTheSameFontOnly) {
   test::DocumentFixture doc;
   doc.add(u"kr krnw kr ", kAnmol);
