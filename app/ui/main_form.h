@@ -40,6 +40,7 @@ class RomanWindow;
 class TransliterateDialog;
 class Ruler;
 class Tformfind;
+class TDictionaryWindow;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -123,6 +124,10 @@ class TMainForm : public QMainWindow {
   void setupSpellCheckAction();
   QMenu* toolsMenu();
   void setupTransliterationActions();
+  void setupDictionaryActions();
+  // Shows the dictionary window of `punjabi_english` (else English-Punjabi),
+  // made on first use, at the right edge of this window.
+  void showDictionary(bool punjabi_english);
   void CurrentFile1Click();
   void TransliteratetoRoman1Click();
   void TransliteratetoDevanagri1Click();
@@ -192,6 +197,8 @@ class TMainForm : public QMainWindow {
   RomanWindow* roman_window_ = nullptr;          // F5, created on first use
   TransliterateDialog* transliterate_ = nullptr;  // F4, created on first use
   Tformfind* find_window_ = nullptr;              // Ctrl+F, Ctrl+H, created on first use
+  TDictionaryWindow* punjabi_english_ = nullptr;  // created on first use
+  TDictionaryWindow* english_punjabi_ = nullptr;
 
   int keyboard_panel_height_ = 140;
   bool caps_lock_ = false;
