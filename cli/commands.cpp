@@ -30,6 +30,9 @@ int run_replace(const Args& args);
 int run_import_table(const Args& args);
 int run_roman(const Args& args);
 int run_roman_table(const Args& args);
+int run_dict(const Args& args);
+int run_affix(const Args& args);
+int run_admin_term(const Args& args);
 
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
@@ -57,6 +60,9 @@ const std::vector<Command>& commands() {
       {"find", "the spelling variants of a word and where they stand in a text (\"Find -Replace\")", run_find},
       {"replace", "replace a word, or all its spelling variants, in a text (\"Replace All\")", run_replace},
       {"import-table", "bring a dBase table (.dbf with its .dbt memos) into the table store", run_import_table},
+      {"dict", "look a word up in the Punjabi-English or English-Punjabi dictionary; fill the dictionary tables", run_dict},
+      {"affix", "the words that begin or end with a Gurmukhi string (\"Prefix and Suffix Lists\")", run_affix},
+      {"admin-term", "the Punjabi of an English administrative term (\"Punjabi Administrative Terms\")", run_admin_term},
       {"roman-exceptions", "make the exception table of the Roman transliteration", run_roman_exceptions},
       {"roman", "Roman-letter Punjabi into Gurmukhi, as text or word by word with candidates", run_roman},
       {"roman-table", "make a table of Roman spellings (RomanGur.dbf, EnglishGur.DBF, Abbr.db)", run_roman_table},

@@ -29,4 +29,13 @@ inline std::size_t length_before_zero(BytesView s) {
   return n;
 }
 
+// ASCII letters changed case; other bytes (glyph codes) left as they are.
+inline char ascii_upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+inline char ascii_lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+inline Bytes ascii_lower(BytesView s) {
+  Bytes out(s);
+  for (char& c : out) c = ascii_lower(c);
+  return out;
+}
+
 }  // namespace quilm

@@ -34,6 +34,7 @@
 #include "convert/change_font.h"
 #include "convert/ui/change_font_dialog.h"
 #include "convert/ui/convert_font_dialog.h"
+#include "dict/ui/dictionary_window.h"
 #include "dict/ui/find_window.h"
 #include "editors/ui/qt_editor.h"
 #include "fonts/ui/font_names.h"
@@ -117,6 +118,7 @@ TMainForm::TMainForm(const std::filesystem::path& data_folder, Prompter* prompte
   setupTransliterationActions();
   setupAnalysisActions();
   setupSortActions();
+  setupDictionaryActions();
   qt_prompter_.attach_status(panels_.hint, progress_bar_);
   ws_.data_folder = data_folder;
   FormCreate();
@@ -504,6 +506,34 @@ void TMainForm::setupTransliterationActions() {
       tools->addAction("Transliterate Gurmukhi to Devanagri ", this, &TMainForm::TransliteratetoDevanagri1Click);
   hindi->setObjectName("TransliteratetoDevanagri1");
   hindi->setShortcut(QKeySequence(Qt::Key_F4));
+}
+
+// "Tools": the bilingual dictionaries.
+void TMainForm::setupDictionaryActions() {
+  QMenu* tools = toolsMenu();
+  QAction* pe = tools->addAction("Punjabi English Dictionary", this, [this] { showDictionary(true); });
+  pe->setObjectName("PunjabiEnglishDictionary1");
+  pe->setToolTip("Punjabi-English Dictionary");
+  QAction* ep = tools->addAction("English-Punjabi Dictionary", this, [this] { showDictionary(false); });
+  ep->setObjectName("EnglishPunjabiDictionary1");
+  ep->setToolTip("English-Punjabi Dictionary");
+}
+
+void TMainForm::showDictionary(bool punjabi_english) {
+  TDictionaryWindow*& window = punjabi_english ? punjabi_english_ : english_punjabi_;
+  if (!window) {
+    const Settings& s = ws_.settings;
+    const MeaningText meaning_font = punjabi_english ? MeaningText{u"", s.english_font, s.english_font_size}
+                                                     : MeaningText{u"", s.punjabi_font, s.punjabi_font_size};
+    window = new TDictionaryWindow(
+        punjabi_english ? DictionaryDirection::PunjabiEnglish : DictionaryDirection::EnglishPunjabi, *editor_,
+        ws_.fonts, ws_.conversion, *prompter_, ws_.data_folder, meaning_font, this);
+  }
+  ws_.conversion.typing = false;
+  const QRect frame = frameGeometry();
+  window->move(frame.right() - window->frameGeometry().width(), frame.top());
+  window->ShowDictionary();
+  window->raise();
 }
 
 // The window opens at the top of the screen, right-aligned with this one;

@@ -43,6 +43,7 @@ class SortFileDialog;
 class TableSortDialog;
 class Ruler;
 class Tformfind;
+class TDictionaryWindow;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -126,6 +127,10 @@ class TMainForm : public QMainWindow {
   void setupSpellCheckAction();
   QMenu* toolsMenu();
   void setupTransliterationActions();
+  void setupDictionaryActions();
+  // Shows the dictionary window of `punjabi_english` (else English-Punjabi),
+  // made on first use, at the right edge of this window.
+  void showDictionary(bool punjabi_english);
   void CurrentFile1Click();
   void TransliteratetoRoman1Click();
   void TransliteratetoDevanagri1Click();
@@ -206,6 +211,8 @@ class TMainForm : public QMainWindow {
   TFreqSel* freq_sel_ = nullptr;                 // "Text Analysis...", created on first use
   SortFileDialog* sort_file_ = nullptr;          // "Sort File", created on first use
   TableSortDialog* table_sort_ = nullptr;        // "Sort..." of the Table menu, created on first use
+  TDictionaryWindow* punjabi_english_ = nullptr;  // created on first use
+  TDictionaryWindow* english_punjabi_ = nullptr;
 
   int keyboard_panel_height_ = 140;
   bool caps_lock_ = false;

@@ -15,8 +15,9 @@ using Words = std::vector<std::string>;
 const std::vector<Words> kSubcommands = {
     {"version"},      {"font-index"},    {"fonts"},     {"convert"}, {"convert-doc"},
     {"convert-file"}, {"table", "dump"}, {"normalise"}, {"type"},    {"glyph-map"},
-    {"find"},         {"replace"},       {"import-table"},
-    {"roman"},        {"roman-table"},
+    {"find"},         {"replace"},       {"import-table"}, {"roman"},       {"roman-table"},
+    {"dict", "pa-en"}, {"dict", "en-pa"},
+    {"dict", "build"}, {"affix"},         {"admin-term"},
 };
 
 // The language tools' subcommands, whose program tests live beside their

@@ -33,6 +33,12 @@ TEST(DataTables, SchemasGiveTheFieldsAndOrdersTheWindowsUse) {
       {"wordlist1a.dbf", "", "SortWord", {{"Word", text}, {"SortWord", text}}, {"\x6B\x62", "\x62\x6B"}, {"\x62"}, true},
       {"adt", "ROMAN", "", {{"ENGLISH", text}, {"PUNJABI", text}, {"ROMAN", text}},
        {"Deputy Commissioner", "\xE6\x6B", "deputy commissioner"}, {"deputy c"}, true},
+      {"pbi_to_eng.DBF", "SORTWORD", "", {{"WORD", text}, {"TYPE", text}, {"MEANING", text}, {"SORTWORD", text}},
+       {"\x6B\x72", "v.", "do", "107114"}, {"107114"}, false},
+      {"EngPbi.DBF", "WORD", "", {{"WORD", text}, {"TYPE", text}, {"Meaning", text}}, {"Boy", "n.", "\x6B\x72"},
+       {"Bo"}, true},
+      {"wordroot1.DB", "SORTWORD", "", {{"Word", text}, {"Root", text}, {"SORTWORD", text}},
+       {"\x6B\x72\x77", "\x6B\x72", "107114119"}, {"107114119"}, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.file);

@@ -4,11 +4,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
 #include "app/ui/window_list.h"
 #include "app/ui/windows.h"
+#include "dict/ui/dictionary_window.h"
 #include "tests/support/fake_prompter.h"
 #include "tests/support/temp_dir.h"
 #include "tests/app/ui/ready_data_folder.h"
@@ -157,6 +159,26 @@ TEST(MainForm, F7ChecksTheSpellingFromTheCaret) {
   ASSERT_FALSE(prompter.messages.empty());
   EXPECT_EQ(prompter.messages.back(), "Spell check complete");
   EXPECT_TRUE(prompter.errors.empty()) << prompter.errors.front();
+  form.editor().SetModified(false);
+  form.close();
+}
+
+TEST(MainForm, TheDictionaryShowsTheMeaningOfTheSelectedWordFromTheShippedTables) {
+  DataFolder data;
+  test::FakePrompter prompter;
+  TMainForm form(data.dir.path(), &prompter);
+  auto* dictionary = form.findChild<QAction*>("PunjabiEnglishDictionary1");
+  ASSERT_NE(dictionary, nullptr);
+  EXPECT_EQ(dictionary->text(), "Punjabi English Dictionary");
+  form.editor().SetSelText(u"\u0A38\u0A4B\u0A2E\u0A35\u0A3E\u0A30");  // ਸੋਮਵਾਰ, Monday
+  form.editor().SetSelStart(0);
+  form.editor().SetSelLength(6);
+  dictionary->trigger();
+  auto* window = form.findChild<TDictionaryWindow*>();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->windowTitle(), "Punjabi English Dictionary");
+  EXPECT_EQ(window->meanings_memo()->toPlainText(), "Monday");
+  EXPECT_TRUE(prompter.errors.empty());
   form.editor().SetModified(false);
   form.close();
 }
