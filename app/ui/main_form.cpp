@@ -1,5 +1,7 @@
 #include "app/ui/main_form.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -15,6 +17,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -155,6 +158,7 @@ void TMainForm::setupEditor() {
   richedit1_->setObjectName("richedit1");
   richedit1_->setAcceptRichText(true);
   richedit1_->installEventFilter(this);
+  richedit1_->viewport()->installEventFilter(this);
   editor_ = std::make_unique<QtEditor>(richedit1_);
   editor_->SetLegacyFonts([this](const std::string& name) { return ws_.fonts.check_font_punjabi(name); });
   connect(richedit1_, &QTextEdit::cursorPositionChanged, this, &TMainForm::richedit1PositionChanged);
@@ -559,6 +563,18 @@ void TMainForm::showAffixLists() {
   affix_lists_->raise();
 }
 
+// With the option on, a double-clicked word opens the dictionary of its
+// language: Punjabi-English in a Gurmukhi font or for Unicode Gurmukhi,
+// English-Punjabi otherwise.
+void TMainForm::richedit1DblClick() {
+  for (TDictionaryWindow* window : {punjabi_english_, english_punjabi_})
+    if (window) window->close();
+  const std::u16string word = editor_->SelText();
+  const bool unicode_gurmukhi =
+      std::any_of(word.begin(), word.end(), [](char16_t c) { return c >= 0x0A00 && c <= 0x0A7F; });
+  showDictionary(unicode_gurmukhi || ws_.fonts.check_font_punjabi(editor_->Format().font_name));
+}
+
 void TMainForm::showDictionary(bool punjabi_english) {
   TDictionaryWindow*& window = punjabi_english ? punjabi_english_ : english_punjabi_;
   if (!window) {
@@ -769,6 +785,11 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (richedit1KeyPress(key)) return true;
   }
   if (watched == richedit1_ && event->type() == QEvent::FocusIn) typing::richedit1Enter(ws_.conversion);
+  if (watched == richedit1_->viewport() && event->type() == QEvent::MouseButtonDblClick &&
+      ws_.settings.dictionary_double_click) {
+    // After the editor has selected the word under the pointer.
+    QTimer::singleShot(0, this, &TMainForm::richedit1DblClick);
+  }
   return QMainWindow::eventFilter(watched, event);
 }
 

@@ -134,6 +134,7 @@ class TMainForm : public QMainWindow {
   // Shows the dictionary window of `punjabi_english` (else English-Punjabi),
   // made on first use, at the right edge of this window.
   void showDictionary(bool punjabi_english);
+  void richedit1DblClick();
   void showAdministrativeTerms();
   void showAffixLists();
   void placeAtRightEdge(QWidget* window);

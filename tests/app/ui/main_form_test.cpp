@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextEdit>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "app/ui/window_list.h"
@@ -181,6 +182,46 @@ TEST(MainForm, TheDictionaryShowsTheMeaningOfTheSelectedWordFromTheShippedTables
   EXPECT_TRUE(prompter.errors.empty());
   form.editor().SetModified(false);
   form.close();
+}
+
+// With "Double clicking on a word opens the appropriate dictionary" on, a
+// double-clicked word opens the dictionary of its script; with it off,
+// nothing opens.
+TEST(MainForm, DoubleClickingAWordOpensTheDictionaryOfItsScriptWhenTheOptionIsOn) {
+  struct Case {
+    const char16_t* text;
+    bool option;
+    const char* opened;  // nullptr: no dictionary window
+  };
+  const Case cases[] = {
+      {u"\u0A38\u0A4B\u0A2E\u0A35\u0A3E\u0A30", true, "Punjabi English Dictionary"},  // ਸੋਮਵਾਰ
+      {u"Monday", true, "English-Punjabi Dictionary"},
+      {u"Monday", false, nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.opened ? c.opened : "option off");
+    DataFolder data;
+    test::FakePrompter prompter;
+    TMainForm form(data.dir.path(), &prompter);
+    form.workspace().settings.dictionary_double_click = c.option;
+    form.show();
+    form.editor().SetSelText(c.text);
+    QApplication::processEvents();
+    QWidget* viewport = form.findChild<QTextEdit*>("richedit1")->viewport();
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, QPoint(4, 8));
+    QApplication::processEvents();
+    TDictionaryWindow* shown = nullptr;
+    for (TDictionaryWindow* w : form.findChildren<TDictionaryWindow*>())
+      if (w->isVisible()) shown = w;
+    if (c.opened) {
+      ASSERT_NE(shown, nullptr);
+      EXPECT_EQ(shown->windowTitle(), c.opened);
+    } else {
+      EXPECT_EQ(shown, nullptr);
+    }
+    form.editor().SetModified(false);
+    form.close();
+  }
 }
 
 TEST(MainForm, FailedStartUpWritesNothing) {
