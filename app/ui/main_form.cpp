@@ -28,6 +28,8 @@
 #include "analysis/ui/freq_sel.h"
 #include "sort/ui/sort_file_dialog.h"
 #include "sort/ui/table_sort_dialog.h"
+#include "app/ui/help_window.h"
+#include "app/ui/page_commands.h"
 #include "app/ui/qt_file_dialogs.h"
 #include "app/ui/ruler.h"
 #include "app/ui/spell_check_command.h"
@@ -111,6 +113,7 @@ TMainForm::TMainForm(const std::filesystem::path& data_folder, Prompter* prompte
   setupEditActions();
   setupFindActions();
   setupViewActions();
+  page_commands_->add_insert_items(*menuBar(), *tool_bar_);
   setupQuotationMarks();
   setupFontConvertActions();
   setupTextActions();
@@ -119,6 +122,8 @@ TMainForm::TMainForm(const std::filesystem::path& data_folder, Prompter* prompte
   setupAnalysisActions();
   setupSortActions();
   setupDictionaryActions();
+  help_commands_ = new HelpCommands(*this);
+  help_commands_->add_help_menu(*menuBar());
   qt_prompter_.attach_status(panels_.hint, progress_bar_);
   ws_.data_folder = data_folder;
   FormCreate();
@@ -217,6 +222,8 @@ void TMainForm::setupFileActions() {
   digits->setCheckable(true);
   digits->setChecked(ws_.export_gurmukhi_digits);
   connect(digits, &QAction::toggled, this, [this](bool on) { ws_.export_gurmukhi_digits = on; });
+  page_commands_ = new PageCommands(*this, *editor_, [this] { return ws_.document.name; });
+  page_commands_->add_file_items(*menu, *tool_bar_);
   menu->addSeparator();
   filename1_ = add("Filename1", tr("&1"), [this] { document_->RecentFileClick(1); });
   filename2_ = add("FileName2", tr("&2"), [this] { document_->RecentFileClick(2); });

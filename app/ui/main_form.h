@@ -43,6 +43,8 @@ class SortFileDialog;
 class TableSortDialog;
 class Ruler;
 class Tformfind;
+class PageCommands;
+class HelpCommands;
 class TDictionaryWindow;
 
 class TMainForm : public QMainWindow {
@@ -213,6 +215,8 @@ class TMainForm : public QMainWindow {
   TableSortDialog* table_sort_ = nullptr;        // "Sort..." of the Table menu, created on first use
   TDictionaryWindow* punjabi_english_ = nullptr;  // created on first use
   TDictionaryWindow* english_punjabi_ = nullptr;
+  PageCommands* page_commands_ = nullptr;  // page set-up, preview, printing, page numbers
+  HelpCommands* help_commands_ = nullptr;  // the Help menu and F1
 
   int keyboard_panel_height_ = 140;
   bool caps_lock_ = false;
