@@ -45,7 +45,7 @@ cd "$HOME"
 "$prefix/bin/quilm" > "$work/gui.log" 2>&1 &
 gui_pid=$!
 data="$HOME/.local/share/quilm/data"
-for _ in $(seq 1 100); do
+for _ in $(seq 1 600); do  # up to a minute for the first copy
   [ -e "$data/.quilm-shipped" ] && break
   kill -0 "$gui_pid" 2>/dev/null || { cat "$work/gui.log"; fail "quilm ended at start"; }
   sleep 0.1
