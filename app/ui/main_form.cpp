@@ -122,6 +122,7 @@ TMainForm::TMainForm(const std::filesystem::path& data_folder, Prompter* prompte
   setupAnalysisActions();
   setupSortActions();
   setupDictionaryActions();
+  setupGoToAndOptions();
   help_commands_ = new HelpCommands(*this);
   help_commands_->add_help_menu(*menuBar());
   qt_prompter_.attach_status(panels_.hint, progress_bar_);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/document/document_commands.h"
+#include "app/go_to.h"
 #include "app/stored_tables.h"
 #include "app/ui/qt_prompter.h"
 #include "app/workspace.h"
@@ -44,6 +45,8 @@ class TableSortDialog;
 class Ruler;
 class Tformfind;
 class PageCommands;
+class TGoToLinePage;
+class TOptions;
 class HelpCommands;
 class TDictionaryWindow;
 
@@ -142,6 +145,10 @@ class TMainForm : public QMainWindow {
   void SortFile1Click();
   void TableSort1Click();
   void ExternalFile1Click();
+  // "Goto..." (Ctrl+G) of the Search menu and "Options..." of the Tools menu.
+  void setupGoToAndOptions();
+  void Goto1Click();
+  void Options1Click();
   // A key typed into the editor goes through the key-press hook; true when
   // the hook has handled it and the editor must not insert it.
   bool richedit1KeyPress(QKeyEvent* key);
@@ -217,6 +224,9 @@ class TMainForm : public QMainWindow {
   TDictionaryWindow* english_punjabi_ = nullptr;
   PageCommands* page_commands_ = nullptr;  // page set-up, preview, printing, page numbers
   HelpCommands* help_commands_ = nullptr;  // the Help menu and F1
+  TGoToLinePage* go_to_ = nullptr;          // created on first use
+  TOptions* options_ = nullptr;             // created on first use
+  GoToTarget go_to_target_;                 // kept between uses of Go To
 
   int keyboard_panel_height_ = 140;
   bool caps_lock_ = false;
