@@ -33,6 +33,7 @@ int run_roman_table(const Args& args);
 int run_dict(const Args& args);
 int run_affix(const Args& args);
 int run_admin_term(const Args& args);
+int run_options(const Args& args);
 
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
@@ -66,6 +67,7 @@ const std::vector<Command>& commands() {
       {"roman-exceptions", "make the exception table of the Roman transliteration", run_roman_exceptions},
       {"roman", "Roman-letter Punjabi into Gurmukhi, as text or word by word with candidates", run_roman},
       {"roman-table", "make a table of Roman spellings (RomanGur.dbf, EnglishGur.DBF, Abbr.db)", run_roman_table},
+      {"options", "show or change the settings of a data folder, checked as the Options window checks them", run_options},
   };
   return table;
 }

@@ -17,7 +17,7 @@ const std::vector<Words> kSubcommands = {
     {"convert-file"}, {"table", "dump"}, {"normalise"}, {"type"},    {"glyph-map"},
     {"find"},         {"replace"},       {"import-table"}, {"roman"},       {"roman-table"},
     {"dict", "pa-en"}, {"dict", "en-pa"},
-    {"dict", "build"}, {"affix"},         {"admin-term"},
+    {"dict", "build"}, {"affix"},         {"admin-term"},    {"options", "show"},
 };
 
 // The language tools' subcommands, whose program tests live beside their
