@@ -17,6 +17,7 @@
 #include "app/stored_tables.h"
 #include "app/ui/qt_prompter.h"
 #include "app/workspace.h"
+#include "dict/meaning_insertion.h"
 
 class QAction;
 class QComboBox;
@@ -49,6 +50,8 @@ class TGoToLinePage;
 class TOptions;
 class HelpCommands;
 class TDictionaryWindow;
+class TAdministrativeWindow;
+class TAffixWindow;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -136,6 +139,10 @@ class TMainForm : public QMainWindow {
   // Shows the dictionary window of `punjabi_english` (else English-Punjabi),
   // made on first use, at the right edge of this window.
   void showDictionary(bool punjabi_english);
+  void showAdministrativeTerms();
+  void showAffixLists();
+  void placeAtRightEdge(QWidget* window);
+  MeaningText punjabiDefaultFont() const;
   void CurrentFile1Click();
   void TransliteratetoRoman1Click();
   void TransliteratetoDevanagri1Click();
@@ -222,6 +229,8 @@ class TMainForm : public QMainWindow {
   TableSortDialog* table_sort_ = nullptr;        // "Sort..." of the Table menu, created on first use
   TDictionaryWindow* punjabi_english_ = nullptr;  // created on first use
   TDictionaryWindow* english_punjabi_ = nullptr;
+  TAdministrativeWindow* admin_terms_ = nullptr;  // F11, created on first use
+  TAffixWindow* affix_lists_ = nullptr;           // F12, created on first use
   PageCommands* page_commands_ = nullptr;  // page set-up, preview, printing, page numbers
   HelpCommands* help_commands_ = nullptr;  // the Help menu and F1
   TGoToLinePage* go_to_ = nullptr;          // created on first use
