@@ -1,6 +1,7 @@
 // The pages of the program's help: which page tells about which window. The
 // help opens on the page of the window it is called from, by the window's
-// object name; a window without a page of its own gets the contents page.
+// object name, else by its class name; a window without a page of its own
+// gets the contents page.
 #pragma once
 
 #include <array>
@@ -15,7 +16,7 @@ struct HelpPageOfWindow {
   const char* page;
 };
 
-inline constexpr std::array<HelpPageOfWindow, 24> kHelpPagesOfWindows = {{
+inline constexpr std::array<HelpPageOfWindow, 28> kHelpPagesOfWindows = {{
     {"TMainForm", "index.html"},
     {"TPageNumber", "printing.html"},
     {"TPageSetup", "printing.html"},
@@ -40,6 +41,10 @@ inline constexpr std::array<HelpPageOfWindow, 24> kHelpPagesOfWindows = {{
     {"TEnglishPbiDic", "dictionaries.html"},
     {"TPunjabiType", "typing.html"},
     {"TOptions", "options.html"},
+    {"TGoToLinePage", "editing.html"},
+    {"TDictionaryWindow", "dictionaries.html"},
+    {"TAdministrativeWindow", "dictionaries.html"},
+    {"TAffixWindow", "dictionaries.html"},
 }};
 
 // The page of the window named `window`; nullptr when it has none.

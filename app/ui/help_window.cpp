@@ -16,6 +16,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <string>
 
 #include "app/help_pages.h"
 #include "fonts/ui/display_fonts.h"
@@ -131,7 +132,8 @@ bool HelpCommands::show_help_for(const QWidget* window) {
   // The window itself, then the window it belongs to, and so on up.
   for (const QWidget* w = window ? window->window() : nullptr; w;
        w = w->parentWidget() ? w->parentWidget()->window() : nullptr)
-    if (const char* page = help_page_of_window(w->objectName().toStdString())) return open_page(page);
+    for (const std::string& name : {w->objectName().toStdString(), std::string(w->metaObject()->className())})
+      if (const char* page = help_page_of_window(name.substr(name.rfind(':') + 1))) return open_page(page);
   return open_page(kHelpContentsPage);
 }
 
