@@ -9,6 +9,8 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QTextBrowser>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -125,6 +127,23 @@ TEST(MainWindowCommands, PageNumberingKeepsItsValueOnABadFirstNumber) {
     d.accept();
   });
   EXPECT_EQ(pages->numbering().first_number, 5);
+}
+
+TEST(MainWindowCommands, PrintPreviewShowsEveryPage) {
+  ShownWindow w;
+  auto* pages = w.form->findChild<PageCommands*>();
+  ASSERT_NE(pages, nullptr);
+  std::u16string text;
+  for (int i = 0; i < 150; ++i) text += u"\u0A2A\u0A70\u0A1C\u0A3E\u0A2C\u0A40 line\r";
+  w.form->editor().SetSelText(text);
+  pages->set_numbering({PageNumberPlace::Footer, Alignment::Right, 1});
+  const int expected = page_count(pages->job());
+  ASSERT_GT(expected, 1);
+  answer_dialog<QPrintPreviewDialog>(w.action("PrintPreview1"), [&](QPrintPreviewDialog& preview) {
+    auto* widget = preview.findChild<QPrintPreviewWidget*>();
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->pageCount(), expected);
+  });
 }
 
 TEST(MainWindowCommands, HelpOpensOnThePageOfTheWindow) {
