@@ -90,20 +90,21 @@ int run_pad(const Args& args) {
   auto data = std::make_unique<RomanData>();
   std::vector<std::string> warnings;
   if (Status s = load_roman_data(roman_data_folder(o.data), data.get(), &warnings); !s) return fail(s.message());
-  for (const std::string& w : warnings) std::fprintf(stderr, "quilm-cli pad: warning: %s\n", w.c_str());
   const std::optional<StandardInput> script = StandardInput::read(kCommand);
   if (!script) return kBadInput;
   TypingPad pad(*data);
   pad.set_ignore_case(!o.keep_case);
   std::vector<std::string> notes;
   if (Status s = replay_pad_script(pad, script->text(), &notes); !s) return fail(s.message());
-  for (const std::string& n : notes) std::fprintf(stderr, "quilm-cli pad: note: %s\n", n.c_str());
   if (o.check) {
     TypingPad full(*data);
     full.set_ignore_case(!o.keep_case);
     full.paste(pad.roman());
     if (!same_word_table(pad, full)) return fail("the word table differs from a full retransliteration");
   }
+  // Said only once the script has run: bad input gets one line.
+  for (const std::string& w : warnings) std::fprintf(stderr, "quilm-cli pad: warning: %s\n", w.c_str());
+  for (const std::string& n : notes) std::fprintf(stderr, "quilm-cli pad: note: %s\n", n.c_str());
   return write_output(kCommand, to_utf8(pad.gurmukhi()) + '\n' + word_table(pad)) ? kSuccess : kBadInput;
 }
 
