@@ -319,6 +319,15 @@ void TypingPad::dictionaries_changed() {
   retransliterate();
 }
 
+PaneChange pane_change(std::u16string_view before, std::u16string_view after) {
+  const std::size_t shorter = std::min(before.size(), after.size());
+  std::size_t prefix = 0;
+  while (prefix < shorter && before[prefix] == after[prefix]) ++prefix;
+  std::size_t suffix = 0;
+  while (suffix < shorter - prefix && before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix]) ++suffix;
+  return {prefix, before.size() - prefix - suffix, std::u16string(after.substr(prefix, after.size() - prefix - suffix))};
+}
+
 bool same_word_table(const TypingPad& a, const TypingPad& b) {
   if (a.roman() != b.roman() || a.leading_separators() != b.leading_separators()) return false;
   if (a.words().size() != b.words().size()) return false;

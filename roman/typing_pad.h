@@ -140,6 +140,14 @@ inline bool is_pad_letter(char16_t c) { return (c >= u'A' && c <= u'Z') || (c >=
 // the same alternatives (in any order).
 bool same_word_table(const TypingPad& a, const TypingPad& b);
 
+// How a pane's text changed: `removed` characters at `at` gave way to
+// `inserted` (the common start and end of the two texts kept).
+struct PaneChange {
+  std::size_t at = 0, removed = 0;
+  std::u16string inserted;
+};
+PaneChange pane_change(std::u16string_view before, std::u16string_view after);
+
 // The message of a refused word.
 inline constexpr char kTooManyWordsMessage[] = "Cannot add more words\nMaximum words allowed : 4000";
 

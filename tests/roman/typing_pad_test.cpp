@@ -190,6 +190,24 @@ TEST_F(Pad, ScriptLinesThatAreNoEvents) {
   EXPECT_EQ(notes, (std::vector<std::string>{"no alternative 7"}));
 }
 
+TEST(PaneChanges, TheCommonStartAndEndAreKept) {
+  struct Case {
+    const char16_t *before, *after;
+    std::size_t at, removed;
+    const char16_t* inserted;
+  };
+  const Case cases[] = {{u"", u"ਕ", 0, 0, u"ਕ"},          {u"ਕਿ ਘਰ", u"ਕੀ ਘਰ", 1, 1, u"ੀ"},
+                        {u"ਕਿ ਘਰ", u"ਕਿ ਘਰ", 5, 0, u""},    {u"ਕਿ ਘਰ", u"", 0, 5, u""},
+                        {u"aaa", u"aa", 2, 1, u""}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(to_utf8(c.before) + " -> " + to_utf8(c.after));
+    const PaneChange change = pane_change(c.before, c.after);
+    EXPECT_EQ(change.at, c.at);
+    EXPECT_EQ(change.removed, c.removed);
+    EXPECT_EQ(change.inserted, c.inserted);
+  }
+}
+
 TEST(UserRomanWords, AddedPairsAreKeptSortedAndLoadedBack) {
   TempDir dir;
   RomanDictionary dictionary;
