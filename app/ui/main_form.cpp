@@ -36,6 +36,7 @@
 #include "convert/ui/convert_font_dialog.h"
 #include "dict/ui/dictionary_window.h"
 #include "dict/ui/find_window.h"
+#include "roman/ui/typing_pad_window.h"
 #include "editors/ui/qt_editor.h"
 #include "fonts/ui/font_names.h"
 #include "translit/devanagari_fonts.h"
@@ -119,6 +120,7 @@ TMainForm::TMainForm(const std::filesystem::path& data_folder, Prompter* prompte
   setupAnalysisActions();
   setupSortActions();
   setupDictionaryActions();
+  setupTypingPadAction();
   qt_prompter_.attach_status(panels_.hint, progress_bar_);
   ws_.data_folder = data_folder;
   FormCreate();
@@ -534,6 +536,27 @@ void TMainForm::showDictionary(bool punjabi_english) {
   window->move(frame.right() - window->frameGeometry().width(), frame.top());
   window->ShowDictionary();
   window->raise();
+}
+
+// "Punjabi Writing Pad" (F3): the typing pad, not modal, made on first use,
+// at the right edge of this window.
+void TMainForm::setupTypingPadAction() {
+  QAction* pad = toolsMenu()->addAction("Punjabi Writing Pad", this, [this] {
+    if (!typing_pad_) {
+      const Settings& s = ws_.settings;
+      typing_pad_ = new TPunjabiType({ws_.fonts, ws_.conversion, *editor_, *prompter_, ws_.data_folder, s.english_font,
+                                      s.english_font_size, s.punjabi_font, s.punjabi_font_size},
+                                     this);
+      typing_pad_->move(geometry().left() + width() - typing_pad_->frameGeometry().width(), geometry().top());
+    }
+    ws_.conversion.typing = false;
+    typing_pad_->show();
+    typing_pad_->raise();
+    typing_pad_->activateWindow();
+  });
+  pad->setObjectName("PunjabiWritingPad1");
+  pad->setToolTip("Punjabi Typing Pad");
+  pad->setShortcut(QKeySequence(Qt::Key_F3));
 }
 
 // The window opens at the top of the screen, right-aligned with this one;

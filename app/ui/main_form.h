@@ -44,6 +44,7 @@ class TableSortDialog;
 class Ruler;
 class Tformfind;
 class TDictionaryWindow;
+class TPunjabiType;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -131,6 +132,7 @@ class TMainForm : public QMainWindow {
   // Shows the dictionary window of `punjabi_english` (else English-Punjabi),
   // made on first use, at the right edge of this window.
   void showDictionary(bool punjabi_english);
+  void setupTypingPadAction();
   void CurrentFile1Click();
   void TransliteratetoRoman1Click();
   void TransliteratetoDevanagri1Click();
@@ -213,6 +215,7 @@ class TMainForm : public QMainWindow {
   TableSortDialog* table_sort_ = nullptr;        // "Sort..." of the Table menu, created on first use
   TDictionaryWindow* punjabi_english_ = nullptr;  // created on first use
   TDictionaryWindow* english_punjabi_ = nullptr;
+  TPunjabiType* typing_pad_ = nullptr;  // F3, created on first use
 
   int keyboard_panel_height_ = 140;
   bool caps_lock_ = false;
