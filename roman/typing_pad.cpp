@@ -64,7 +64,8 @@ bool TypingPad::would_exceed_limit(std::size_t from, std::size_t to, std::u16str
   if (words_.size() + text.size() + 1 <= kMostWords) return false;
   std::u16string after = roman_;
   after.replace(from, to - from, text);
-  return count_words(after) > kMostWords && count_words(after) > words_.size();
+  const std::size_t words = count_words(after);
+  return words > kMostWords && words > words_.size();
 }
 
 Status TypingPad::replace(std::size_t from, std::size_t to, std::u16string_view text) {

@@ -46,7 +46,6 @@ class TypingPad {
   static constexpr std::size_t kMostAlternatives = 10;
 
   explicit TypingPad(RomanData& data) : transliterator_(data) {}
-  explicit TypingPad(PadTransliterator transliterator) : transliterator_(std::move(transliterator)) {}
 
   // --- Changes of the Roman text ----------------------------------------
   // Replaces the characters [from, to) with `text` and leaves the caret
