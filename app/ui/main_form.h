@@ -16,6 +16,7 @@
 #include "app/stored_tables.h"
 #include "app/ui/qt_prompter.h"
 #include "app/workspace.h"
+#include "dict/meaning_insertion.h"
 
 class QAction;
 class QComboBox;
@@ -45,6 +46,8 @@ class Ruler;
 class Tformfind;
 class TDictionaryWindow;
 class TPunjabiType;
+class TAdministrativeWindow;
+class TAffixWindow;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -133,6 +136,10 @@ class TMainForm : public QMainWindow {
   // made on first use, at the right edge of this window.
   void showDictionary(bool punjabi_english);
   void setupTypingPadAction();
+  void showAdministrativeTerms();
+  void showAffixLists();
+  void placeAtRightEdge(QWidget* window);
+  MeaningText punjabiDefaultFont() const;
   void CurrentFile1Click();
   void TransliteratetoRoman1Click();
   void TransliteratetoDevanagri1Click();
@@ -216,6 +223,8 @@ class TMainForm : public QMainWindow {
   TDictionaryWindow* punjabi_english_ = nullptr;  // created on first use
   TDictionaryWindow* english_punjabi_ = nullptr;
   TPunjabiType* typing_pad_ = nullptr;  // F3, created on first use
+  TAdministrativeWindow* admin_terms_ = nullptr;  // F11, created on first use
+  TAffixWindow* affix_lists_ = nullptr;           // F12, created on first use
 
   int keyboard_panel_height_ = 140;
   bool caps_lock_ = false;
