@@ -586,7 +586,7 @@ void TMainForm::setupTypingPadAction() {
       typing_pad_ = new TPunjabiType({ws_.fonts, ws_.conversion, *editor_, *prompter_, ws_.data_folder, s.english_font,
                                       s.english_font_size, s.punjabi_font, s.punjabi_font_size},
                                      this);
-      typing_pad_->move(geometry().left() + width() - typing_pad_->frameGeometry().width(), geometry().top());
+      placeAtRightEdge(typing_pad_);
     }
     ws_.conversion.typing = false;
     typing_pad_->show();
