@@ -302,6 +302,7 @@ void TPunjabiType::ApplyOptions(const PadOptions& options) {
   gurmukhi.setPointSize(options.gurmukhi_font_size);
   RichEdit2->setFont(gurmukhi);
   SuggestionBox->setFont(gurmukhi);
+  Alt->setFont(gurmukhi);  // each number beside its spelling
   if (pad_->ignore_case() != options.ignore_case) {
     pad_->set_ignore_case(options.ignore_case);
     show_gurmukhi();

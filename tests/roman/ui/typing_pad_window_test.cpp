@@ -4,6 +4,7 @@
 // panes in step, and the Gurmukhi text goes into the document.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QApplication>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -139,6 +140,23 @@ TEST_F(TypingPadWindow, AnAddedWordIsKeptAndOfferedAtOnce) {
               std::find(alternatives.begin(), alternatives.end(), u"ਕਿਤਾਬਾ") != alternatives.end());
   window->AddWord("kit aab", "x");
   EXPECT_EQ(prompter.errors.size(), 1u);
+}
+
+TEST_F(TypingPadWindow, ChoicesHoldUntilTheMainWindowIsActiveAgain) {
+  QWidget main_window;
+  TPunjabiType pad(TypingPadContext{fonts, conversion, editor, prompter, data.path(), "Arial", 12, "AnmolLipi", 16},
+                   &main_window);
+  pad.show();
+  QTest::keyClicks(pad.roman_pane(), "sat sat");
+  pad.roman_pane()->moveCursor(QTextCursor::Start);
+  const QString chosen = pad.alternatives_list()->item(0)->text();
+  pad.ChooseAlternative(1);
+  EXPECT_EQ(pad.gurmukhi_pane()->toPlainText(), chosen + " " + chosen) << "the choice holds for the word everywhere";
+  QEvent activate(QEvent::WindowActivate);
+  QApplication::sendEvent(&main_window, &activate);
+  pad.ReTransliterateClick();
+  EXPECT_NE(pad.gurmukhi_pane()->toPlainText(), chosen + " " + chosen);
+  pad.roman_pane()->clear();  // closing asks nothing
 }
 
 TEST_F(TypingPadWindow, OptionsAndInstructions) {
