@@ -40,6 +40,7 @@
 #include "dict/ui/affix_window.h"
 #include "dict/ui/dictionary_window.h"
 #include "dict/ui/find_window.h"
+#include "roman/ui/typing_pad_window.h"
 #include "editors/ui/qt_editor.h"
 #include "fonts/ui/font_names.h"
 #include "translit/devanagari_fonts.h"
@@ -127,6 +128,7 @@ TMainForm::TMainForm(const std::filesystem::path& data_folder, Prompter* prompte
   setupGoToAndOptions();
   help_commands_ = new HelpCommands(*this);
   help_commands_->add_help_menu(*menuBar());
+  setupTypingPadAction();
   qt_prompter_.attach_status(panels_.hint, progress_bar_);
   ws_.data_folder = data_folder;
   FormCreate();
@@ -581,6 +583,27 @@ void TMainForm::showDictionary(bool punjabi_english) {
   placeAtRightEdge(window);
   window->ShowDictionary();
   window->raise();
+}
+
+// "Punjabi Writing Pad" (F3): the typing pad, not modal, made on first use,
+// at the right edge of this window.
+void TMainForm::setupTypingPadAction() {
+  QAction* pad = toolsMenu()->addAction("Punjabi Writing Pad", this, [this] {
+    if (!typing_pad_) {
+      const Settings& s = ws_.settings;
+      typing_pad_ = new TPunjabiType({ws_.fonts, ws_.conversion, *editor_, *prompter_, ws_.data_folder, s.english_font,
+                                      s.english_font_size, s.punjabi_font, s.punjabi_font_size},
+                                     this);
+      placeAtRightEdge(typing_pad_);
+    }
+    ws_.conversion.typing = false;
+    typing_pad_->show();
+    typing_pad_->raise();
+    typing_pad_->activateWindow();
+  });
+  pad->setObjectName("PunjabiWritingPad1");
+  pad->setToolTip("Punjabi Typing Pad");
+  pad->setShortcut(QKeySequence(Qt::Key_F3));
 }
 
 // The window opens at the top of the screen, right-aligned with this one;

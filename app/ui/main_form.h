@@ -50,6 +50,7 @@ class TGoToLinePage;
 class TOptions;
 class HelpCommands;
 class TDictionaryWindow;
+class TPunjabiType;
 class TAdministrativeWindow;
 class TAffixWindow;
 
@@ -139,6 +140,7 @@ class TMainForm : public QMainWindow {
   // Shows the dictionary window of `punjabi_english` (else English-Punjabi),
   // made on first use, at the right edge of this window.
   void showDictionary(bool punjabi_english);
+  void setupTypingPadAction();
   void showAdministrativeTerms();
   void showAffixLists();
   void placeAtRightEdge(QWidget* window);
@@ -229,6 +231,7 @@ class TMainForm : public QMainWindow {
   TableSortDialog* table_sort_ = nullptr;        // "Sort..." of the Table menu, created on first use
   TDictionaryWindow* punjabi_english_ = nullptr;  // created on first use
   TDictionaryWindow* english_punjabi_ = nullptr;
+  TPunjabiType* typing_pad_ = nullptr;  // F3, created on first use
   TAdministrativeWindow* admin_terms_ = nullptr;  // F11, created on first use
   TAffixWindow* affix_lists_ = nullptr;           // F12, created on first use
   PageCommands* page_commands_ = nullptr;  // page set-up, preview, printing, page numbers
