@@ -13,6 +13,7 @@
 #include "cli/exit_codes.h"
 #include "cli/font_option.h"
 #include "cli/options.h"
+#include "cli/roman_data_folder.h"
 #include "encoding/unicode_output.h"
 #include "encoding/utf16.h"
 #include "fonts/conversion.h"
@@ -59,14 +60,6 @@ void declare_options(OptionParser& parser, Options& o) {
   parser.flag("--simple", o.simple, "with --rules: the simple engine");
   parser.flag("--no-context", o.no_context, "rank each word without the words before it");
   parser.footer(kFooter);
-}
-
-std::filesystem::path default_data_folder() {
-  if (std::filesystem::exists(kRomanDictionaryFile)) return ".";
-  std::error_code error;
-  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) return ".";
-  return program.parent_path().parent_path() / "ready-data";
 }
 
 // Pivot words and separators into the output encoding.
@@ -213,7 +206,7 @@ int run_roman(const Args& args) {
   auto data = std::make_unique<RomanData>();
   if (!options.rules) {
     std::vector<std::string> warnings;
-    const std::filesystem::path folder = options.data.empty() ? default_data_folder() : std::filesystem::path(options.data);
+    const std::filesystem::path folder = roman_data_folder(options.data);
     if (Status s = load_roman_data(folder, data.get(), &warnings); !s) return bad_input(s.message());
     for (const std::string& w : warnings) std::fprintf(stderr, "quilm-cli roman: warning: %s\n", w.c_str());
   }

@@ -30,9 +30,12 @@ int run_replace(const Args& args);
 int run_import_table(const Args& args);
 int run_roman(const Args& args);
 int run_roman_table(const Args& args);
+int run_roman_add(const Args& args);
+int run_pad(const Args& args);
 int run_dict(const Args& args);
 int run_affix(const Args& args);
 int run_admin_term(const Args& args);
+int run_options(const Args& args);
 
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
@@ -66,6 +69,9 @@ const std::vector<Command>& commands() {
       {"roman-exceptions", "make the exception table of the Roman transliteration", run_roman_exceptions},
       {"roman", "Roman-letter Punjabi into Gurmukhi, as text or word by word with candidates", run_roman},
       {"roman-table", "make a table of Roman spellings (RomanGur.dbf, EnglishGur.DBF, Abbr.db)", run_roman_table},
+      {"options", "show or change the settings of a data folder, checked as the Options window checks them", run_options},
+      {"roman-add", "add a Roman spelling of a Gurmukhi word to the user's Roman words", run_roman_add},
+      {"pad", "replay typing pad events and print the Gurmukhi pane and the word table", run_pad},
   };
   return table;
 }

@@ -5,8 +5,16 @@
 namespace quilm {
 
 void RecentChoices::add(std::string_view roman, BytesView chosen) {
+  const std::string key = lower_roman(roman);
+  for (int i = 0; i < count_; ++i) {
+    Choice& choice = ring_[static_cast<std::size_t>(i)];
+    if (choice.roman == key) {  // a word chosen again keeps its place, with the new spelling
+      choice.chosen = Bytes(chosen);
+      return;
+    }
+  }
   write_ = (write_ + 1) % kCapacity;
-  ring_[static_cast<std::size_t>(write_)] = {lower_roman(roman), Bytes(chosen)};
+  ring_[static_cast<std::size_t>(write_)] = {key, Bytes(chosen)};
   if (count_ < kCapacity) ++count_;
 }
 

@@ -1,6 +1,7 @@
 // Everything the Roman-to-Gurmukhi conversion reads from the data folder,
 // loaded once through read-only handles: the Roman and English dictionaries,
-// the abbreviations, the Roman statistics and the main word list.
+// the abbreviations, the Roman statistics and the main word list; the
+// user's own Roman words (user_roman_words.h) join the Roman dictionary.
 #pragma once
 
 #include <filesystem>

@@ -16,6 +16,7 @@ packages=(
   xvfb xauth
   fonts-lohit-guru fonts-lohit-deva
   python3 python3-fonttools libharfbuzz-bin
+  poppler-utils help2man
 )
 # Word documents and PDF through LibreOffice in headless mode; installed
 # without its recommendations, which would bring a whole desktop suite.

@@ -1,8 +1,10 @@
 // The desktop program: splash, main window, the tool windows, the message loop.
 // The data folder is the folder that is current when the program starts.
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -10,10 +12,37 @@
 
 #include "app/command_line.h"
 #include "app/document_state.h"
+#include "app/user_data.h"
 #include "app/ui/main_form.h"
 #include "app/ui/splash.h"
 #include "app/ui/windows.h"
 #include "fonts/ui/display_fonts.h"
+
+namespace {
+
+// Installed and started outside a data folder: the user's own data folder,
+// made or refreshed from the installed one, becomes the current folder.
+// False when it cannot be prepared (said in a message box).
+bool enter_user_data_folder() {
+  namespace fs = std::filesystem;
+  if (quilm::is_data_folder(fs::current_path())) return true;
+  const std::optional<quilm::InstalledData> installed =
+      quilm::installed_data(QCoreApplication::applicationDirPath().toStdString());
+  const fs::path data = quilm::user_data_folder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+  if (!installed || data.empty()) return true;  // not installed: the current folder, as in a build tree
+  if (quilm::needs_refresh(installed->ready, data) &&
+      std::system(quilm::refresh_command(*installed, data).c_str()) != 0) {
+    QMessageBox::critical(nullptr, quilm::kProgramTitle,
+                          QString("The data folder %1 could not be prepared from %2.")
+                              .arg(QString::fromStdString(data.string()), QString::fromStdString(installed->ready.string())));
+    return false;
+  }
+  std::error_code error;
+  fs::current_path(data, error);
+  return !error;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   // Before QApplication, which needs a display.
@@ -28,12 +57,16 @@ int main(int argc, char** argv) {
   const quilm::ui::DisplayFontsReport fonts = quilm::ui::load_display_fonts();
   app.setApplicationName("Quilm");
   app.setApplicationDisplayName(quilm::kProgramTitle);
+  app.setDesktopFileName("quilm");
+  app.setWindowIcon(QIcon::fromTheme("quilm"));
   if (fonts.folder.isEmpty())
     QMessageBox::warning(nullptr, quilm::kProgramTitle,
                          "The display fonts were not found (looked in " +
                              quilm::ui::display_fonts_candidates().join(", ") +
                              "). Text in legacy Gurmukhi fonts that are not installed will show as Latin "
                              "letters.");
+
+  if (!enter_user_data_folder()) return 1;
 
   auto splash = quilm::ui::make_splash();
   splash->show();

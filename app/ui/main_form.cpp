@@ -31,6 +31,8 @@
 #include "analysis/ui/freq_sel.h"
 #include "sort/ui/sort_file_dialog.h"
 #include "sort/ui/table_sort_dialog.h"
+#include "app/ui/help_window.h"
+#include "app/ui/page_commands.h"
 #include "app/ui/qt_file_dialogs.h"
 #include "app/ui/ruler.h"
 #include "app/ui/spell_check_command.h"
@@ -41,6 +43,7 @@
 #include "dict/ui/affix_window.h"
 #include "dict/ui/dictionary_window.h"
 #include "dict/ui/find_window.h"
+#include "roman/ui/typing_pad_window.h"
 #include "editors/ui/qt_editor.h"
 #include "fonts/ui/font_names.h"
 #include "translit/devanagari_fonts.h"
@@ -116,6 +119,7 @@ TMainForm::TMainForm(const std::filesystem::path& data_folder, Prompter* prompte
   setupEditActions();
   setupFindActions();
   setupViewActions();
+  page_commands_->add_insert_items(*menuBar(), *tool_bar_);
   setupQuotationMarks();
   setupFontConvertActions();
   setupTextActions();
@@ -124,6 +128,10 @@ TMainForm::TMainForm(const std::filesystem::path& data_folder, Prompter* prompte
   setupAnalysisActions();
   setupSortActions();
   setupDictionaryActions();
+  setupGoToAndOptions();
+  help_commands_ = new HelpCommands(*this);
+  help_commands_->add_help_menu(*menuBar());
+  setupTypingPadAction();
   qt_prompter_.attach_status(panels_.hint, progress_bar_);
   ws_.data_folder = data_folder;
   FormCreate();
@@ -223,6 +231,8 @@ void TMainForm::setupFileActions() {
   digits->setCheckable(true);
   digits->setChecked(ws_.export_gurmukhi_digits);
   connect(digits, &QAction::toggled, this, [this](bool on) { ws_.export_gurmukhi_digits = on; });
+  page_commands_ = new PageCommands(*this, *editor_, [this] { return ws_.document.name; });
+  page_commands_->add_file_items(*menu, *tool_bar_);
   menu->addSeparator();
   filename1_ = add("Filename1", tr("&1"), [this] { document_->RecentFileClick(1); });
   filename2_ = add("FileName2", tr("&2"), [this] { document_->RecentFileClick(2); });
@@ -589,6 +599,27 @@ void TMainForm::showDictionary(bool punjabi_english) {
   placeAtRightEdge(window);
   window->ShowDictionary();
   window->raise();
+}
+
+// "Punjabi Writing Pad" (F3): the typing pad, not modal, made on first use,
+// at the right edge of this window.
+void TMainForm::setupTypingPadAction() {
+  QAction* pad = toolsMenu()->addAction("Punjabi Writing Pad", this, [this] {
+    if (!typing_pad_) {
+      const Settings& s = ws_.settings;
+      typing_pad_ = new TPunjabiType({ws_.fonts, ws_.conversion, *editor_, *prompter_, ws_.data_folder, s.english_font,
+                                      s.english_font_size, s.punjabi_font, s.punjabi_font_size},
+                                     this);
+      placeAtRightEdge(typing_pad_);
+    }
+    ws_.conversion.typing = false;
+    typing_pad_->show();
+    typing_pad_->raise();
+    typing_pad_->activateWindow();
+  });
+  pad->setObjectName("PunjabiWritingPad1");
+  pad->setToolTip("Punjabi Typing Pad");
+  pad->setShortcut(QKeySequence(Qt::Key_F3));
 }
 
 // The window opens at the top of the screen, right-aligned with this one;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/document/document_commands.h"
+#include "app/go_to.h"
 #include "app/stored_tables.h"
 #include "app/ui/qt_prompter.h"
 #include "app/workspace.h"
@@ -44,7 +45,12 @@ class SortFileDialog;
 class TableSortDialog;
 class Ruler;
 class Tformfind;
+class PageCommands;
+class TGoToLinePage;
+class TOptions;
+class HelpCommands;
 class TDictionaryWindow;
+class TPunjabiType;
 class TAdministrativeWindow;
 class TAffixWindow;
 
@@ -135,6 +141,7 @@ class TMainForm : public QMainWindow {
   // made on first use, at the right edge of this window.
   void showDictionary(bool punjabi_english);
   void richedit1DblClick();
+  void setupTypingPadAction();
   void showAdministrativeTerms();
   void showAffixLists();
   void placeAtRightEdge(QWidget* window);
@@ -148,6 +155,10 @@ class TMainForm : public QMainWindow {
   void SortFile1Click();
   void TableSort1Click();
   void ExternalFile1Click();
+  // "Goto..." (Ctrl+G) of the Search menu and "Options..." of the Tools menu.
+  void setupGoToAndOptions();
+  void Goto1Click();
+  void Options1Click();
   // A key typed into the editor goes through the key-press hook; true when
   // the hook has handled it and the editor must not insert it.
   bool richedit1KeyPress(QKeyEvent* key);
@@ -221,8 +232,14 @@ class TMainForm : public QMainWindow {
   TableSortDialog* table_sort_ = nullptr;        // "Sort..." of the Table menu, created on first use
   TDictionaryWindow* punjabi_english_ = nullptr;  // created on first use
   TDictionaryWindow* english_punjabi_ = nullptr;
+  TPunjabiType* typing_pad_ = nullptr;  // F3, created on first use
   TAdministrativeWindow* admin_terms_ = nullptr;  // F11, created on first use
   TAffixWindow* affix_lists_ = nullptr;           // F12, created on first use
+  PageCommands* page_commands_ = nullptr;  // page set-up, preview, printing, page numbers
+  HelpCommands* help_commands_ = nullptr;  // the Help menu and F1
+  TGoToLinePage* go_to_ = nullptr;          // created on first use
+  TOptions* options_ = nullptr;             // created on first use
+  GoToTarget go_to_target_;                 // kept between uses of Go To
 
   int keyboard_panel_height_ = 140;
   bool caps_lock_ = false;

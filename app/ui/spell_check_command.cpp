@@ -63,6 +63,16 @@ void SpellCheckCommand::choose_dictionary() {
   if (!problem) prompter_.error(problem.message());
 }
 
+void SpellCheckCommand::use_additional_dictionary(const std::string& name) {
+  if (!data_) {  // read with the setting on first use
+    ws_.settings.additional_dictionary = name;
+    return;
+  }
+  Status problem = Status::Ok();
+  choose_additional_dictionary(data_->lexicon, ws_.data_folder, ws_.settings.additional_dictionary, name, &problem);
+  if (!problem) prompter_.error(problem.message());
+}
+
 void SpellCheckCommand::write_back() {
   if (!data_) return;
   if (Status st = data_->lexicon.save_additional_dictionary(); !st) prompter_.error(st.message());

@@ -32,6 +32,9 @@ class SpellCheckCommand {
   void SpellCheck1Click();
   // At close: the additional dictionary, when it was read whole.
   void write_back();
+  // The Options window's choice of additional dictionary: it becomes the
+  // setting, and the dictionary in use once the words have been read.
+  void use_additional_dictionary(const std::string& name);
 
  private:
   bool load();

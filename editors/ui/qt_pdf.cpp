@@ -25,7 +25,9 @@ std::pair<double, double> fitted(double a, double b, double side) {
   return {a * scale, b * scale};
 }
 
-QPageLayout page_layout(const Editor::PageLayout& page) {
+}  // namespace
+
+QPageLayout qt_page_layout(const Editor::PageLayout& page) {
   // Paper of at least two inches each way.
   const QSizeF paper(std::max(points(page.width), 2 * kInch), std::max(points(page.height), 2 * kInch));
   const auto [left, right] = fitted(points(page.margin_left), points(page.margin_right), paper.width());
@@ -34,8 +36,6 @@ QPageLayout page_layout(const Editor::PageLayout& page) {
                      QMarginsF(left, top, right, bottom), QPageLayout::Point);
 }
 
-}  // namespace
-
 Bytes document_pdf(const QTextDocument& doc, const Editor::PageLayout& page) {
   QByteArray data;
   QBuffer buffer(&data);
@@ -43,7 +43,7 @@ Bytes document_pdf(const QTextDocument& doc, const Editor::PageLayout& page) {
   {
     QPdfWriter writer(&buffer);
     writer.setCreator("Quilm 2010");
-    writer.setPageLayout(page_layout(page));
+    writer.setPageLayout(qt_page_layout(page));
     // Laid out in points on the printable area, as the page count sees it;
     // Qt scales the pages onto the writer's paper.
     QImage device = point_device();

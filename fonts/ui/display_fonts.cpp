@@ -1,7 +1,6 @@
 // Loading the display fonts and registering the substitutions.
 #include "fonts/ui/display_fonts.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFont>
@@ -14,11 +13,10 @@
 #include "fonts/display/substitution_plan.h"
 #include "fonts/registry.h"
 #include "fonts/ui/font_names.h"
+#include "fonts/ui/program_folders.h"
 
 namespace quilm::ui {
 namespace {
-
-constexpr int kBuildTreeDepth = 3;
 
 bool has_font_list(const QString& folder) {
   return QFile::exists(QDir(folder).filePath(QString::fromUtf8(display::kDisplayFontList)));
@@ -48,14 +46,7 @@ void load_font_file(const QString& file, DisplayFontsReport& report) {
 }  // namespace
 
 QStringList display_fonts_candidates() {
-  const QDir program(QCoreApplication::applicationDirPath());
-  QStringList candidates{program.filePath("fonts"), program.filePath("../share/quilm/fonts")};
-  // A build tree, wherever it was copied: the fonts folder at its top, a few
-  // levels above the program (build/app/ui/quilm, build/fonts/ui/quilm-render).
-  QDir up = program;
-  for (int level = 0; level < kBuildTreeDepth && up.cdUp(); ++level) candidates << up.filePath("fonts");
-  candidates << QStringLiteral(QUILM_DISPLAY_FONTS_DIR);  // where this build wrote them
-  return candidates;
+  return program_folder_candidates("fonts", QStringLiteral(QUILM_DISPLAY_FONTS_DIR));
 }
 
 QString display_fonts_folder() {

@@ -16,8 +16,9 @@ const std::vector<Words> kSubcommands = {
     {"version"},      {"font-index"},    {"fonts"},     {"convert"}, {"convert-doc"},
     {"convert-file"}, {"table", "dump"}, {"normalise"}, {"type"},    {"glyph-map"},
     {"find"},         {"replace"},       {"import-table"}, {"roman"},       {"roman-table"},
+    {"roman-add"},    {"pad"},
     {"dict", "pa-en"}, {"dict", "en-pa"},
-    {"dict", "build"}, {"affix"},         {"admin-term"},
+    {"dict", "build"}, {"affix"},         {"admin-term"},    {"options", "show"},
 };
 
 // The language tools' subcommands, whose program tests live beside their

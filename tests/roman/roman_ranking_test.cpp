@@ -106,6 +106,17 @@ TEST_F(Ranking, TheRecentChoiceComesFirst) {
   EXPECT_EQ(utf8_all(list), (std::vector<std::string>{"ਕਾਮ", "ਕੰਮ", "ਕਮ"}));
 }
 
+TEST(RecentChoicesList, AWordChosenAgainTakesTheNewSpelling) {
+  RecentChoices recent;
+  recent.add("kam", pivot("ਕਾਮ"));
+  recent.add("sat", pivot("ਸਤ"));
+  recent.add("Kam", pivot("ਕਮ"));
+  EXPECT_EQ(utf8(recent.find("kam").value_or("")), "ਕਮ");
+  EXPECT_EQ(utf8(recent.find("sat").value_or("")), "ਸਤ");
+  for (int i = 0; i < RecentChoices::kCapacity; ++i) recent.add("w" + std::to_string(i), pivot("ਕ"));
+  EXPECT_FALSE(recent.find("kam"));  // the ring has moved past it
+}
+
 class Lookups : public ::testing::Test {
  protected:
   Lookups() {

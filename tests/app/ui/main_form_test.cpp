@@ -5,13 +5,15 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QTextEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QTextEdit>
 #include <gtest/gtest.h>
 
 #include "app/ui/window_list.h"
 #include "app/ui/windows.h"
 #include "dict/ui/dictionary_window.h"
+#include "roman/ui/typing_pad_window.h"
 #include "tests/support/fake_prompter.h"
 #include "tests/support/temp_dir.h"
 #include "tests/app/ui/ready_data_folder.h"
@@ -222,6 +224,27 @@ TEST(MainForm, DoubleClickingAWordOpensTheDictionaryOfItsScriptWhenTheOptionIsOn
     form.editor().SetModified(false);
     form.close();
   }
+}
+
+TEST(MainForm, TheTypingPadPutsWhatIsTypedIntoTheDocumentInThePunjabiFont) {
+  DataFolder data;
+  test::FakePrompter prompter;
+  TMainForm form(data.dir.path(), &prompter);
+  auto* pad_action = form.findChild<QAction*>("PunjabiWritingPad1");
+  ASSERT_NE(pad_action, nullptr);
+  EXPECT_EQ(pad_action->shortcut(), QKeySequence(Qt::Key_F3));
+  pad_action->trigger();
+  auto* pad = form.findChild<TPunjabiType*>();
+  ASSERT_NE(pad, nullptr);
+  EXPECT_TRUE(pad->isVisible());
+  QTest::keyClicks(pad->roman_pane(), "sat sri akaal");
+  EXPECT_EQ(pad->gurmukhi_pane()->toPlainText().toStdU16String(), u"ਸਤਿ ਸ੍ਰੀ ਅਕਾਲ");
+  pad->button("PasteGurmukhi")->click();
+  EXPECT_FALSE(form.editor().Text().empty());
+  EXPECT_EQ(form.editor().Runs().front().format.font_name, form.workspace().settings.punjabi_font);
+  EXPECT_TRUE(prompter.errors.empty());
+  form.editor().SetModified(false);
+  form.close();
 }
 
 TEST(MainForm, FailedStartUpWritesNothing) {

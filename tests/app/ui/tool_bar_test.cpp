@@ -11,28 +11,10 @@
 #include <gtest/gtest.h>
 
 #include "app/ui/main_form.h"
-#include "tests/app/ui/ready_data_folder.h"
-#include "tests/support/fake_prompter.h"
+#include "tests/app/ui/shown_window.h"
 
 namespace quilm::ui {
 namespace {
-
-struct ShownWindow {
-  test::ReadyDataFolder data;
-  test::FakePrompter prompter;
-  std::unique_ptr<TMainForm> form;
-
-  ShownWindow() {
-    form = std::make_unique<TMainForm>(data.dir.path(), &prompter);
-    form->show();
-    QApplication::processEvents();
-  }
-  ~ShownWindow() {
-    prompter.answers = {Answer::No};
-    form->close();
-  }
-  QToolButton* button(const char* name) const { return form->findChild<QToolButton*>(name); }
-};
 
 TEST(ToolBar, ButtonsShowTheirCaptionsAndRunTheMenuItems) {
   ShownWindow w;
