@@ -17,7 +17,8 @@ const std::vector<Words> kSubcommands = {
     {"convert-file"}, {"table", "dump"}, {"normalise"}, {"type"},    {"glyph-map"},
     {"find"},         {"replace"},       {"import-table"}, {"roman"},       {"roman-table"},
     {"dict", "pa-en"}, {"dict", "en-pa"},
-    {"dict", "build"}, {"affix"},         {"admin-term"},
+    {"dict", "build"}, {"dict", "new"},   {"dict", "add"}, {"dict", "list"},
+    {"affix"},         {"admin-term"},
 };
 
 // The language tools' subcommands, whose program tests live beside their
