@@ -32,6 +32,12 @@ class SpellCheckCommand {
   void SpellCheck1Click();
   // At close: the additional dictionary, when it was read whole.
   void write_back();
+  // "Additional Dictionary...": the choice "&Options..." of the check offers.
+  void AdditionalDictionaryClick();
+  // "New Dictionary...": a new, empty dictionary; with "Set Default
+  // Dictionary" it becomes the one in use once the words added to the old
+  // one are saved.
+  void NewDictionaryClick();
 
  private:
   bool load();
