@@ -185,10 +185,10 @@ void report_undefined_iscii_bytes(BytesView input) {
 
 // Text between a legacy font and Unicode with nothing to check line by
 // line converts as a whole (cli/convert_blocks.h); nullopt for any other
-// conversion, and for Unicode that is not UTF-8, whose message names the
-// line.
+// conversion (hexadecimal bytes, Gurmukhi numerals), and for Unicode that
+// is not UTF-8, whose message names the line.
 std::optional<int> convert_whole_text(const EncodingConversion& c, BytesView input, const FontConverter& fonts) {
-  if (c.hex) return std::nullopt;
+  if (c.hex || c.gurmukhi_digits) return std::nullopt;
   const Side from = side_of(c.from), to = side_of(c.to);
   Progress progress(input.size());
   bool written;

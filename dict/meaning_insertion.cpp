@@ -5,6 +5,7 @@
 
 #include "dict/document_matches.h"
 #include "dict/font_text.h"
+#include "dict/gurmukhi_text.h"
 
 namespace quilm {
 namespace {
@@ -26,6 +27,14 @@ void replace_at(Editor& editor, const TextMatch& m, const MeaningText& meaning) 
 }
 
 }  // namespace
+
+MeaningText meaning_of_glyphs(BytesView glyphs, const MeaningText& font, const FontRegistry& registry,
+                              const FontConverter& converter) {
+  MeaningText meaning = font;
+  meaning.text = FontText::of(font.font_name, registry)
+                     .from_pivot(converter.to_pivot(glyphs, kDictionaryFontIndex), converter);
+  return meaning;
+}
 
 std::u16string trimmed_meaning(std::u16string_view chosen, std::u16string_view dropped) {
   while (!chosen.empty() && (chosen.back() == u' ' || dropped.find(chosen.back()) != std::u16string_view::npos))

@@ -8,7 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "common/bytes.h"
 #include "editor/editor.h"
+#include "fonts/conversion.h"
 #include "fonts/registry.h"
 
 namespace quilm {
@@ -18,6 +20,11 @@ struct MeaningText {
   std::string font_name;
   int font_size = 12;
 };
+
+// `glyphs` (bytes of font index 31, as the dictionary tables keep Gurmukhi)
+// as `font` writes them, with its font name and size.
+MeaningText meaning_of_glyphs(BytesView glyphs, const MeaningText& font, const FontRegistry& registry,
+                              const FontConverter& converter);
 
 // The chosen phrase without the blanks and the characters of `dropped` at its end.
 std::u16string trimmed_meaning(std::u16string_view chosen, std::u16string_view dropped);

@@ -34,6 +34,8 @@
 #include "convert/change_font.h"
 #include "convert/ui/change_font_dialog.h"
 #include "convert/ui/convert_font_dialog.h"
+#include "dict/ui/admin_terms_window.h"
+#include "dict/ui/affix_window.h"
 #include "dict/ui/dictionary_window.h"
 #include "dict/ui/find_window.h"
 #include "editors/ui/qt_editor.h"
@@ -517,21 +519,58 @@ void TMainForm::setupDictionaryActions() {
   QAction* ep = tools->addAction("English-Punjabi Dictionary", this, [this] { showDictionary(false); });
   ep->setObjectName("EnglishPunjabiDictionary1");
   ep->setToolTip("English-Punjabi Dictionary");
+  ep->setShortcut(QKeySequence(Qt::Key_F10));
+  pe->setShortcut(QKeySequence(Qt::Key_F9));
+  QAction* adt = tools->addAction("Punjabi Administrative Terms", this, &TMainForm::showAdministrativeTerms);
+  adt->setObjectName("PunjabiAdministrativeTerms1");
+  adt->setShortcut(QKeySequence(Qt::Key_F11));
+  QAction* affix = tools->addAction("Punjabi Prefix and Suffix  List", this, &TMainForm::showAffixLists);
+  affix->setObjectName("PunjabiPrefixandSuffixList1");
+  affix->setShortcut(QKeySequence(Qt::Key_F12));
+}
+
+MeaningText TMainForm::punjabiDefaultFont() const {
+  return MeaningText{u"", ws_.settings.punjabi_font, ws_.settings.punjabi_font_size};
+}
+
+// Both windows sit at the right edge of this one.
+void TMainForm::placeAtRightEdge(QWidget* window) {
+  const QRect frame = frameGeometry();
+  window->move(frame.right() - window->frameGeometry().width(), frame.top());
+}
+
+void TMainForm::showAdministrativeTerms() {
+  if (!admin_terms_) {
+    admin_terms_ = new TAdministrativeWindow(*editor_, ws_.fonts, ws_.conversion, *prompter_, ws_.data_folder,
+                                             punjabiDefaultFont(), this);
+  }
+  placeAtRightEdge(admin_terms_);
+  admin_terms_->ShowTerms();
+  admin_terms_->raise();
+}
+
+void TMainForm::showAffixLists() {
+  if (!affix_lists_) {
+    affix_lists_ =
+        new TAffixWindow(*editor_, ws_.fonts, ws_.conversion, *prompter_, ws_.data_folder, punjabiDefaultFont(), this);
+  }
+  placeAtRightEdge(affix_lists_);
+  affix_lists_->ShowAffixes();
+  affix_lists_->raise();
 }
 
 void TMainForm::showDictionary(bool punjabi_english) {
   TDictionaryWindow*& window = punjabi_english ? punjabi_english_ : english_punjabi_;
   if (!window) {
     const Settings& s = ws_.settings;
-    const MeaningText meaning_font = punjabi_english ? MeaningText{u"", s.english_font, s.english_font_size}
-                                                     : MeaningText{u"", s.punjabi_font, s.punjabi_font_size};
+    const MeaningText meaning_font =
+        punjabi_english ? MeaningText{u"", s.english_font, s.english_font_size} : punjabiDefaultFont();
     window = new TDictionaryWindow(
         punjabi_english ? DictionaryDirection::PunjabiEnglish : DictionaryDirection::EnglishPunjabi, *editor_,
         ws_.fonts, ws_.conversion, *prompter_, ws_.data_folder, meaning_font, this);
   }
   ws_.conversion.typing = false;
-  const QRect frame = frameGeometry();
-  window->move(frame.right() - window->frameGeometry().width(), frame.top());
+  placeAtRightEdge(window);
   window->ShowDictionary();
   window->raise();
 }

@@ -16,6 +16,7 @@
 #include "app/stored_tables.h"
 #include "app/ui/qt_prompter.h"
 #include "app/workspace.h"
+#include "dict/meaning_insertion.h"
 
 class QAction;
 class QComboBox;
@@ -46,6 +47,8 @@ class Tformfind;
 class TDictionaryWindow;
 class OnscreenKeyboard;
 class TAddWord;
+class TAdministrativeWindow;
+class TAffixWindow;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -145,6 +148,10 @@ class TMainForm : public QMainWindow {
   // Shows the dictionary window of `punjabi_english` (else English-Punjabi),
   // made on first use, at the right edge of this window.
   void showDictionary(bool punjabi_english);
+  void showAdministrativeTerms();
+  void showAffixLists();
+  void placeAtRightEdge(QWidget* window);
+  MeaningText punjabiDefaultFont() const;
   void CurrentFile1Click();
   void TransliteratetoRoman1Click();
   void TransliteratetoDevanagri1Click();
@@ -229,6 +236,8 @@ class TMainForm : public QMainWindow {
   TableSortDialog* table_sort_ = nullptr;        // "Sort..." of the Table menu, created on first use
   TDictionaryWindow* punjabi_english_ = nullptr;  // created on first use
   TDictionaryWindow* english_punjabi_ = nullptr;
+  TAdministrativeWindow* admin_terms_ = nullptr;  // F11, created on first use
+  TAffixWindow* affix_lists_ = nullptr;           // F12, created on first use
 
   int keyboard_panel_height_ = 140;
   bool caps_lock_ = false;

@@ -9,6 +9,7 @@
 
 #include "dict/font_text.h"
 #include "dict/gurmukhi_text.h"
+#include "tables/open_table_file.h"
 #include "dict/find_replace.h"
 
 namespace quilm::ui {
@@ -35,14 +36,10 @@ TDictionaryWindow::TDictionaryWindow(DictionaryDirection direction, Editor& edit
       prompter_(prompter),
       meaning_font_(std::move(meaning_font)) {
   const char* file = punjabi(direction) ? "pbi_to_eng.DBF" : "EngPbi.DBF";
-  Status opened = dictionary_.SetTableName((data_folder / file).string());
-  if (opened) opened = dictionary_.Open();
-  if (opened) opened = dictionary_.SetIndexName(punjabi(direction) ? "SORTWORD" : "WORD");
-  if (!opened) prompter_.error(opened.message());
-  if (punjabi(direction)) {
-    have_roots_ = roots_.SetTableName((data_folder / "wordroot1.DB").string()) && roots_.Open() &&
-                  roots_.SetIndexName("SORTWORD");
-  }
+  if (const Status opened = open_table_file(dictionary_, data_folder / file, punjabi(direction) ? "SORTWORD" : "WORD");
+      !opened)
+    prompter_.error(opened.message());
+  have_roots_ = punjabi(direction) && open_table_file(roots_, data_folder / "wordroot1.DB", "SORTWORD");
   build();
 }
 
@@ -144,8 +141,7 @@ MeaningText TDictionaryWindow::chosen_meaning() const {
   } else {
     const std::u16string trimmed = trimmed_meaning(chosen_, u",");
     const std::optional<Bytes> glyphs = dictionary_bytes_of_utf8(QString::fromStdU16String(trimmed).toStdString(), converter_);
-    meaning.text = FontText::of(meaning.font_name, registry_)
-                       .from_pivot(converter_.to_pivot(glyphs.value_or(Bytes()), kDictionaryFontIndex), converter_);
+    meaning = meaning_of_glyphs(glyphs.value_or(Bytes()), meaning_font_, registry_, converter_);
   }
   return meaning;
 }

@@ -164,7 +164,9 @@ TEST(TextFormsTest, FirstNonUtf8ByteIsWhereTheDecoderStops) {
     const bool decodes = from_utf8(c.text, &bad).has_value();
     const std::optional<std::size_t> first = first_non_utf8_byte(c.text);
     EXPECT_EQ(first.has_value(), !decodes);
-    if (first) EXPECT_EQ(*first, bad);
+    if (first) {
+      EXPECT_EQ(*first, bad);
+    }
   }
 }
 

@@ -13,6 +13,7 @@
 #include "fonts/conversion_context.h"
 #include "tables/schema_text.h"
 #include "tables/sqlite_table.h"
+#include "tests/dict/shipped_table.h"
 #include "tests/support/temp_dir.h"
 
 namespace quilm {
@@ -31,17 +32,15 @@ class DictionaryTables : public ::testing::Test {
  protected:
   // Builds `table` of the temporary folder from `source` with its shipped schema.
   Status build(const std::string& table, BytesView source) {
-    const std::optional<Bytes> text = read_file(fs::path(QUILM_SOURCE_DIR) / "data" / "tables" / (table + ".schema"));
-    if (!text) return Status::Error("no schema for " + table);
-    TableSchema schema;
-    if (Status s = parse_table_schema(*text, &schema); !s) return s;
-    return build_dictionary_table(table, schema, source, dir_ / table, converter_);
+    return test::build_shipped_table(table, source, dir_.path(), converter_);
   }
 
   void open(const std::string& table, const std::string& index, SqliteTable& t) {
     ASSERT_TRUE(t.SetTableName((dir_ / table).string()));
     ASSERT_TRUE(t.Open());
-    if (!index.empty()) ASSERT_TRUE(t.SetIndexName(index));
+    if (!index.empty()) {
+      ASSERT_TRUE(t.SetIndexName(index));
+    }
   }
 
   Bytes glyphs(std::string_view utf8) { return *dictionary_bytes_of_utf8(utf8, converter_); }

@@ -68,14 +68,14 @@ TEST_F(SortFileTest, SortedFileDoesNotReplaceItsSourceByDefault) {
   ASSERT_TRUE(write_file_atomically(source, "ek\ne\n").ok());
   const auto target = default_sort_target(source);
   EXPECT_EQ(target.filename(), "words-sorted.txt");
-  ASSERT_TRUE(sort_file({source, target, 9, {}}, converter_).ok());
+  ASSERT_TRUE(sort_file({source, target, 9, false, {}}, converter_).ok());
   EXPECT_EQ(*read_file(source), "ek\ne\n");
   EXPECT_EQ(*read_file(target), "e\nek\n");
 }
 
 TEST_F(SortFileTest, UnreadableSourceIsReportedAndNothingWritten) {
   test::TempDir dir;
-  const Status status = sort_file({dir.path() / "none.txt", dir.path() / "out.txt", 9, {}}, converter_);
+  const Status status = sort_file({dir.path() / "none.txt", dir.path() / "out.txt", 9, false, {}}, converter_);
   EXPECT_FALSE(status.ok());
   EXPECT_NE(status.message().find("none.txt"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "out.txt"));

@@ -15,6 +15,7 @@
 #include "dict/ui/dictionary_window.h"
 #include "tables/schema_text.h"
 #include "tests/convert/document_fixture.h"
+#include "tests/dict/shipped_table.h"
 #include "tests/support/temp_dir.h"
 
 namespace quilm::ui {
@@ -29,10 +30,7 @@ struct DictionaryWindow : ::testing::Test, test::DocumentFixture {
     fill("EngPbi.DBF", "Boy\tn.\tਮੁੰਡਾ, ਲੜਕਾ\n");
   }
   void fill(const std::string& table, BytesView source) {
-    TableSchema schema;
-    const fs::path schema_file = fs::path(QUILM_SOURCE_DIR) / "data" / "tables" / (table + ".schema");
-    ASSERT_TRUE(parse_table_schema(read_file(schema_file).value_or(""), &schema));
-    ASSERT_TRUE(build_dictionary_table(table, schema, source, data / table, converter));
+    ASSERT_TRUE(test::build_shipped_table(table, source, data.path(), converter));
   }
   // The window over `text` (in Arial) with `length` characters selected
   // from the start, shown; meanings go in in `meaning_font`.
