@@ -1,6 +1,7 @@
 // quilm-cli dict: the bilingual dictionaries. `build` fills a dictionary
 // table from its UTF-8 source; `pa-en` and `en-pa` look a word up as the
 // "Punjabi English Dictionary" and "English-Punjabi Dictionary" windows do.
+// `new`, `add` and `list` keep the additional dictionaries (cmd_user_dict.cpp).
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -10,6 +11,7 @@
 #include "cli/exit_codes.h"
 #include "cli/input_output.h"
 #include "cli/options.h"
+#include "cli/user_dictionary.h"
 #include "common/file_io.h"
 #include "dict/dictionary_lookup.h"
 #include "dict/dictionary_sources.h"
@@ -24,6 +26,9 @@ constexpr char kHelp[] =
     "usage: quilm-cli dict pa-en [--data DIR] WORD\n"
     "       quilm-cli dict en-pa [--data DIR] WORD\n"
     "       quilm-cli dict build TABLE SCHEMA SOURCE OUT\n"
+    "       quilm-cli dict new [--data DIR] NAME\n"
+    "       quilm-cli dict add [--data DIR] [--font FONT] NAME WORD...\n"
+    "       quilm-cli dict list [--data DIR] [NAME]\n"
     "pa-en looks the Punjabi WORD (UTF-8) up in pbi_to_eng.DBF, trying its\n"
     "spelling variants and its root (wordroot1.DB) when it is no headword;\n"
     "en-pa looks the English WORD up in EngPbi.DBF. Both print one line\n"
@@ -33,7 +38,9 @@ constexpr char kHelp[] =
     "build writes the table file OUT with the schema SCHEMA from the\n"
     "tab-separated UTF-8 SOURCE; TABLE names the table (pbi_to_eng.DBF,\n"
     "EngPbi.DBF, wordroot1.DB, adt or wordlist1a.dbf), which says how the\n"
-    "columns fill the fields.\n";
+    "columns fill the fields.\n"
+    "new, add and list keep the additional dictionaries Dict/NAME.dic of the\n"
+    "data folder (see quilm-cli dict new --help).\n";
 
 int bad_input(const std::string& message) {
   std::fprintf(stderr, "quilm-cli dict: %s\n", message.c_str());
@@ -41,7 +48,7 @@ int bad_input(const std::string& message) {
 }
 
 int usage_error() {
-  std::fputs("quilm-cli dict: give pa-en, en-pa or build (see quilm-cli dict --help)\n", stderr);
+  std::fputs("quilm-cli dict: give pa-en, en-pa, build, new, add or list (see quilm-cli dict --help)\n", stderr);
   return kUsage;
 }
 
@@ -97,6 +104,7 @@ int run_dict(const Args& args) {
     return kSuccess;
   }
   const std::string verb = args[0];
+  if (is_user_dictionary_verb(verb)) return run_user_dictionary(verb, Args(args.begin() + 1, args.end()));
   if (verb != "pa-en" && verb != "en-pa" && verb != "build") return usage_error();
   const Args rest(args.begin() + 1, args.end());
   ConversionContext context;

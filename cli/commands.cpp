@@ -63,7 +63,7 @@ const std::vector<Command>& commands() {
       {"find", "the spelling variants of a word and where they stand in a text (\"Find -Replace\")", run_find},
       {"replace", "replace a word, or all its spelling variants, in a text (\"Replace All\")", run_replace},
       {"import-table", "bring a dBase table (.dbf with its .dbt memos) into the table store", run_import_table},
-      {"dict", "look a word up in the Punjabi-English or English-Punjabi dictionary; fill the dictionary tables", run_dict},
+      {"dict", "look a word up in the Punjabi-English or English-Punjabi dictionary; fill the dictionary tables; keep the additional dictionaries", run_dict},
       {"affix", "the words that begin or end with a Gurmukhi string (\"Prefix and Suffix Lists\")", run_affix},
       {"admin-term", "the Punjabi of an English administrative term (\"Punjabi Administrative Terms\")", run_admin_term},
       {"roman-exceptions", "make the exception table of the Roman transliteration", run_roman_exceptions},

@@ -74,14 +74,14 @@ void remove_stale_temporaries(const std::filesystem::path& path) {
   }
 }
 
-}  // namespace
-
-Status write_file_atomically(const std::filesystem::path& path, BytesView contents) {
+// The contents written to a fresh temporary file beside `path`, flushed to
+// disk; its name goes to `temp`.
+Status write_temporary(const std::filesystem::path& path, BytesView contents, std::filesystem::path& temp) {
   const std::filesystem::path folder = path.parent_path();
   std::string pattern = (folder / (temporary_prefix(path) + "XXXXXX")).string();
   int fd = ::mkstemp(pattern.data());
   if (fd < 0) return Status::Error(error_text(path, "create a temporary file beside"));
-  const std::filesystem::path temp(pattern);
+  temp = pattern;
   ::fchmod(fd, mode_for(path) | S_IWUSR);
 
   if (!write_all(fd, contents) || ::fsync(fd) != 0) {
@@ -91,14 +91,33 @@ Status write_file_atomically(const std::filesystem::path& path, BytesView conten
     return failure;
   }
   ::close(fd);
+  return Status::Ok();
+}
+
+}  // namespace
+
+Status write_file_atomically(const std::filesystem::path& path, BytesView contents) {
+  std::filesystem::path temp;
+  if (Status st = write_temporary(path, contents, temp); !st) return st;
   if (::rename(temp.c_str(), path.c_str()) != 0) {
     Status failure = Status::Error(error_text(path, "replace"));
     ::unlink(temp.c_str());
     return failure;
   }
-  sync_folder(folder);
+  sync_folder(path.parent_path());
   remove_stale_temporaries(path);
   return Status::Ok();
+}
+
+Status create_file_atomically(const std::filesystem::path& path, BytesView contents) {
+  std::filesystem::path temp;
+  if (Status st = write_temporary(path, contents, temp); !st) return st;
+  // A hard link, unlike a rename, never replaces a file that is there.
+  const bool linked = ::link(temp.c_str(), path.c_str()) == 0;
+  Status result = linked ? Status::Ok() : Status::Error(error_text(path, "create"));
+  ::unlink(temp.c_str());
+  if (linked) sync_folder(path.parent_path());
+  return result;
 }
 
 }  // namespace quilm

@@ -19,4 +19,8 @@ std::optional<Bytes> read_file(const std::filesystem::path& path);
 // old, are removed after a save succeeds.
 Status write_file_atomically(const std::filesystem::path& path, BytesView contents);
 
+// Makes the new file `path` holding `contents`, complete or not at all, and
+// never in place of a file that exists (that is an error).
+Status create_file_atomically(const std::filesystem::path& path, BytesView contents);
+
 }  // namespace quilm

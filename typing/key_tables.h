@@ -78,8 +78,15 @@ extern const std::span<const FreePositionRow> free_position;
 
 // typing/tables/legal_quilm.txt
 namespace legal_quilm {
-extern const std::span<const CheckRule> rules;
+extern const std::span<const CheckRule> by_previous;  // by the glyph before the caret
+extern const std::span<const CheckRule> rules;        // the rest, in order
 }  // namespace legal_quilm
+
+// typing/tables/legal_onscreen.txt: the on-screen key's rules by the glyph
+// before the caret, run instead of legal_quilm::by_previous
+namespace legal_onscreen {
+extern const std::span<const CheckRule> by_previous;
+}  // namespace legal_onscreen
 
 // typing/tables/legal_font_2_3.txt
 namespace legal_font_2_3 {

@@ -132,6 +132,7 @@ TMainForm::TMainForm(const std::filesystem::path& data_folder, Prompter* prompte
   help_commands_ = new HelpCommands(*this);
   help_commands_->add_help_menu(*menuBar());
   setupTypingPadAction();
+  setupUserDictionaryActions();
   qt_prompter_.attach_status(panels_.hint, progress_bar_);
   ws_.data_folder = data_folder;
   FormCreate();
@@ -153,9 +154,7 @@ void TMainForm::setupWidgets() {
   setCentralWidget(client_);
   tool_bar_ = text_bar(client_, "ToolPanel");
   button_bar_ = text_bar(client_, "TXButtonBar1");
-  keyboard_panel_ = sunken_panel(client_, "Panel1");
-  auto* keyboard_note = new QLabel(tr("On-screen keyboard"), keyboard_panel_);
-  keyboard_note->move(8, 8);
+  setupOnscreenKeyboard();
   ruler_ = new Ruler(client_);
   setupEditor();
   setupStatusBar();
@@ -459,6 +458,7 @@ void TMainForm::setupLayoutBox() {
   connect(layout_box_, &QComboBox::activated, this, [this](int choice) {
     choose_keyboard_layout(ws_.settings, ws_.typing, choice, keyboard_layout_items(ws_.fonts), ws_.fonts);
     showTypingState();
+    initialise_hints();
     richedit1_->setFocus();
   });
 }
@@ -759,6 +759,7 @@ void TMainForm::FormShow() {
   ws_.typing.keyboard_layout = keyboard_layout_setting(ws_.settings.layout_choice, items, ws_.fonts);
   showTypingState();
   refreshEditActions();
+  initialise_hints();
 }
 
 void TMainForm::FormActivate() {
@@ -878,6 +879,7 @@ void TMainForm::OnScreenKeyboard1Click() {
 
 void TMainForm::applyKeyboardPanel() {
   const bool shown = onscreen_keyboard1_->isChecked();
+  if (shown) keyboardPanelShown();
   keyboard_panel_->setVisible(shown);
   ws_.settings.onscreen_keyboard = shown;
   ReadjustHeights();

@@ -51,6 +51,8 @@ class TOptions;
 class HelpCommands;
 class TDictionaryWindow;
 class TPunjabiType;
+class OnscreenKeyboard;
+class TAddWord;
 class TAdministrativeWindow;
 class TAffixWindow;
 
@@ -77,6 +79,11 @@ class TMainForm : public QMainWindow {
 
   void ReadjustHeights();
   void ShowHints();
+  // The hints of the on-screen keyboard for the keyboard layout and the
+  // editor's font (main_form_keyboard.cpp).
+  void initialise_hints();
+  OnscreenKeyboard* onscreen_keyboard() const { return keyboard_; }
+  TAddWord* add_word_window() const { return add_word_; }
 
  protected:
   bool event(QEvent* event) override;
@@ -137,6 +144,13 @@ class TMainForm : public QMainWindow {
   QMenu* toolsMenu();
   void setupTransliterationActions();
   void setupDictionaryActions();
+  // The on-screen keyboard and the user dictionaries' windows
+  // (main_form_keyboard.cpp).
+  void setupOnscreenKeyboard();
+  void OnScreenKeyClick(const QByteArray& quilm);
+  void keyboardPanelShown();
+  void setupUserDictionaryActions();
+  void AddWord1Click();
   // Shows the dictionary window of `punjabi_english` (else English-Punjabi),
   // made on first use, at the right edge of this window.
   void showDictionary(bool punjabi_english);
@@ -186,6 +200,8 @@ class TMainForm : public QMainWindow {
   QToolBar* tool_bar_ = nullptr;    // ToolPanel
   QToolBar* button_bar_ = nullptr;  // TXButtonBar1, the editor's format bar
   QFrame* keyboard_panel_ = nullptr;  // Panel1
+  OnscreenKeyboard* keyboard_ = nullptr;  // the same panel
+  TAddWord* add_word_ = nullptr;          // created on first use
   Ruler* ruler_ = nullptr;
   QTextEdit* richedit1_ = nullptr;
   QStatusBar* status_bar_ = nullptr;

@@ -6,7 +6,9 @@
 #include "spell/additional_dictionaries.h"
 #include "spell/spell_check_run.h"
 #include "spell/spell_data.h"
+#include "spell/new_dictionary.h"
 #include "spell/ui/additional_dictionary_dialog.h"
+#include "spell/ui/new_dictionary_dialog.h"
 #include "spell/ui/suggestion_dialog.h"
 
 namespace quilm::ui {
@@ -54,7 +56,7 @@ QRect SpellCheckCommand::word_on_screen(const SpellQuestion& question) const {
 }
 
 void SpellCheckCommand::choose_dictionary() {
-  TAdditionalDict window(dialog_);
+  TAdditionalDict window(dialog_ ? static_cast<QWidget*>(dialog_) : parent_);
   const std::optional<std::string> chosen =
       window.choose(additional_dictionary_names(ws_.data_folder), ws_.settings.additional_dictionary);
   if (!chosen) return;
@@ -71,6 +73,24 @@ void SpellCheckCommand::use_additional_dictionary(const std::string& name) {
   Status problem = Status::Ok();
   choose_additional_dictionary(data_->lexicon, ws_.data_folder, ws_.settings.additional_dictionary, name, &problem);
   if (!problem) prompter_.error(problem.message());
+}
+
+void SpellCheckCommand::AdditionalDictionaryClick() {
+  if (load()) choose_dictionary();
+}
+
+void SpellCheckCommand::NewDictionaryClick() {
+  TNewDict window(ws_.data_folder, prompter_, parent_);
+  if (window.exec() != QDialog::Accepted || !window.created() || !window.set_default()) return;
+  if (!data_) {
+    // Not read yet: the first check reads the new, empty file.
+    ws_.settings.additional_dictionary = dictionary_file_name(*window.created());
+    return;
+  }
+  if (Status st = make_new_dictionary_current(data_->lexicon, ws_.data_folder, ws_.settings.additional_dictionary,
+                                              *window.created());
+      !st)
+    prompter_.error(st.message());
 }
 
 void SpellCheckCommand::write_back() {

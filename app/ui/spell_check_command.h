@@ -36,6 +36,13 @@ class SpellCheckCommand {
   // setting, and the dictionary in use once the words have been read.
   void use_additional_dictionary(const std::string& name);
 
+  // "Additional Dictionary...": the choice "&Options..." of the check offers.
+  void AdditionalDictionaryClick();
+  // "New Dictionary...": a new, empty dictionary; with "Set Default
+  // Dictionary" it becomes the one in use once the words added to the old
+  // one are saved.
+  void NewDictionaryClick();
+
  private:
   bool load();
   // Where the asked word stands on the screen, brought into view first.

@@ -67,7 +67,7 @@ TEST_F(DictionaryCommands, RefuseBadInputAndMissingTables) {
        .status = kUsage, .err = "give one of --prefix and --suffix"},
       {.label = "neither side", .args = {"affix", "--data", data()}, .status = kUsage,
        .err = "give one of --prefix and --suffix"},
-      {.label = "an unknown verb", .args = {"dict", "lookup", "ਕਰ"}, .status = kUsage, .err = "pa-en, en-pa or build"},
+      {.label = "an unknown verb", .args = {"dict", "lookup", "ਕਰ"}, .status = kUsage, .err = "pa-en, en-pa, build, new, add or list"},
       {.label = "a short source line",
        .args = {"dict", "build", "pbi_to_eng.DBF", kSchemas + "pbi_to_eng.DBF.schema", "{dir}/bad.tsv", "{dir}/out"},
        .status = kBadInput, .err = "line 1: expected 3 tab-separated columns"},

@@ -18,7 +18,8 @@ const std::vector<Words> kSubcommands = {
     {"find"},         {"replace"},       {"import-table"}, {"roman"},       {"roman-table"},
     {"roman-add"},    {"pad"},
     {"dict", "pa-en"}, {"dict", "en-pa"},
-    {"dict", "build"}, {"affix"},         {"admin-term"},    {"options", "show"},
+    {"dict", "build"}, {"dict", "new"},   {"dict", "add"}, {"dict", "list"},
+    {"affix"},         {"admin-term"},    {"options", "show"},
 };
 
 // The language tools' subcommands, whose program tests live beside their

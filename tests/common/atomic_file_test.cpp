@@ -68,6 +68,18 @@ TEST(AtomicFile, KeepsPermissionBitsOfReplacedFile) {
             std::filesystem::perms::owner_read | std::filesystem::perms::owner_write | std::filesystem::perms::group_read);
 }
 
+TEST(AtomicFile, CreationNeverReplacesAFileAndLeavesNoTemporaryFile) {
+  test::TempDir dir;
+  const auto path = dir / "new.dic";
+  ASSERT_TRUE(create_file_atomically(path, "first"));
+  EXPECT_EQ(read_file(path), Bytes("first"));
+  EXPECT_FALSE(create_file_atomically(path, "second"));
+  EXPECT_EQ(read_file(path), Bytes("first"));
+  int entries = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) ++entries;
+  EXPECT_EQ(entries, 1);
+}
+
 TEST(ReadFile, MissingFileGivesNothing) {
   test::TempDir dir;
   EXPECT_FALSE(read_file(dir / "absent").has_value());

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ui/main_form.h"
+#include "tests/app/ui/typing_window.h"
 #include "app/ui/windows.h"
 #include "tests/support/fake_prompter.h"
 #include "tests/support/temp_dir.h"
@@ -15,35 +16,8 @@
 namespace quilm::ui {
 namespace {
 
-std::string hex(const std::u16string& text) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  std::string out;
-  for (char16_t c : text) {
-    if (!out.empty()) out.push_back(' ');
-    out.push_back(kDigits[(c >> 4) & 15]);
-    out.push_back(kDigits[c & 15]);
-  }
-  return out;
-}
-
-// The main window over a copy of the ready data folder, whose settings
-// choose the Romanised layout.
-struct TypingWindow {
-  test::TempDir dir;
-  test::FakePrompter prompter;
-  std::unique_ptr<TMainForm> form;
-  QTextEdit* editor = nullptr;
-
-  TypingWindow() {
-    std::filesystem::copy(QUILM_READY_DATA_DIR, dir.path(), std::filesystem::copy_options::recursive);
-    form = std::make_unique<TMainForm>(dir.path(), &prompter);
-    form->show();
-    QApplication::processEvents();
-    editor = form->findChild<QTextEdit*>("richedit1");
-    editor->setFocus();
-    QApplication::processEvents();
-  }
-};
+using test_window::hex;
+using test_window::TypingWindow;
 
 TEST(TypingInTheWindow, RomanisedKeysBecomeQuilm2010Glyphs) {
   TypingWindow w;
