@@ -32,7 +32,9 @@ TEST(OnscreenKeys, FourRowsOfDistinctButtonsThatEachInsertSomething) {
     EXPECT_TRUE(numbers.insert(key.number).second) << "a button listed twice";
     rows.insert(key.row);
     EXPECT_FALSE(key.inserts.empty());
-    if (key.row == 4) EXPECT_EQ(key.inserts.back(), ' ') << "a frequent word goes in with a blank after it";
+    if (key.row == 4) {
+      EXPECT_EQ(key.inserts.back(), ' ') << "a frequent word goes in with a blank after it";
+    }
   }
   EXPECT_EQ(rows, (std::set<int>{1, 2, 3, 4}));
   ASSERT_NE(onscreen_key(252), nullptr);

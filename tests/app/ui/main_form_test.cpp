@@ -192,13 +192,15 @@ TEST(MainForm, TheDictionaryShowsTheMeaningOfTheSelectedWordFromTheShippedTables
 TEST(MainForm, DoubleClickingAWordOpensTheDictionaryOfItsScriptWhenTheOptionIsOn) {
   struct Case {
     const char16_t* text;
+    const char* font;
     bool option;
     const char* opened;  // nullptr: no dictionary window
   };
   const Case cases[] = {
-      {u"\u0A38\u0A4B\u0A2E\u0A35\u0A3E\u0A30", true, "Punjabi English Dictionary"},  // ਸੋਮਵਾਰ
-      {u"Monday", true, "English-Punjabi Dictionary"},
-      {u"Monday", false, nullptr},
+      {u"\u0A38\u0A4B\u0A2E\u0A35\u0A3E\u0A30", "Arial", true, "Punjabi English Dictionary"},  // ਸੋਮਵਾਰ
+      {u"somvwr", "AnmolLipi", true, "Punjabi English Dictionary"},                                // ਸੋਮਵਾਰ
+      {u"Monday", "Arial", true, "English-Punjabi Dictionary"},
+      {u"Monday", "Arial", false, nullptr},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.opened ? c.opened : "option off");
@@ -207,6 +209,9 @@ TEST(MainForm, DoubleClickingAWordOpensTheDictionaryOfItsScriptWhenTheOptionIsOn
     TMainForm form(data.dir.path(), &prompter);
     form.workspace().settings.dictionary_double_click = c.option;
     form.show();
+    FormatChange font;
+    font.font_name = c.font;
+    form.editor().ApplyFormat(font);
     form.editor().SetSelText(c.text);
     QApplication::processEvents();
     QWidget* viewport = form.findChild<QTextEdit*>("richedit1")->viewport();
