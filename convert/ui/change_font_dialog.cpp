@@ -1,6 +1,7 @@
 #include "convert/ui/change_font_dialog.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QPushButton>
@@ -17,6 +18,10 @@ ChangeFontDialog::ChangeFontDialog(FontConversionContext context, Editor& editor
   setModal(false);
   source_ = font_list(this, "SourceFont", context_.fonts.font_dropdown_names({.automatic_detection = true}));
   destination_ = font_list(this, "DestinationFont", context_.fonts.font_dropdown_names({.unicode = true}));
+  // Legacy fonts keep the digits 0-9 as ASCII; converted into Unicode they
+  // may stay so or become the Gurmukhi numerals.
+  gurmukhi_digits_ = new QCheckBox("Digits as Gurmukhi numerals", this);
+  gurmukhi_digits_->setObjectName("GurmukhiDigits");
   convert_ = new QPushButton("&Convert", this);
   convert_->setObjectName("ConvertButton");
   auto* cancel = new QPushButton("Cancel", this);
@@ -25,14 +30,20 @@ ChangeFontDialog::ChangeFontDialog(FontConversionContext context, Editor& editor
   auto* grid = new QGridLayout(this);
   add_labelled_row(grid, 0, "Source Font", source_);
   add_labelled_row(grid, 1, "Destination Font", destination_);
-  grid->addWidget(convert_, 2, 0);
-  grid->addWidget(cancel, 2, 1);
+  grid->addWidget(gurmukhi_digits_, 2, 1);
+  grid->addWidget(convert_, 3, 0);
+  grid->addWidget(cancel, 3, 1);
+  connect(destination_, &QComboBox::currentTextChanged, this, [this](const QString& name) {
+    gurmukhi_digits_->setEnabled(name == QString::fromUtf8(kUnicodeChoice.data(), kUnicodeChoice.size()));
+  });
   connect(convert_, &QPushButton::clicked, this, &ChangeFontDialog::ConvertClick);
   connect(cancel, &QPushButton::clicked, this, &ChangeFontDialog::CancelClick);
 }
 
 void ChangeFontDialog::showEvent(QShowEvent* event) {
   destination_->setCurrentText("Quilm2010");
+  gurmukhi_digits_->setChecked(false);
+  gurmukhi_digits_->setEnabled(false);
   source_->setCurrentText(QString::fromUtf8(kAutomaticDetection.data(), kAutomaticDetection.size()));
   QDialog::showEvent(event);
 }
@@ -41,7 +52,8 @@ void ChangeFontDialog::ConvertClick() {
   convert_->setToolTip("Converting Font");
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const FontConverter converter(context_.conversion);
-  const ChangeFontChoice choice{source_->currentText().toStdString(), destination_->currentText().toStdString()};
+  const ChangeFontChoice choice{source_->currentText().toStdString(), destination_->currentText().toStdString(),
+                                gurmukhi_digits_->isEnabled() && gurmukhi_digits_->isChecked()};
   DocumentContext document = context_.document(editor_, converter, prompter_);
   ChangeFont(document, choice, context_.last_word_font_index);
   QApplication::restoreOverrideCursor();

@@ -9,6 +9,7 @@
 #include "convert/font_conversion_context.h"
 #include "common/prompter.h"
 
+class QCheckBox;
 class QComboBox;
 class QPushButton;
 
@@ -21,6 +22,7 @@ class ChangeFontDialog : public QDialog {
 
   QComboBox* source_list() const { return source_; }
   QComboBox* destination_list() const { return destination_; }
+  QCheckBox* gurmukhi_digits_box() const { return gurmukhi_digits_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -35,6 +37,7 @@ class ChangeFontDialog : public QDialog {
   Prompter& prompter_;
   QComboBox* source_ = nullptr;
   QComboBox* destination_ = nullptr;
+  QCheckBox* gurmukhi_digits_ = nullptr;  // enabled for a Unicode destination
   QPushButton* convert_ = nullptr;
 };
 

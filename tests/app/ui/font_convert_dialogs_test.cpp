@@ -3,6 +3,7 @@
 // dialogs, and the main window's menu that opens them.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,6 +50,39 @@ TEST(FontConvertDialogs, ChangeFontOpensWithItsDefaultsAndConverts) {
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(editor.Text(), u"hY.");
   EXPECT_EQ(editor.Runs().front().format.font_name, "Quilm2010");
+}
+
+// The digits of a legacy font become Gurmukhi numerals only when asked, and
+// the choice is offered only for a Unicode destination.
+TEST(FontConvertDialogs, ChangeFontIntoUnicodeWritesGurmukhiNumeralsWhenAsked) {
+  struct Case {
+    const char* destination;
+    bool ticked;
+    bool offered;
+    const char16_t* text;
+  };
+  const Case cases[] = {
+      {"Unicode", true, true, u"\u0A67\u0A68 \u0A39\u0A48"},  // ੧੨ ਹੈ
+      {"Unicode", false, true, u"12 \u0A39\u0A48"},
+      {"Quilm2010", true, false, u"12 hY"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.destination) + (c.ticked ? ", ticked" : ""));
+    Workspace ws;
+    MemoryEditor editor;
+    test::FakePrompter prompter;
+    editor.SetFontName("AnmolLipi");
+    editor.SetSelText(u"12 hY");
+    ChangeFontDialog dialog(workspace_font_conversion(ws), editor, prompter);
+    dialog.show();
+    QApplication::processEvents();
+    EXPECT_FALSE(dialog.gurmukhi_digits_box()->isEnabled()) << "not offered for the default destination";
+    dialog.destination_list()->setCurrentText(c.destination);
+    EXPECT_EQ(dialog.gurmukhi_digits_box()->isEnabled(), c.offered);
+    dialog.gurmukhi_digits_box()->setChecked(c.ticked);
+    dialog.findChild<QPushButton*>("ConvertButton")->click();
+    EXPECT_EQ(editor.Text(), c.text);
+  }
 }
 
 TEST(FontConvertDialogs, ConvertFontEnablesConvertOnlyForAnExistingSourceAndANamedDestination) {
