@@ -133,6 +133,7 @@ TMainForm::TMainForm(const std::filesystem::path& data_folder, Prompter* prompte
   help_commands_->add_help_menu(*menuBar());
   setupTypingPadAction();
   setupUserDictionaryActions();
+  setupMenus();
   qt_prompter_.attach_status(panels_.hint, progress_bar_);
   ws_.data_folder = data_folder;
   FormCreate();
@@ -375,6 +376,7 @@ void TMainForm::setupViewActions() {
   onscreen_keyboard1_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
   add_button(tool_bar_, onscreen_keyboard1_, "KeyboardButton", tr("Keyboard"), tr("Onscreen Keyboard"));
   QMenu* zoom = menu->addMenu(tr("Zoom"));
+  zoom->setObjectName("Zoom1");
   for (int percent : {25, 50, 75, 100, 125, 150, 200, 300, 400}) {
     QAction* a = zoom->addAction(QString("%1%").arg(percent), this, [this, percent] { setZoom(percent); });
     a->setCheckable(true);
