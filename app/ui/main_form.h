@@ -184,6 +184,9 @@ class TMainForm : public QMainWindow {
   void setupUtilitiesMenu();
   void completeToolsMenu();
   void orderMenus();
+  void completeToolBar();
+  // The editor's popup menu at `at` (in the editor's coordinates).
+  void showEditorPopup(const QPoint& at);
   void Edit1Click();
   void FontDialogClick();
   void chooseColour(bool background);

@@ -21,6 +21,7 @@
 #include "analysis/file_statistics.h"
 #include "app/ui/main_form.h"
 #include "app/ui/ruler.h"
+#include "app/ui/tool_button.h"
 #include "editors/ui/qt_editor.h"
 
 namespace quilm::ui {
@@ -103,6 +104,7 @@ void TMainForm::setupMenus() {
   setupUtilitiesMenu();
   completeToolsMenu();
   orderMenus();
+  completeToolBar();
 }
 
 // ---------------------------------------------------------------- Edit
@@ -387,6 +389,52 @@ void TMainForm::orderMenus() {
     menuBar()->removeAction(menu);
     menuBar()->addAction(menu);
   }
+}
+
+// The buttons of the commands that the other groups leave off the tool bar.
+void TMainForm::completeToolBar() {
+  const struct {
+    const char* item;
+    const char* button;
+    QString caption;
+    QString hint;
+  } buttons[] = {
+      {"Redo1", "RedoButton", tr("Redo"), tr("Redo")},
+      {"Import1", "ImportButton", tr("Import"), tr("Import")},
+      {"Export1", "ExportButton", tr("Export"), tr("Export")},
+      {"EnglishPunjabiDictionary1", "EnglishPunjabiButton", tr("Eng-Pbi"), tr("English-Punjabi Dictionary")},
+      {"PunjabiEnglishDictionary1", "PunjabiEnglishButton", tr("Pbi-Eng"), tr("Punjabi-English Dictionary")},
+      {"NormalView1", "NormalLayoutButton", tr("Normal"), tr("Normal Layout")},
+      {"ExtendedPageView1", "CentredLayoutButton", tr("Centred"), tr("Centred Page Layout")},
+      {"SpellCheck1", "SpellCheckButton", tr("Spell"), tr("Spell Check")},
+      {"PunjabiWritingPad1", "TypingPadButton", tr("Typing Pad"), tr("Punjabi Typing Pad")},
+      {"PageBreak1", "PageBreakButton", tr("Page Break"), tr("Page Break")},
+  };
+  for (const auto& b : buttons) add_button(*tool_bar_, findChild<QAction*>(b.item), b.button, b.caption, b.hint);
+}
+
+// The popup's items run the Edit menu's commands; they follow the editor
+// when the popup opens.
+void TMainForm::showEditorPopup(const QPoint& at) {
+  Edit1Click();
+  QMenu popup(richedit1_);
+  popup.setObjectName("PopupMenu1");
+  const struct {
+    QString caption;
+    QAction* command;
+    bool enabled;
+  } items[] = {
+      {tr("Undo"), undo_, editor_->CanUndo()},       {tr("Cut"), cut_, editor_->CanCopy()},
+      {tr("Copy"), copy_, editor_->CanCopy()},       {tr("Paste"), paste_, editor_->CanPaste()},
+      {tr("Delete"), delete_, editor_->CanCopy()},   {tr("Select All"), findChild<QAction*>("SelectAll1"), true},
+  };
+  for (const auto& item : items) {
+    QAction* a = popup.addAction(item.caption, item.command, &QAction::trigger);
+    a->setEnabled(item.enabled);
+  }
+  popup.addSeparator();
+  popup.addAction(language_english1_);
+  popup.exec(richedit1_->mapToGlobal(at));
 }
 
 }  // namespace quilm::ui

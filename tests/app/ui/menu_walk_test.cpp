@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -224,6 +225,33 @@ TEST(MenuWalk, OpeningAMenuEnablesWhatTheDocumentAllows) {
   EXPECT_EQ(w.form->editor().Text(), u"text");
   emit w.menu("Edit1")->aboutToShow();
   EXPECT_TRUE(w.action("Redo1")->isEnabled());
+}
+
+TEST(MenuWalk, TheEditorPopupFollowsTheEditor) {
+  MenuWindow w;
+  w.form->editor().SetSelText(u"word");
+  QTextEdit* edit = w.form->findChild<QTextEdit*>("richedit1");
+  ASSERT_NE(edit, nullptr);
+  QStringList captions;
+  QStringList enabled;
+  QTimer::singleShot(0, [&] {
+    auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(popup, nullptr) << "the popup did not open";
+    for (QAction* a : popup->actions()) {
+      if (a->isSeparator()) continue;
+      captions << a->text();
+      if (a->isEnabled()) enabled << a->text();
+    }
+    // Select All from the popup selects the word, through the Edit menu's command.
+    popup->actions()[5]->trigger();
+    popup->close();
+  });
+  emit edit->customContextMenuRequested(QPoint(5, 5));
+  EXPECT_EQ(captions.mid(0, 6), QStringList({"Undo", "Cut", "Copy", "Paste", "Delete", "Select All"}));
+  EXPECT_EQ(captions.value(6), w.action("LanguageEnglish1")->text());
+  EXPECT_TRUE(enabled.contains("Undo"));
+  EXPECT_FALSE(enabled.contains("Copy")) << "nothing was selected";
+  EXPECT_EQ(w.form->editor().SelLength(), 4);
 }
 
 TEST(MenuWalk, PageBreakAndTableGoIntoTheDocument) {
