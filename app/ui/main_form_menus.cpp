@@ -22,6 +22,7 @@
 #include "app/ui/main_form.h"
 #include "app/ui/ruler.h"
 #include "app/ui/tool_button.h"
+#include "editor/selection_colour.h"
 #include "editors/ui/qt_editor.h"
 
 namespace quilm::ui {
@@ -268,9 +269,10 @@ void TMainForm::FontDialogClick() {
   showCaretFormat();
 }
 
-// The colour dialog opens on the current colour; a different choice is applied.
+// The colour dialog opens on the selection's colour (black when mixed); a
+// different choice is applied.
 void TMainForm::chooseColour(bool background) {
-  const Color now = background ? editor_->TextBkColor() : editor_->ForeColor();
+  const Color now = selection_colour(*editor_, background ? ColourKind::Background : ColourKind::Text);
   const QColor chosen = QColorDialog::getColor(qt_colour(now), this,
                                                background ? tr("Background Colour") : tr("Text Colour"));
   if (!chosen.isValid() || editor_colour(chosen) == now) return;
