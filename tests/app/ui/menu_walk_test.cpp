@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
@@ -252,6 +253,19 @@ TEST(MenuWalk, TheEditorPopupFollowsTheEditor) {
   EXPECT_TRUE(enabled.contains("Undo"));
   EXPECT_FALSE(enabled.contains("Copy")) << "nothing was selected";
   EXPECT_EQ(w.form->editor().SelLength(), 4);
+}
+
+// The Edit menu's shortcuts leave the editor's own keys as they were.
+TEST(MenuWalk, DeleteAndSelectAllKeysInTheEditor) {
+  MenuWindow w;
+  w.form->editor().SetSelText(u"abc");
+  w.form->editor().SetSelStart(1);
+  QTextEdit* edit = w.form->findChild<QTextEdit*>("richedit1");
+  edit->setFocus();
+  QTest::keyClick(edit, Qt::Key_Delete);
+  EXPECT_EQ(w.form->editor().Text(), u"ac") << "Del removes the character after the caret";
+  QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(w.form->editor().SelLength(), 2);
 }
 
 TEST(MenuWalk, PageBreakAndTableGoIntoTheDocument) {
