@@ -35,8 +35,10 @@ QAction* add_item(QMenu* menu, const char* name, const QString& caption, QKeySeq
   return a;
 }
 
-// A command whose owner is not built yet: present, disabled, with the reason.
+// A command whose owner is not built yet: present, disabled, with the reason
+// as its status hint and as the tip its menu shows.
 QAction* unavailable(QMenu* menu, const char* name, const QString& caption, const QString& reason) {
+  menu->setToolTipsVisible(true);
   QAction* a = add_item(menu, name, caption);
   a->setEnabled(false);
   a->setStatusTip(reason);
