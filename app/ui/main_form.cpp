@@ -36,6 +36,7 @@
 #include "app/ui/qt_file_dialogs.h"
 #include "app/ui/ruler.h"
 #include "app/ui/spell_check_command.h"
+#include "app/ui/tool_button.h"
 #include "convert/change_font.h"
 #include "convert/ui/change_font_dialog.h"
 #include "convert/ui/convert_font_dialog.h"
@@ -82,16 +83,6 @@ QToolBar* text_bar(QWidget* parent, const char* name) {
   return bar;
 }
 
-// Puts `action` on `bar` as the button `name` with the caption `caption` and
-// `hint` as its tool tip and status hint.
-void add_button(QToolBar* bar, QAction* action, const char* name, const QString& caption, const QString& hint) {
-  action->setIconText(caption);
-  action->setToolTip(hint);
-  action->setStatusTip(hint);
-  bar->addAction(action);
-  bar->widgetForAction(action)->setObjectName(name);
-}
-
 QLabel* add_panel(QWidget* row, const StatusPanel& panel) {
   auto* label = new QLabel(panel.initial_text, row);
   label->setObjectName(panel.name);
@@ -133,6 +124,7 @@ TMainForm::TMainForm(const std::filesystem::path& data_folder, Prompter* prompte
   help_commands_->add_help_menu(*menuBar());
   setupTypingPadAction();
   setupUserDictionaryActions();
+  setupMenus();
   qt_prompter_.attach_status(panels_.hint, progress_bar_);
   ws_.data_folder = data_folder;
   FormCreate();
@@ -212,14 +204,14 @@ void TMainForm::setupFileActions() {
   };
   new1_ = add("New1", tr("&New"), [this] { document_->New1Click(); });
   new1_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-  add_button(tool_bar_, new1_, "NewButton", tr("New"), tr("New Document"));
+  add_button(*tool_bar_, new1_, "NewButton", tr("New"), tr("New Document"));
   open1_ = add("Open1", tr("&Open..."), [this] { document_->Open1Click(); });
   open1_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-  add_button(tool_bar_, open1_, "OpenButton", tr("Open"), tr("Open Document"));
+  add_button(*tool_bar_, open1_, "OpenButton", tr("Open"), tr("Open Document"));
   close1_ = add("Close1", tr("&Close"), [this] { document_->Close1Click(); });
   save1_ = add("Save1", tr("&Save"), [this] { document_->Save1Click(); });
   save1_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  add_button(tool_bar_, save1_, "SaveButton", tr("Save"), tr("Save Document"));
+  add_button(*tool_bar_, save1_, "SaveButton", tr("Save"), tr("Save Document"));
   save_as1_ = add("SaveAs1", tr("Save&As..."), [this] { document_->SaveAs1Click(); });
   menu->addSeparator();
   import1_ = add("Import1", tr("Import..."), [this] { document_->Import1Click(); });
@@ -283,16 +275,16 @@ void TMainForm::showDocumentState() {
 void TMainForm::setupEditActions() {
   cut_ = new QAction(tr("Cut"), this);
   connect(cut_, &QAction::triggered, this, [this] { editor_->Clip(1); });
-  add_button(tool_bar_, cut_, "CutButton", tr("Cut"), tr("Cut"));
+  add_button(*tool_bar_, cut_, "CutButton", tr("Cut"), tr("Cut"));
   copy_ = new QAction(tr("Copy"), this);
   connect(copy_, &QAction::triggered, this, [this] { editor_->Clip(2); });
-  add_button(tool_bar_, copy_, "CopyButton", tr("Copy"), tr("Copy"));
+  add_button(*tool_bar_, copy_, "CopyButton", tr("Copy"), tr("Copy"));
   paste_ = new QAction(tr("Paste"), this);
   connect(paste_, &QAction::triggered, this, [this] { editor_->Clip(3); });
-  add_button(tool_bar_, paste_, "PasteButton", tr("Paste"), tr("Paste"));
+  add_button(*tool_bar_, paste_, "PasteButton", tr("Paste"), tr("Paste"));
   undo_ = new QAction(tr("Undo"), this);
   connect(undo_, &QAction::triggered, this, [this] { editor_->Undo(); });
-  add_button(tool_bar_, undo_, "UndoButton", tr("Undo"), tr("Undo"));
+  add_button(*tool_bar_, undo_, "UndoButton", tr("Undo"), tr("Undo"));
 
   connect(richedit1_, &QTextEdit::undoAvailable, undo_, &QAction::setEnabled);
   connect(richedit1_, &QTextEdit::copyAvailable, cut_, &QAction::setEnabled);
@@ -322,7 +314,7 @@ void TMainForm::setupFindActions() {
   edit->addSeparator();
   edit->addAction(find);
   edit->addAction(replace);
-  add_button(tool_bar_, find, "FindButton", tr("Find"), tr("Find & Replace"));
+  add_button(*tool_bar_, find, "FindButton", tr("Find"), tr("Find & Replace"));
   // The menus show the items only while the editor holds text; the
   // shortcuts work again once a menu closes.
   for (QMenu* menu : {edit, search}) {
@@ -373,8 +365,9 @@ void TMainForm::setupViewActions() {
   onscreen_keyboard1_->setObjectName("OnScreenKeyboard1");
   onscreen_keyboard1_->setCheckable(true);
   onscreen_keyboard1_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-  add_button(tool_bar_, onscreen_keyboard1_, "KeyboardButton", tr("Keyboard"), tr("Onscreen Keyboard"));
+  add_button(*tool_bar_, onscreen_keyboard1_, "KeyboardButton", tr("Keyboard"), tr("Onscreen Keyboard"));
   QMenu* zoom = menu->addMenu(tr("Zoom"));
+  zoom->setObjectName("Zoom1");
   for (int percent : {25, 50, 75, 100, 125, 150, 200, 300, 400}) {
     QAction* a = zoom->addAction(QString("%1%").arg(percent), this, [this, percent] { setZoom(percent); });
     a->setCheckable(true);
@@ -391,7 +384,7 @@ void TMainForm::setupQuotationMarks() {
     connect(a, &QAction::triggered, this,
             [this, m = kQuotationMarks[i]] { insert_quotation_mark(*editor_, ws_.fonts, m); });
     const QByteArray name = QString("SpeedButton%1").arg(14 + static_cast<int>(i)).toLatin1();
-    add_button(tool_bar_, a, name.constData(), mark, QString());
+    add_button(*tool_bar_, a, name.constData(), mark, QString());
   }
 }
 
@@ -402,7 +395,7 @@ void TMainForm::setupFontConvertActions() {
   current_file1_ = menu->addAction(tr("Current File"), this, &TMainForm::CurrentFile1Click);
   current_file1_->setObjectName("CurrentFile1");
   current_file1_->setShortcut(QKeySequence(Qt::Key_F8));
-  add_button(tool_bar_, current_file1_, "FontConvertButton", tr("Font Convert"), tr("Punjabi Font Convert"));
+  add_button(*tool_bar_, current_file1_, "FontConvertButton", tr("Font Convert"), tr("Punjabi Font Convert"));
   external_file1_ = menu->addAction(tr("External File"), this, &TMainForm::ExternalFile1Click);
   external_file1_->setObjectName("ExternalFile1");
   setupSpellCheckAction();
@@ -471,12 +464,7 @@ void TMainForm::setupEditorPopup() {
   richedit1_->addAction(language_english1_);
   connect(language_english1_, &QAction::triggered, this, &TMainForm::LanguageEnglish1Click);
   richedit1_->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(richedit1_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-    std::unique_ptr<QMenu> popup(richedit1_->createStandardContextMenu());
-    popup->addSeparator();
-    popup->addAction(language_english1_);
-    popup->exec(richedit1_->mapToGlobal(at));
-  });
+  connect(richedit1_, &QWidget::customContextMenuRequested, this, &TMainForm::showEditorPopup);
 }
 
 // The "Tools" menu, made by the first group of commands that goes in it.
@@ -655,7 +643,7 @@ void TMainForm::TransliteratetoDevanagri1Click() {
 void TMainForm::setupAnalysisActions() {
   QAction* analysis = toolsMenu()->addAction("Text Analysis...", this, &TMainForm::FrequencyAnalysis1Click);
   analysis->setObjectName("FrequencyAnalysis1");
-  add_button(tool_bar_, analysis, "TextAnalysisButton", tr("Analysis"), tr("Text Analysis"));
+  add_button(*tool_bar_, analysis, "TextAnalysisButton", tr("Analysis"), tr("Text Analysis"));
 }
 
 void TMainForm::FrequencyAnalysis1Click() {
@@ -671,7 +659,7 @@ void TMainForm::setupSortActions() {
   QMenu* utilities = menuBar()->findChild<QMenu*>("PunjabiFontConvert1");
   QAction* sort_file = (utilities ? utilities : toolsMenu())->addAction("Sort File", this, &TMainForm::SortFile1Click);
   sort_file->setObjectName("SortFile1");
-  add_button(tool_bar_, sort_file, "SortButton", tr("Sort"), tr("Sort"));
+  add_button(*tool_bar_, sort_file, "SortButton", tr("Sort"), tr("Sort"));
   QMenu* table = menuBar()->addMenu(tr("T&able"));
   table->setObjectName("Table1");
   QAction* sort = table->addAction(tr("&Sort..."), this, &TMainForm::TableSort1Click);

@@ -173,6 +173,25 @@ class TMainForm : public QMainWindow {
   void setupGoToAndOptions();
   void Goto1Click();
   void Options1Click();
+  // The menus completed and put in their order, with the handlers that
+  // enable their items when they open (main_form_menus.cpp).
+  void setupMenus();
+  void completeEditMenu();
+  void completeViewMenu();
+  void completeInsertMenu();
+  void setupFormatMenu();
+  void completeTableMenu();
+  void setupUtilitiesMenu();
+  void completeToolsMenu();
+  void orderMenus();
+  void completeToolBar();
+  // The editor's popup menu at `at` (in the editor's coordinates).
+  void showEditorPopup(const QPoint& at);
+  void Edit1Click();
+  void FontDialogClick();
+  void chooseColour(bool background);
+  void InsertTable1Click();
+  void FileStatistics1Click();
   // A key typed into the editor goes through the key-press hook; true when
   // the hook has handled it and the editor must not insert it.
   bool richedit1KeyPress(QKeyEvent* key);
@@ -225,6 +244,8 @@ class TMainForm : public QMainWindow {
   QAction* cut_ = nullptr;
   QAction* copy_ = nullptr;
   QAction* paste_ = nullptr;
+  QAction* redo_ = nullptr;
+  QAction* delete_ = nullptr;
   QAction* onscreen_keyboard1_ = nullptr;
   std::vector<QAction*> view_items_;
   std::vector<QAction*> zoom_items_;

@@ -8,6 +8,7 @@
 #include <QToolBar>
 
 #include "app/ui/page_number_dialog.h"
+#include "app/ui/tool_button.h"
 #include "editors/ui/qt_editor.h"
 
 namespace quilm::ui {
@@ -17,14 +18,6 @@ QAction* add_item(QMenu& menu, const char* name, const QString& caption, const c
   QAction* action = menu.addAction(QIcon::fromTheme(icon), caption);
   action->setObjectName(name);
   return action;
-}
-
-void add_button(QToolBar& bar, QAction* action, const char* name, const QString& caption, const QString& hint) {
-  action->setIconText(caption);
-  action->setToolTip(hint);
-  action->setStatusTip(hint);
-  bar.addAction(action);
-  bar.widgetForAction(action)->setObjectName(name);
 }
 
 }  // namespace

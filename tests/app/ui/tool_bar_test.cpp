@@ -38,6 +38,16 @@ TEST(ToolBar, ButtonsShowTheirCaptionsAndRunTheMenuItems) {
       {"PasteButton", "Paste", "Paste", nullptr},
       {"UndoButton", "Undo", "Undo", nullptr},
       {"FindButton", "Find", "Find & Replace", "Find1"},
+      {"RedoButton", "Redo", "Redo", "Redo1"},
+      {"ImportButton", "Import", "Import", "Import1"},
+      {"ExportButton", "Export", "Export", "Export1"},
+      {"EnglishPunjabiButton", "Eng-Pbi", "English-Punjabi Dictionary", "EnglishPunjabiDictionary1"},
+      {"PunjabiEnglishButton", "Pbi-Eng", "Punjabi-English Dictionary", "PunjabiEnglishDictionary1"},
+      {"NormalLayoutButton", "Normal", "Normal Layout", "NormalView1"},
+      {"CentredLayoutButton", "Centred", "Centred Page Layout", "ExtendedPageView1"},
+      {"SpellCheckButton", "Spell", "Spell Check", "SpellCheck1"},
+      {"TypingPadButton", "Typing Pad", "Punjabi Typing Pad", "PunjabiWritingPad1"},
+      {"PageBreakButton", "Page Break", "Page Break", "PageBreak1"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.button);
