@@ -1,5 +1,7 @@
 #include "dict/ui/dictionary_window.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -70,10 +72,15 @@ void TDictionaryWindow::build() {
   update_buttons();
 }
 
+// A word in a legacy Gurmukhi font is a run of the characters that the
+// font's reader turns into Gurmukhi; it goes into the box as Unicode.
 void TDictionaryWindow::ShowDictionary() {
   const std::u16string selected = editor_.SelText();
+  const FontText font = FontText::of(editor_.Format().font_name, registry_);
+  const bool glyphs = punjabi(direction_) && font.is_glyphs();
   std::size_t start = 0;
   auto in_word = [&](char16_t c) {
+    if (glyphs) return is_gurmukhi_glyph(c, font);
     return punjabi(direction_) ? (c >= 0x0A00 && c <= 0x0A7F) : ((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'));
   };
   while (start < selected.size() && !in_word(selected[start])) ++start;
@@ -83,7 +90,9 @@ void TDictionaryWindow::ShowDictionary() {
     editor_.SetSelStart(editor_.SelStart() + static_cast<int>(start));
     editor_.SetSelLength(static_cast<int>(end - start));
   }
-  input_->setText(QString::fromStdU16String(selected.substr(start, end - start)));
+  std::u16string word = selected.substr(start, end - start);
+  if (glyphs) word = FontText::unicode().from_pivot(font.to_pivot(word, converter_), converter_);
+  input_->setText(QString::fromStdU16String(word));
   show();
   input_->setFocus();
 }
@@ -132,6 +141,11 @@ void TDictionaryWindow::update_buttons() {
   const bool chosen = !chosen_.empty() && editor_.SelLength() < kLongestSelection;
   replace_->setEnabled(chosen);
   replace_all_->setEnabled(chosen && editor_.SelLength() > 0);
+}
+
+bool TDictionaryWindow::is_gurmukhi_glyph(char16_t c, const FontText& font) const {
+  const std::u16string read = FontText::unicode().from_pivot(font.to_pivot(std::u16string(1, c), converter_), converter_);
+  return std::any_of(read.begin(), read.end(), [](char16_t u) { return u >= 0x0A00 && u <= 0x0A7F; });
 }
 
 MeaningText TDictionaryWindow::chosen_meaning() const {

@@ -65,6 +65,20 @@ TEST_F(DictionaryWindow, APunjabiWordIsTakenFromTheSelectionAndFoundThroughItsRo
   EXPECT_FALSE(window.replace_button()->isEnabled());
 }
 
+TEST_F(DictionaryWindow, AWordInALegacyFontIsReadThroughItsFont) {
+  add(u"ਹਨ ", "Arial");
+  add(u" muMfy, ", "AnmolLipi");  // ਮੁੰਡੇ
+  editor.SetSelStart(3);
+  editor.SetSelLength(7);
+  TDictionaryWindow window(DictionaryDirection::PunjabiEnglish, editor, fonts, conversion, prompter, data.path(),
+                           MeaningText{u"", "Arial", 14});
+  window.ShowDictionary();
+  EXPECT_EQ(window.input_box()->text().toStdU16String(), u"ਮੁੰਡੇ");
+  EXPECT_EQ(editor.SelStart(), 4) << "the selection moves onto the word";
+  EXPECT_EQ(editor.SelLength(), 5);
+  EXPECT_EQ(window.last_result(), LookupResult::Root);
+}
+
 TEST_F(DictionaryWindow, ReplaceAllAsksAndTakesOnlyWholeWords) {
   const auto window = shown(DictionaryDirection::PunjabiEnglish, u"ਕਰ ਕਰਨਾ ਕਰ", 2);
   window->ChooseMeaning(0);
