@@ -252,7 +252,13 @@ void TFreqSel::GenerateClick() {
   context_.prompter.progress_start(kStages);
   std::shared_ptr<Job> job = job_;
   // The grids show the counts while the worker writes them into the tables.
-  job->counted = [this, job] { QMetaObject::invokeMethod(this, [this, job] { fillGrids(*job); }, Qt::QueuedConnection); };
+  // The job keeps this call, so the call holds the job only weakly; the
+  // queued fill holds it until it has run.
+  job->counted = [this, weak = std::weak_ptr<Job>(job)] {
+    std::shared_ptr<Job> counted_job = weak.lock();
+    if (!counted_job) return;
+    QMetaObject::invokeMethod(this, [this, counted_job] { fillGrids(*counted_job); }, Qt::QueuedConnection);
+  };
   worker_ = QThread::create([job] { job->run(); });
   connect(worker_, &QThread::finished, this, &TFreqSel::finishJob);
   // The progress bar follows the worker's stages while it runs, the status

@@ -43,11 +43,15 @@ struct MenuWindow {
 };
 
 // The signal connections of an action, read through QObject's protected
-// receivers().
-struct ActionProbe : QAction {
-  int connections() const { return receivers(SIGNAL(triggered(bool))) + receivers(SIGNAL(toggled(bool))); }
+// receivers(): a class derived from QObject may name that member, and the
+// pointer to it is then called on any QObject.
+struct ActionProbe : QObject {
+  static int connections(const QAction* a) {
+    int (QObject::*receivers_of)(const char*) const = &ActionProbe::receivers;
+    return (a->*receivers_of)(SIGNAL(triggered(bool))) + (a->*receivers_of)(SIGNAL(toggled(bool)));
+  }
 };
-int connections(const QAction* a) { return static_cast<const ActionProbe*>(a)->connections(); }
+int connections(const QAction* a) { return ActionProbe::connections(a); }
 
 // The connections that the menus, bars and buttons showing `a` make to it by
 // themselves, measured on a fresh action shown in the same kinds of places.
