@@ -73,11 +73,13 @@ void TDictionaryWindow::build() {
 }
 
 // A word in a legacy Gurmukhi font is a run of the characters that the
-// font's reader turns into Gurmukhi; it goes into the box as Unicode.
+// font's reader turns into Gurmukhi; it goes into the box as Unicode. Text
+// with characters past U+00FF is Unicode, whatever font it is set in.
 void TDictionaryWindow::ShowDictionary() {
   const std::u16string selected = editor_.SelText();
   const FontText font = FontText::of(editor_.Format().font_name, registry_);
-  const bool glyphs = punjabi(direction_) && font.is_glyphs();
+  const bool glyphs = punjabi(direction_) && font.is_glyphs() &&
+                     std::none_of(selected.begin(), selected.end(), [](char16_t c) { return c > 0xFF; });
   std::size_t start = 0;
   auto in_word = [&](char16_t c) {
     if (glyphs) return is_gurmukhi_glyph(c, font);
