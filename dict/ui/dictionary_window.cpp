@@ -1,7 +1,5 @@
 #include "dict/ui/dictionary_window.h"
 
-#include <algorithm>
-
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,6 +9,7 @@
 
 #include "dict/font_text.h"
 #include "dict/gurmukhi_text.h"
+#include "dict/selected_word.h"
 #include "tables/open_table_file.h"
 #include "dict/find_replace.h"
 
@@ -72,29 +71,17 @@ void TDictionaryWindow::build() {
   update_buttons();
 }
 
-// A word in a legacy Gurmukhi font is a run of the characters that the
-// font's reader turns into Gurmukhi; it goes into the box as Unicode. Text
-// with characters past U+00FF is Unicode, whatever font it is set in.
 void TDictionaryWindow::ShowDictionary() {
   const std::u16string selected = editor_.SelText();
-  const FontText font = FontText::of(editor_.Format().font_name, registry_);
-  const bool glyphs = punjabi(direction_) && font.is_glyphs() &&
-                     std::none_of(selected.begin(), selected.end(), [](char16_t c) { return c > 0xFF; });
-  std::size_t start = 0;
-  auto in_word = [&](char16_t c) {
-    if (glyphs) return is_gurmukhi_glyph(c, font);
-    return punjabi(direction_) ? (c >= 0x0A00 && c <= 0x0A7F) : ((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'));
-  };
-  while (start < selected.size() && !in_word(selected[start])) ++start;
-  std::size_t end = start;
-  while (end < selected.size() && in_word(selected[end])) ++end;
-  if (end > start) {
-    editor_.SetSelStart(editor_.SelStart() + static_cast<int>(start));
-    editor_.SetSelLength(static_cast<int>(end - start));
+  const SelectedWord word =
+      punjabi(direction_)
+          ? punjabi_word_in(selected, FontText::of(editor_.Format().font_name, registry_), converter_)
+          : english_word_in(selected);
+  if (word.length > 0) {
+    editor_.SetSelStart(editor_.SelStart() + static_cast<int>(word.start));
+    editor_.SetSelLength(static_cast<int>(word.length));
   }
-  std::u16string word = selected.substr(start, end - start);
-  if (glyphs) word = FontText::unicode().from_pivot(font.to_pivot(word, converter_), converter_);
-  input_->setText(QString::fromStdU16String(word));
+  input_->setText(QString::fromStdU16String(word.unicode));
   show();
   input_->setFocus();
 }
@@ -143,11 +130,6 @@ void TDictionaryWindow::update_buttons() {
   const bool chosen = !chosen_.empty() && editor_.SelLength() < kLongestSelection;
   replace_->setEnabled(chosen);
   replace_all_->setEnabled(chosen && editor_.SelLength() > 0);
-}
-
-bool TDictionaryWindow::is_gurmukhi_glyph(char16_t c, const FontText& font) const {
-  const std::u16string read = FontText::unicode().from_pivot(font.to_pivot(std::u16string(1, c), converter_), converter_);
-  return std::any_of(read.begin(), read.end(), [](char16_t u) { return u >= 0x0A00 && u <= 0x0A7F; });
 }
 
 MeaningText TDictionaryWindow::chosen_meaning() const {

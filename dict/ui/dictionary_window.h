@@ -11,7 +11,6 @@
 
 #include "common/prompter.h"
 #include "dict/dictionary_lookup.h"
-#include "dict/font_text.h"
 #include "dict/meaning_insertion.h"
 #include "editor/editor.h"
 #include "fonts/registry.h"
@@ -59,7 +58,6 @@ class TDictionaryWindow : public QWidget {
   void show_entry();
   void update_buttons();
   MeaningText chosen_meaning() const;
-  bool is_gurmukhi_glyph(char16_t c, const FontText& font) const;
 
   DictionaryDirection direction_;
   Editor& editor_;
