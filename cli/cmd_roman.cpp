@@ -14,12 +14,14 @@
 #include "cli/font_option.h"
 #include "cli/options.h"
 #include "cli/roman_data_folder.h"
+#include "encoding/pivot_bytes.h"
 #include "encoding/unicode_output.h"
 #include "encoding/utf16.h"
 #include "fonts/conversion.h"
 #include "fonts/conversion_context.h"
 #include "fonts/font_index.h"
 #include "fonts/registry.h"
+#include "roman/queued_roman_text.h"
 #include "roman/roman_data.h"
 #include "roman/roman_rules.h"
 #include "roman/roman_text.h"
@@ -48,7 +50,7 @@ constexpr char kFooter[] =
 
 struct Options {
   std::string font, data;
-  bool words = false, explain = false, rules = false, simple = false, no_context = false;
+  bool words = false, explain = false, rules = false, simple = false, no_context = false, no_queue = false;
 };
 
 void declare_options(OptionParser& parser, Options& o) {
@@ -59,6 +61,7 @@ void declare_options(OptionParser& parser, Options& o) {
   parser.flag("--rules", o.rules, "the rules alone, without the data folder");
   parser.flag("--simple", o.simple, "with --rules: the simple engine");
   parser.flag("--no-context", o.no_context, "rank each word without the words before it");
+  parser.flag("--no-queue", o.no_queue, "do not decide words by the two words after them");
   parser.footer(kFooter);
 }
 
@@ -71,11 +74,12 @@ class OutputWriter {
     else append_utf8(GurToUnicode(pivot), out);
   }
   void separators(const RomanPiece& piece, Bytes& out) const {
-    if (!piece.first_is_danda) {
+    if (!piece.first_is_danda && !piece.first_is_full_stop) {
       out += piece.separators;
       return;
     }
-    word(BytesView("."), out);  // the pivot danda
+    const char glyph = static_cast<char>(piece.first_is_danda ? pivot::kDanda : pivot::kFullStop);
+    word(BytesView(&glyph, 1), out);
     out += BytesView(piece.separators).substr(1);
   }
 
@@ -96,7 +100,9 @@ class RomanRun {
     if (o_.rules) {
       pieces = by_rules(text);
     } else {
-      convert_roman_text(*data_, text, context_, [&](const RomanPiece& p) { pieces.push_back(p); });
+      const auto keep = [&](const RomanPiece& p) { pieces.push_back(p); };
+      if (o_.no_queue) convert_roman_text(*data_, text, context_, keep);
+      else convert_roman_text_queued(*data_, text, context_, keep);
     }
     if (o_.explain) return explained(pieces);
     Bytes out = joined(pieces, npos, 0);

@@ -19,6 +19,7 @@ Status load_roman_data(const std::filesystem::path& data_folder, RomanData* data
   if (std::filesystem::exists(english)) warn_unless(data->dictionaries.english.load(english), warnings);
   warn_unless(data->abbreviations.load(data_folder / kAbbreviationFile), warnings);
   warn_unless(data->statistics.load(data_folder / kRomanStatisticsFolder), warnings);
+  warn_unless(data->window_trigrams.load(data_folder / kWindowTrigramFile), warnings);
   warn_unless(data->lexicon.load_main_list(data_folder / kMainListFile), warnings);
   return Status::Ok();
 }

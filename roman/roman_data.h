@@ -1,7 +1,8 @@
 // Everything the Roman-to-Gurmukhi conversion reads from the data folder,
 // loaded once through read-only handles: the Roman and English dictionaries,
-// the abbreviations, the Roman statistics and the main word list; the
-// user's own Roman words (user_roman_words.h) join the Roman dictionary.
+// the abbreviations, the Roman statistics, the window trigrams and the main
+// word list; the user's own Roman words (user_roman_words.h) join the Roman
+// dictionary.
 #pragma once
 
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include "roman/recent_choices.h"
 #include "roman/roman_dictionary.h"
 #include "roman/roman_statistics.h"
+#include "roman/window_trigrams.h"
 #include "spell/lexicon.h"
 
 namespace quilm {
@@ -22,6 +24,7 @@ struct RomanData {
   RomanDictionaries dictionaries;
   Abbreviations abbreviations;
   RomanStatistics statistics;
+  WindowTrigrams window_trigrams;  // the trigram queue's counts
   SpellLexicon lexicon;
   RecentChoices recent;
   RomanKnownWords known{&lexicon, &statistics};

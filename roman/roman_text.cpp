@@ -15,6 +15,7 @@ void convert_roman_text(const RomanData& data, std::string_view text, RomanWordC
     if (!is_roman_letter(text[i])) {
       RomanPiece separators;
       separators.first_is_danda = text[i] == '.' && after_word && !after_abbreviation;
+      separators.first_is_full_stop = text[i] == '.' && after_word && after_abbreviation;
       for (; i < text.size() && !is_roman_letter(text[i]); ++i) separators.separators += text[i];
       after_word = false;
       piece(separators);

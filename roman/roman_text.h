@@ -18,6 +18,7 @@ namespace quilm {
 struct RomanPiece {
   Bytes separators;                       // Roman bytes, kept as they are
   bool first_is_danda = false;            // its first byte, a ".", is a danda
+  bool first_is_full_stop = false;        // its first byte, a ".", ends an abbreviation
   std::string roman;                      // the word, empty for separators
   std::vector<RomanCandidate> candidates; // best first
 };

@@ -4,6 +4,7 @@
 #include <set>
 #include <vector>
 
+#include "common/progress_scope.h"
 #include "translit/roman_tables.h"
 
 namespace quilm {
@@ -48,23 +49,6 @@ void append_font_run(std::u16string_view text, int font, const RomanTextTools& t
   }
 }
 
-class ProgressShown {
- public:
-  ProgressShown(Prompter& prompter, long length) : prompter_(prompter) {
-    prompter_.status_caption(kRomanCaption);
-    prompter_.progress_start(length);
-  }
-  ~ProgressShown() {
-    prompter_.progress_end();
-    prompter_.status_caption("");
-  }
-  ProgressShown(const ProgressShown&) = delete;
-  ProgressShown& operator=(const ProgressShown&) = delete;
-
- private:
-  Prompter& prompter_;
-};
-
 }  // namespace
 
 std::u16string transliterate_document_to_roman(const Editor& editor, const FontRegistry& fonts,
@@ -79,7 +63,7 @@ std::u16string transliterate_document_to_roman(const Editor& editor, const FontR
   std::set<std::string> unsupported;
   bool any_gurmukhi = false;
   {
-    ProgressShown progress(prompter, length);
+    ProgressScope progress(prompter, kRomanCaption, length);
     long done = 0;
     for (const TextRun& run : runs) {
       const std::string& name = run.format.font_name;

@@ -44,6 +44,7 @@
 #include "dict/ui/affix_window.h"
 #include "dict/ui/dictionary_window.h"
 #include "dict/ui/find_window.h"
+#include "roman/ui/punjabi_text_window.h"
 #include "roman/ui/typing_pad_window.h"
 #include "editors/ui/qt_editor.h"
 #include "fonts/ui/font_names.h"
@@ -625,6 +626,21 @@ void TMainForm::TransliteratetoRoman1Click() {
     roman_window_->show();
   }
   roman_window_->raise();
+}
+
+// The window opens at the top of the screen, right-aligned with this one,
+// and stays on top; showing it runs the transliteration.
+void TMainForm::TransliteratetoGurmukhi1Click() {
+  if (!punjabi_text_) {
+    punjabi_text_ = new TRomanGurTransliterate(
+        {ws_.fonts, ws_.conversion, *editor_, *prompter_, *file_dialogs_, ws_.data_folder}, this);
+    connect(punjabi_text_, &TRomanGurTransliterate::addWordRequested, this, &TMainForm::AddWord1Click);
+  }
+  const QRect frame = frameGeometry();
+  punjabi_text_->move(frame.right() - punjabi_text_->frameGeometry().width(), 0);
+  if (punjabi_text_->isVisible()) punjabi_text_->TransliterateClick();
+  else punjabi_text_->show();
+  punjabi_text_->raise();
 }
 
 void TMainForm::TransliteratetoDevanagri1Click() {

@@ -39,6 +39,7 @@ class ChangeFontDialog;
 class ConvertFontDialog;
 class SpellCheckCommand;
 class RomanWindow;
+class TRomanGurTransliterate;
 class TransliterateDialog;
 class TFreqSel;
 class SortFileDialog;
@@ -162,6 +163,7 @@ class TMainForm : public QMainWindow {
   MeaningText punjabiDefaultFont() const;
   void CurrentFile1Click();
   void TransliteratetoRoman1Click();
+  void TransliteratetoGurmukhi1Click();
   void TransliteratetoDevanagri1Click();
   void setupAnalysisActions();
   void FrequencyAnalysis1Click();
@@ -262,6 +264,7 @@ class TMainForm : public QMainWindow {
   std::unique_ptr<SpellCheckCommand> spell_check_;  // F7
   QMenu* tools_menu_ = nullptr;
   RomanWindow* roman_window_ = nullptr;          // F5, created on first use
+  TRomanGurTransliterate* punjabi_text_ = nullptr;  // F6, created on first use
   TransliterateDialog* transliterate_ = nullptr;  // F4, created on first use
   Tformfind* find_window_ = nullptr;              // Ctrl+F, Ctrl+H, created on first use
   TFreqSel* freq_sel_ = nullptr;                 // "Text Analysis...", created on first use

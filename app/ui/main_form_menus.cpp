@@ -350,10 +350,9 @@ void TMainForm::setupUtilitiesMenu() {
 
 void TMainForm::completeToolsMenu() {
   QMenu* tools = toolsMenu();
-  QAction* roman_gurmukhi =
-      unavailable(tools, "TransliterateRomantoGurmukhi1", tr("Transliterate Roman to Gurmukhi"),
-                  tr("A whole document is not transliterated from Roman letters yet: use the Punjabi Writing Pad (F3)"));
+  QAction* roman_gurmukhi = add_item(tools, "TransliterateRomantoGurmukhi1", tr("Transliterate Roman to Gurmukhi"));
   roman_gurmukhi->setShortcut(QKeySequence(Qt::Key_F6));
+  connect(roman_gurmukhi, &QAction::triggered, this, &TMainForm::TransliteratetoGurmukhi1Click);
   QAction* statistics = add_item(tools, "FileStatistics1", tr("File Statistics..."));
   connect(statistics, &QAction::triggered, this, &TMainForm::FileStatistics1Click);
   const char* order[] = {"PunjabiWritingPad1", "TransliteratetoDevanagri1", "TransliteratetoRoman1",

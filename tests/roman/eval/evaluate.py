@@ -4,8 +4,8 @@ heldout.txt (words kept apart from the tuning of the dictionary's
 spelling variants) and phrases.txt: top-1 and top-3 word accuracy (words.txt through --words,
 split into words the Roman dictionary holds and words it does not, and by
 category), the rules alone for comparison, and the word accuracy of the
-sentences of phrases.txt with the context of the previous words and
-without it.
+sentences of phrases.txt with and without the context of the previous
+words and the trigram queue (the two words after each word).
 
     tests/roman/eval/evaluate.py BUILD/cli/quilm-cli BUILD/ready-data
 """
@@ -93,7 +93,9 @@ def main():
     answers = run(cli, ["--words", "--data", data], [p[0] for p in heldout])
     report("held out (never tuned on)", [([norm(c) for c in a.split("\t")], g) for a, (_, g, _) in zip(answers, heldout)])
     phrases = read_phrases()
-    for label, args in (("sentences, with context", []), ("sentences, without context", ["--no-context"])):
+    for label, args in (("sentences, context and queue", []), ("sentences, context, no queue", ["--no-queue"]),
+                        ("sentences, queue, no context", ["--no-context"]),
+                        ("sentences, neither", ["--no-context", "--no-queue"])):
         out = run(cli, ["--data", data] + args, [p[0] for p in phrases])
         words = [([norm(w)], g) for line, (_, golds) in zip(out, phrases) for w, g in zip(line.split(), golds)]
         report(label, words)
