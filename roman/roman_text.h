@@ -1,7 +1,8 @@
 // A Roman-letter text written in Gurmukhi: runs of the letters A-Z and a-z
 // are words, every other byte separates them and is kept; a full stop after
 // a Punjabi word becomes the danda glyph, after an abbreviation it stays a
-// full stop. Each word is ranked in the context of the two words written
+// full stop (one the abbreviation already ends with, as USA spelled
+// letter by letter does, is not written twice). Each word is ranked in the context of the two words written
 // before it.
 #pragma once
 

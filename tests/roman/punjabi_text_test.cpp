@@ -68,11 +68,15 @@ TEST_F(PunjabiText, OnlyTheSelectionIsTransliterated) {
 }
 
 TEST_F(PunjabiText, AnAbbreviationIsSpelledAndItsFullStopIsAFullStop) {
-  type(u"USA. oh.");
+  data_.abbreviations.add("dr", pivot("ਡਾ"));
+  type(u"USA. Dr. oh. USA");
   ASSERT_TRUE(run());
   const std::u16string stop = glyph(pivot::kFullStop);
-  EXPECT_EQ(output_.Text(),
-            q("ਯੂ") + stop + q("ਐਸ") + stop + q("ਏ") + stop + stop + u" " + q("ਉਹ") + glyph(pivot::kDanda));
+  // The spelled letters end with a full stop already: the text's own is not
+  // written a second time.
+  EXPECT_EQ(output_.Text(), q("ਯੂ") + stop + q("ਐਸ") + stop + q("ਏ") + stop + u" " + q("ਡਾ") + stop + u" " +
+                                q("ਉਹ") + glyph(pivot::kDanda) + u" " + q("ਯੂ") + stop + q("ਐਸ") + stop + q("ਏ") +
+                                stop);
 }
 
 TEST_F(PunjabiText, CharactersBeyondAsciiKeepTheSourceFont) {

@@ -85,7 +85,8 @@ TEST_F(RomanTextRun, WordsSeparatorsAndFullStops) {
       {"Mera, ghar.", "ਮੇਰਾ, ਘਰ।"},         // a full stop after a word is a danda
       {"ghar", "ਘਰ"},                       // the text ends in a letter
       {"  ghar \t", "  ਘਰ \t"},             // separators at both ends kept
-      {"USA.", "ਯੂ.ਐਸ.ਏ.."},                // all capitals: letter by letter
+      {"USA.", "ਯੂ.ਐਸ.ਏ."},                 // all capitals: letter by letter, one full stop at the end
+      {"USA, ghar", "ਯੂ.ਐਸ.ਏ., ਘਰ"},
       {"Dr. ghar", "ਡਾ. ਘਰ"},               // a known abbreviation before a full stop
       {"ghar1ghar", "ਘਰ1ਘਰ"},
   };
