@@ -2,7 +2,10 @@
 
 #include <fstream>
 
+#include "encoding/unicode_output.h"
+#include "encoding/utf16.h"
 #include "roman/roman_dictionary.h"
+#include "roman/user_roman_words.h"
 
 namespace quilm {
 namespace {
@@ -39,19 +42,22 @@ bool SearchWord(Table& table, std::string_view roman, BytesView gurmukhi) {
   return false;
 }
 
-Status add_roman_word(Table& table, const std::filesystem::path& data_folder, std::string_view roman,
+Status add_roman_word(Table* shipped, const std::filesystem::path& data_folder, std::string_view roman,
                       BytesView gurmukhi, AddWordResult* result) {
   *result = AddWordResult::Nothing;
   const std::string spelling = lower_roman(roman);
   if (spelling.empty() || gurmukhi.empty()) return Status::Ok();
-  if (SearchWord(table, spelling, gurmukhi)) {
+  if (shipped != nullptr && SearchWord(*shipped, spelling, gurmukhi)) {
     *result = AddWordResult::AlreadyPresent;
     return Status::Ok();
   }
-  if (Status st = table.Insert(); !st) return st;
-  if (Status st = table.SetFieldByName("Roman", FieldValue(spelling)); !st) return st;
-  if (Status st = table.SetFieldByName("Gurmukhi", FieldValue(Bytes(gurmukhi))); !st) return st;
-  if (Status st = table.Post(); !st) return st;
+  AddedWord added = AddedWord::AlreadyThere;
+  if (Status st = add_user_roman_word(data_folder, spelling, to_utf8(GurToUnicode(gurmukhi)), nullptr, &added); !st)
+    return st;
+  if (added == AddedWord::AlreadyThere) {
+    *result = AddWordResult::AlreadyPresent;
+    return Status::Ok();
+  }
   *result = AddWordResult::Added;
   return append_copy_line(data_folder, spelling, gurmukhi);
 }

@@ -1,6 +1,7 @@
 // "Add Word" (TAddWord): a pair (Roman spelling, Gurmukhi word) entered
-// into the Roman dictionary RomanGur.dbf that the Roman dictionary lookup
-// reads, and copied to RomanGur.txt when that file exists.
+// among the user's own Roman spellings (user_roman_words.h), which the Roman
+// dictionary lookup reads beside RomanGur.dbf, and copied to RomanGur.txt
+// when that file exists.
 #pragma once
 
 #include <filesystem>
@@ -27,12 +28,14 @@ bool SearchWord(Table& table, std::string_view roman, BytesView gurmukhi);
 
 enum class AddWordResult { Added, AlreadyPresent, Nothing };
 
-// "&Add ": `roman` lower-cased and the pivot word `gurmukhi` go into the
-// table as a new record, unless either is empty (Nothing) or the pair is
-// there (AlreadyPresent). After the record is posted, the line
-// "roman gurmukhi" CR LF is appended to RomanGur.txt of `data_folder` when
-// that file exists. A failure to post or append is the returned Status.
-Status add_roman_word(Table& table, const std::filesystem::path& data_folder, std::string_view roman,
+// "&Add ": `roman` lower-cased and the pivot word `gurmukhi` go among the
+// user's Roman spellings of `data_folder`, unless either is empty (Nothing)
+// or the pair is there already, in those or in the shipped table `shipped`
+// (open on its index ROMAN; may be null) (AlreadyPresent). After the pair is
+// added, the line "roman gurmukhi" CR LF is appended to RomanGur.txt of
+// `data_folder` when that file exists. A failure to add or append is the
+// returned Status.
+Status add_roman_word(Table* shipped, const std::filesystem::path& data_folder, std::string_view roman,
                       BytesView gurmukhi, AddWordResult* result);
 
 }  // namespace quilm

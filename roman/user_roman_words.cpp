@@ -52,6 +52,12 @@ Bytes pairs_text(const std::set<Pair>& pairs) {
   return out;
 }
 
+bool holds(const RomanDictionary* dictionary, std::string_view roman, const Bytes& pivot) {
+  if (dictionary == nullptr) return false;
+  const auto words = dictionary->find(roman);
+  return std::find(words.begin(), words.end(), pivot) != words.end();
+}
+
 }  // namespace
 
 Status load_user_roman_words(const std::filesystem::path& folder, RomanDictionary& dictionary) {
@@ -71,7 +77,7 @@ Status add_user_roman_word(const std::filesystem::path& folder, std::string_view
   std::set<Pair> pairs;
   if (Status s = read_pairs(file, pairs); !s) return s;
   const Pair pair{lower_roman(roman), std::string(gurmukhi)};
-  if (pairs.count(pair) != 0) {
+  if (pairs.count(pair) != 0 || holds(dictionary, pair.first, UniCodetoGur(*unicode))) {
     if (outcome != nullptr) *outcome = AddedWord::AlreadyThere;
     return Status::Ok();
   }

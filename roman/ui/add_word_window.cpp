@@ -80,12 +80,13 @@ void TAddWord::Button1Click() {
   } else {
     pivot = UniCodetoGur(text);
   }
+  // The shipped dictionary is only searched; without it the pair is still
+  // added among the user's own.
   SqliteTable table;
-  Status st = table.SetTableName((data_folder_ / std::string(kRomanDictionaryFile)).string());
-  if (st) st = table.Open();
-  if (st) st = table.SetIndexName("ROMAN");
+  const bool shipped = table.SetTableName((data_folder_ / std::string(kRomanDictionaryFile)).string()) &&
+                       table.Open() && table.SetIndexName("ROMAN");
   AddWordResult result = AddWordResult::Nothing;
-  if (st) st = add_roman_word(table, data_folder_, Edit1->text().toStdString(), pivot, &result);
+  const Status st = add_roman_word(shipped ? &table : nullptr, data_folder_, Edit1->text().toStdString(), pivot, &result);
   if (!st) {
     prompter_.error(st.message());
     return;

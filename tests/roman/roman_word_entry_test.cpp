@@ -1,9 +1,11 @@
-// "Add Word": the Roman box's letters, and pairs entered into a Roman
-// dictionary table once each, however many records share the spelling.
+// "Add Word": the Roman box's letters, and pairs entered among the user's
+// own Roman spellings once each, and not when the shipped table holds them,
+// however many records share the spelling there.
 #include <gtest/gtest.h>
 
 #include "common/file_io.h"
 #include "roman/roman_word_entry.h"
+#include "roman/user_roman_words.h"
 #include "tables/create_table_file.h"
 #include "tables/schema_text.h"
 #include "tables/sqlite_table.h"
@@ -32,28 +34,50 @@ class RomanTable : public ::testing::Test {
     EXPECT_TRUE(table.Open());
     EXPECT_TRUE(table.SetIndexName("ROMAN"));
   }
-  AddWordResult add(std::string_view roman, BytesView gurmukhi) {
+  // A record of the shipped dictionary.
+  void ship(std::string_view roman, BytesView gurmukhi) {
+    ASSERT_TRUE(table.Insert());
+    ASSERT_TRUE(table.SetFieldByName("Roman", FieldValue(Bytes(roman))));
+    ASSERT_TRUE(table.SetFieldByName("Gurmukhi", FieldValue(Bytes(gurmukhi))));
+    ASSERT_TRUE(table.Post());
+  }
+  AddWordResult add(std::string_view roman, BytesView gurmukhi, bool with_table = true) {
     AddWordResult result = AddWordResult::Nothing;
-    EXPECT_TRUE(add_roman_word(table, dir.path(), roman, gurmukhi, &result));
+    EXPECT_TRUE(add_roman_word(with_table ? &table : nullptr, dir.path(), roman, gurmukhi, &result));
     return result;
+  }
+  // The user's pairs as the Roman dictionary reads them.
+  std::vector<Bytes> user_words(std::string_view roman) {
+    RomanDictionary loaded;
+    EXPECT_TRUE(load_user_roman_words(dir.path(), loaded));
+    const auto words = loaded.find(roman);
+    return {words.begin(), words.end()};
   }
   test::TempDir dir;
   SqliteTable table;
 };
 
-TEST_F(RomanTable, APairBeyondTheTwentiethRecordOfItsSpellingIsFound) {
-  for (int i = 0; i < 25; ++i) ASSERT_EQ(add("sat", "w" + std::to_string(100 + i)), AddWordResult::Added);
+TEST_F(RomanTable, APairOfTheShippedTableBeyondItsTwentiethRecordIsPresent) {
+  for (int i = 0; i < 25; ++i) ship("sat", "w" + std::to_string(100 + i));
   EXPECT_EQ(add("Sat", "w124"), AddWordResult::AlreadyPresent);
-  EXPECT_EQ(add("sat", "w125"), AddWordResult::Added);
-  EXPECT_EQ(table.RecordCount(), 26);
   EXPECT_TRUE(SearchWord(table, "sat", "w124"));
   EXPECT_FALSE(SearchWord(table, "sa", "w124"));
+  EXPECT_TRUE(user_words("sat").empty());
+}
+
+TEST_F(RomanTable, ANewPairGoesAmongTheUsersOwnAndTheShippedTableStaysAsItWas) {
+  ship("sat", "siq");
+  EXPECT_EQ(add("Sat", "sq"), AddWordResult::Added);
+  EXPECT_EQ(add("sat", "sq"), AddWordResult::AlreadyPresent);
+  EXPECT_EQ(add("sat", "sq", false), AddWordResult::AlreadyPresent) << "the user's own pairs are searched too";
+  EXPECT_EQ(table.RecordCount(), 1);
+  EXPECT_EQ(user_words("sat"), (std::vector<Bytes>{"sq"}));
 }
 
 TEST_F(RomanTable, EmptyBoxesAddNothing) {
   EXPECT_EQ(add("", "qy"), AddWordResult::Nothing);
   EXPECT_EQ(add("te", ""), AddWordResult::Nothing);
-  EXPECT_EQ(table.RecordCount(), 0);
+  EXPECT_FALSE(std::filesystem::exists(dir / std::string(kUserRomanWordsFile)));
 }
 
 TEST_F(RomanTable, TheTextCopyIsAppendedOnlyWhenItExists) {

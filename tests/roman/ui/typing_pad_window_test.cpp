@@ -131,15 +131,19 @@ TEST_F(TypingPadWindow, ClosingAsksWhenThereIsGurmukhiText) {
 }
 
 TEST_F(TypingPadWindow, AnAddedWordIsKeptAndOfferedAtOnce) {
-  QTest::keyClicks(window->roman_pane(), "kitaabaa");
-  window->AddWord("kitaabaa", QString::fromStdU16String(u"ਕਿਤਾਬਾ"));
-  EXPECT_TRUE(prompter.errors.empty());
-  EXPECT_EQ(data.read(std::string(kUserRomanWordsFile)), "kitaabaa\tਕਿਤਾਬਾ\n");
+  QTest::keyClicks(window->roman_pane(), "qitaabaa");
+  window->AddWord("qitaabaa", QString::fromStdU16String(u"ਕਿਤਾਬਾ"));
+  EXPECT_TRUE(prompter.silent());
+  EXPECT_EQ(data.read(std::string(kUserRomanWordsFile)), "qitaabaa\tਕਿਤਾਬਾ\n");
   const std::vector<std::u16string> alternatives = window->pad().alternatives();
   EXPECT_TRUE(gurmukhi().toStdU16String() == u"ਕਿਤਾਬਾ" ||
               std::find(alternatives.begin(), alternatives.end(), u"ਕਿਤਾਬਾ") != alternatives.end());
   window->AddWord("kit aab", "x");
   EXPECT_EQ(prompter.errors.size(), 1u);
+  // A pair the shipped dictionary holds is not written again.
+  window->AddWord("kitaab", QString::fromStdU16String(u"ਕਿਤਾਬ"));
+  EXPECT_EQ(prompter.messages, std::vector<std::string>{"The word is already in the database."});
+  EXPECT_EQ(data.read(std::string(kUserRomanWordsFile)), "qitaabaa\tਕਿਤਾਬਾ\n");
 }
 
 TEST_F(TypingPadWindow, ChoicesHoldUntilTheMainWindowIsActiveAgain) {
