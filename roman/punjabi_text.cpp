@@ -61,14 +61,6 @@ class PunjabiTextRuns {
   std::vector<TextRun> runs_;
 };
 
-void write_runs(const std::vector<TextRun>& runs, Editor& output) {
-  for (const TextRun& run : runs) {
-    output.SetFontName(run.format.font_name);
-    output.SetSelText(run.text);
-  }
-  output.SetSelStart(0);
-}
-
 struct SaveChoice {
   const char* extension;
   FormatCode format;
@@ -107,31 +99,61 @@ bool SavePunjabiText(const Editor& output, FileDialogs& dialogs, Prompter& promp
   return true;
 }
 
-bool transliterate_roman_document(const Editor& source, Editor& output, const PunjabiTextTools& tools) {
-  output.Clear();
-  if (tools.fonts.check_font_punjabi(source.FontName())) {
-    tools.prompter.message(kOnlyRomanText);
-    return false;
+std::optional<PunjabiTextSource> punjabi_text_source(const Editor& editor, const FontRegistry& fonts,
+                                                     Prompter& prompter) {
+  if (fonts.check_font_punjabi(editor.FontName())) {
+    prompter.message(kOnlyRomanText);
+    return std::nullopt;
   }
-  const std::u16string text = source.SelLength() > 0 ? source.SelText() : source.Text();
-  const Bytes utf8 = to_utf8(text);
-  ProgressScope progress(tools.prompter, kRomanToGurmukhiCaption, static_cast<long>(utf8.size()));
-  const FontConverter converter(tools.conversion);
-  PunjabiTextRuns runs(source.FontName(), converter);
-  long done = 0, shown = 0;
+  return PunjabiTextSource{editor.SelLength() > 0 ? editor.SelText() : editor.Text(), editor.FontName()};
+}
+
+std::optional<std::vector<TextRun>> punjabi_text_runs(const RomanData& data, const PunjabiTextSource& source,
+                                                      bool queue, const std::function<bool(long done)>& progress) {
+  const Bytes utf8 = to_utf8(source.text);
+  ConversionContext conversion;  // its own, so that a worker thread may run it
+  const FontConverter converter(conversion);
+  PunjabiTextRuns runs(source.font, converter);
+  long done = 0, told = 0;
+  bool going = true;
   const auto piece = [&](const RomanPiece& p) {
     if (p.roman.empty()) runs.separators(p);
     else if (!p.candidates.empty()) runs.word(p.candidates.front().pivot);
     done += static_cast<long>(p.roman.size() + p.separators.size());
-    if (done - shown >= 4096) progress.step(shown = done);
+  };
+  const auto keep_going = [&] {
+    if (going && done - told >= 4096) going = progress(told = done);
+    return going;
   };
   RomanWordContext context;
-  if (tools.queue) convert_roman_text_queued(tools.data, utf8, context, piece);
-  else convert_roman_text(tools.data, utf8, context, piece);
+  if (queue) convert_roman_text_queued(data, utf8, context, piece, keep_going);
+  else convert_roman_text(data, utf8, context, piece, keep_going);
+  if (!going || !progress(static_cast<long>(utf8.size()))) return std::nullopt;
+  return runs.finish();
+}
+
+void write_punjabi_text(const std::vector<TextRun>& runs, Editor& output) {
   const bool locked = output.LockWindowUpdate();
   output.SetLockWindowUpdate(true);
-  write_runs(runs.finish(), output);
+  output.Clear();
+  for (const TextRun& run : runs) {
+    output.SetFontName(run.format.font_name);
+    output.SetSelText(run.text);
+  }
+  output.SetSelStart(0);
   output.SetLockWindowUpdate(locked);
+}
+
+bool transliterate_roman_document(const Editor& source, Editor& output, const PunjabiTextTools& tools) {
+  output.Clear();
+  const std::optional<PunjabiTextSource> text = punjabi_text_source(source, tools.fonts, tools.prompter);
+  if (!text) return false;
+  ProgressScope progress(tools.prompter, kRomanToGurmukhiCaption, static_cast<long>(to_utf8(text->text).size()));
+  const auto runs = punjabi_text_runs(tools.data, *text, tools.queue, [&](long done) {
+    progress.step(done);
+    return true;
+  });
+  write_punjabi_text(*runs, output);
   return true;
 }
 

@@ -22,7 +22,8 @@ void emit(QueuedWord word, const std::function<void(const RomanPiece&)>& piece) 
 }  // namespace
 
 void convert_roman_text_queued(const RomanData& data, std::string_view text, RomanWordContext& context,
-                               const std::function<void(const RomanPiece&)>& piece) {
+                               const std::function<void(const RomanPiece&)>& piece,
+                               const std::function<bool()>& keep_going) {
   TTriGramQueue queue({&data.window_trigrams, &data.statistics, &data.known});
   std::vector<RomanPiece> pending;
   convert_roman_text(data, text, context, [&](const RomanPiece& p) {
@@ -33,7 +34,8 @@ void convert_roman_text_queued(const RomanData& data, std::string_view text, Rom
     if (std::optional<QueuedWord> out = queue.PopWord(false)) emit(std::move(*out), piece);
     queue.PushWord(std::move(pending), p);
     pending.clear();
-  });
+  }, keep_going);
+  if (keep_going && !keep_going()) return;
   while (std::optional<QueuedWord> out = queue.PopWord(true)) emit(std::move(*out), piece);
   for (const RomanPiece& s : pending) piece(s);
 }

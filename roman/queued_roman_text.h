@@ -16,8 +16,10 @@ namespace quilm {
 // The pieces of `text` in order, as convert_roman_text gives them, except
 // that each word's decided spelling comes first among its candidates. A
 // word's pieces arrive once the fifth word after it is read, and all that
-// remain at the end of the text.
+// remain at the end of the text. `keep_going` stops it as it stops
+// convert_roman_text (the words still queued are then left out).
 void convert_roman_text_queued(const RomanData& data, std::string_view text, RomanWordContext& context,
-                               const std::function<void(const RomanPiece&)>& piece);
+                               const std::function<void(const RomanPiece&)>& piece,
+                               const std::function<bool()>& keep_going = {});
 
 }  // namespace quilm

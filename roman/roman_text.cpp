@@ -10,7 +10,7 @@ bool is_roman_letter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <
 }  // namespace
 
 void convert_roman_text(const RomanData& data, std::string_view text, RomanWordContext& context,
-                        const std::function<void(const RomanPiece&)>& piece) {
+                        const std::function<void(const RomanPiece&)>& piece, const std::function<bool()>& keep_going) {
   bool after_abbreviation = false;
   bool after_spelled = false;  // after letters spelled each with its full stop
   bool after_word = false;
@@ -27,6 +27,7 @@ void convert_roman_text(const RomanData& data, std::string_view text, RomanWordC
       if (!separators.separators.empty()) piece(separators);
       continue;
     }
+    if (keep_going && !keep_going()) return;
     std::size_t end = i;
     while (end < text.size() && is_roman_letter(text[end])) ++end;
     RomanPiece word;

@@ -25,8 +25,11 @@ struct RomanPiece {
 };
 
 // Converts `text` piece by piece, in order; `piece` receives each one.
-// `context` carries the two previous words across calls (lines).
+// `context` carries the two previous words across calls (lines). When
+// `keep_going` is given and answers false (asked before each word), the
+// conversion stops there.
 void convert_roman_text(const RomanData& data, std::string_view text, RomanWordContext& context,
-                        const std::function<void(const RomanPiece&)>& piece);
+                        const std::function<void(const RomanPiece&)>& piece,
+                        const std::function<bool()>& keep_going = {});
 
 }  // namespace quilm

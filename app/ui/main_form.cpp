@@ -633,7 +633,7 @@ void TMainForm::TransliteratetoRoman1Click() {
 void TMainForm::TransliteratetoGurmukhi1Click() {
   if (!punjabi_text_) {
     punjabi_text_ = new TRomanGurTransliterate(
-        {ws_.fonts, ws_.conversion, *editor_, *prompter_, *file_dialogs_, ws_.data_folder}, this);
+        {ws_.fonts, *editor_, *prompter_, *file_dialogs_, ws_.data_folder}, this);
     connect(punjabi_text_, &TRomanGurTransliterate::addWordRequested, this, &TMainForm::AddWord1Click);
   }
   const QRect frame = frameGeometry();

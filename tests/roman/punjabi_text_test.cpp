@@ -33,7 +33,7 @@ class PunjabiText : public ::testing::Test {
     source_.SetFontName(font);
     source_.SetSelText(text);
   }
-  bool run() { return transliterate_roman_document(source_, output_, {data_, fonts_, conversion_, prompter_}); }
+  bool run() { return transliterate_roman_document(source_, output_, {data_, fonts_, prompter_}); }
 
   // The Quilm glyphs of a Gurmukhi word, as the output editor holds them.
   std::u16string quilm(BytesView pivot_word) {
@@ -118,6 +118,24 @@ TEST_F(PunjabiText, SaveGivesTheChosenFormatItsExtensionAndAsksBeforeReplacing) 
   dialogs.choose(dir.path() / "out", 2);  // the same file once it has its extension
   EXPECT_FALSE(SavePunjabiText(output_, dialogs, prompter_));
   EXPECT_EQ(prompter_.questions, (std::vector<std::string>{"Do you want to replace the file?"}));
+}
+
+TEST_F(PunjabiText, WorkStopsWhenTheProgressSaysSoAndGivesNothing) {
+  std::u16string text;
+  while (text.size() < 20'000) text += u"oh kal aaya ";
+  long last = 0;
+  int asked = 0;
+  const auto stop_at_second = [&](long done) {
+    EXPECT_GE(done, last);
+    last = done;
+    return ++asked < 2;
+  };
+  EXPECT_FALSE(punjabi_text_runs(data_, {text, "Arial"}, true, stop_at_second).has_value());
+  EXPECT_EQ(asked, 2);
+  EXPECT_LT(last, static_cast<long>(text.size()));
+  const auto whole = punjabi_text_runs(data_, {text, "Arial"}, true, [](long) { return true; });
+  ASSERT_TRUE(whole.has_value());
+  EXPECT_EQ(whole->size(), 1u);
 }
 
 }  // namespace
