@@ -7,7 +7,11 @@ category), the rules alone for comparison, and the word accuracy of the
 sentences of phrases.txt with and without the context of the previous
 words and the trigram queue (the two words after each word).
 
-    tests/roman/eval/evaluate.py BUILD/cli/quilm-cli BUILD/ready-data
+    tests/roman/eval/evaluate.py BUILD/cli/quilm-cli BUILD/ready-data [M17N_ROMAN]
+
+With M17N_ROMAN (bench/m17n/m17n_roman, built by bench/m17n_compare.sh) the
+words are also typed into the Debian m17n input methods for Punjabi that take
+Roman letters, for their top-1 beside ours.
 """
 import os
 import subprocess
@@ -71,10 +75,27 @@ def report(label, rows):
           f"  among candidates {100 * anywhere / n:5.1f} %")
 
 
+def run_m17n(program, method, lines):
+    out = subprocess.run([program] + method.split("-"), input="\n".join(lines) + "\n", capture_output=True,
+                         text=True, check=True).stdout
+    return out.split("\n")[:len(lines)]
+
+
+def report_m17n(program, pairs, heldout):
+    for method in ("pa-phonetic", "pa-itrans"):
+        for label, rows in (("all words", pairs), ("held out", heldout)):
+            typed = run_m17n(program, method, [p[0] for p in rows])
+            report(f"m17n {method}, {label}", [([norm(t)], g) for t, (_, g, _) in zip(typed, rows)])
+            # ITRANS ends a consonant with a virama unless an a is typed: give it the benefit.
+            if method == "pa-itrans":
+                report(f"m17n {method} less final virama, {label}",
+                       [([norm(t).removesuffix("\u0a4d")], g) for t, (_, g, _) in zip(typed, rows)])
+
+
 def main():
-    if len(sys.argv) != 3:
+    if len(sys.argv) not in (3, 4):
         sys.exit(__doc__)
-    cli, data = sys.argv[1:]
+    cli, data = sys.argv[1:3]
     pairs = read_words("words.txt")
     entries = dictionary_entries()
     answers = run(cli, ["--words", "--data", data], [p[0] for p in pairs])
@@ -99,6 +120,8 @@ def main():
         out = run(cli, ["--data", data] + args, [p[0] for p in phrases])
         words = [([norm(w)], g) for line, (_, golds) in zip(out, phrases) for w, g in zip(line.split(), golds)]
         report(label, words)
+    if len(sys.argv) == 4:
+        report_m17n(sys.argv[3], pairs, heldout)
     if "-v" in os.environ.get("EVAL_FLAGS", ""):
         for roman, answer in misses:
             print("miss", roman, answer.split("\t")[:3])
