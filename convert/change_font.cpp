@@ -3,6 +3,7 @@
 #include "convert/unicode_document.h"
 #include "convert/document_pieces.h"
 #include "convert/selection_pieces.h"
+#include "editor/update_lock.h"
 
 namespace quilm {
 namespace {
@@ -15,15 +16,11 @@ constexpr const char* kNotSupportedInSelection = "   NOT Supported at 145";
 class ConversionRun {
  public:
   explicit ConversionRun(DocumentContext& context, const char* caption = kConvertingFontCaption)
-      : context_(context),
-        sel_start_(context.editor.SelStart()),
-        locked_(context.editor.LockWindowUpdate()) {
+      : context_(context), sel_start_(context.editor.SelStart()), lock_(context.editor) {
     context_.converter.context().typing = false;
-    context_.editor.SetLockWindowUpdate(true);
     context_.prompter.status_caption(caption);
   }
   ~ConversionRun() {
-    context_.editor.SetLockWindowUpdate(locked_);
     context_.prompter.progress_end();
     context_.editor.SetSelStart(sel_start_);
   }
@@ -33,7 +30,7 @@ class ConversionRun {
  private:
   DocumentContext& context_;
   int sel_start_;
-  bool locked_;
+  UpdateLock lock_;
 };
 
 FontConversionResult refuse(Prompter& prompter, const std::string& name, const char* why) {

@@ -1,6 +1,9 @@
 // The document walk.
 #include "convert/document_walk.h"
 
+#include "common/progress_scope.h"
+#include "editor/update_lock.h"
+
 namespace quilm {
 namespace {
 
@@ -54,11 +57,8 @@ class Walk {
 }  // namespace
 
 void walk_document(const DocumentContext& context, const std::string& caption, const DocumentWalker& walker) {
-  Prompter& prompter = context.prompter;
-  const bool locked = context.editor.LockWindowUpdate();
-  context.editor.SetLockWindowUpdate(true);
-  prompter.status_caption(caption);
-  prompter.progress_start(context.editor.TextLength());
+  const UpdateLock lock(context.editor);
+  ProgressScope progress(context.prompter, caption, context.editor.TextLength());
   Walk walk(walker);
   long position = 0;
   for (const TextRun& run : context.editor.Runs()) {
@@ -66,13 +66,10 @@ void walk_document(const DocumentContext& context, const std::string& caption, c
     const int font = gurmukhi ? context.fonts.get_font_index(run.format.font_name) : -1;
     for (char16_t c : run.text) {
       walk.character(c, font);
-      if (++position % kProgressEvery == 0) prompter.progress_step(position);
+      if (++position % kProgressEvery == 0) progress.step(position);
     }
   }
   walk.flush();
-  prompter.progress_end();
-  prompter.status_caption("");
-  context.editor.SetLockWindowUpdate(locked);
 }
 
 }  // namespace quilm

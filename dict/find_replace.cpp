@@ -4,6 +4,7 @@
 
 #include "dict/font_text.h"
 #include "dict/word_variants.h"
+#include "editor/update_lock.h"
 
 namespace quilm {
 
@@ -125,8 +126,7 @@ int FindReplace::ReplaceAll() {
   }
   if (forward()) std::reverse(changes.begin(), changes.end());
   // Last occurrence first, so that the places of the others stay as found.
-  const bool locked = editor_.LockWindowUpdate();
-  editor_.SetLockWindowUpdate(true);
+  const UpdateLock lock(editor_);
   int caret = editor_.SelStart();
   {
     EditGroup group(editor_);
@@ -142,7 +142,6 @@ int FindReplace::ReplaceAll() {
     }
   }
   editor_.SetSelStart(caret);
-  editor_.SetLockWindowUpdate(locked);
   Reset();
   return static_cast<int>(changes.size());
 }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "common/progress_scope.h"
+#include "editor/update_lock.h"
 #include "encoding/pivot_bytes.h"
 #include "encoding/utf16.h"
 #include "fonts/conversion.h"
@@ -133,15 +134,13 @@ std::optional<std::vector<TextRun>> punjabi_text_runs(const RomanData& data, con
 }
 
 void write_punjabi_text(const std::vector<TextRun>& runs, Editor& output) {
-  const bool locked = output.LockWindowUpdate();
-  output.SetLockWindowUpdate(true);
+  const UpdateLock lock(output);
   output.Clear();
   for (const TextRun& run : runs) {
     output.SetFontName(run.format.font_name);
     output.SetSelText(run.text);
   }
   output.SetSelStart(0);
-  output.SetLockWindowUpdate(locked);
 }
 
 bool transliterate_roman_document(const Editor& source, Editor& output, const PunjabiTextTools& tools) {

@@ -1,5 +1,7 @@
 #include "spell/spell_check_run.h"
 
+#include "common/progress_scope.h"
+#include "editor/update_lock.h"
 #include "encoding/unicode_output.h"
 #include "spell/glyph_order_repair.h"
 #include "spell/lookup_form.h"
@@ -7,27 +9,6 @@
 
 namespace quilm {
 namespace {
-
-// Undoes what the run changed in the editor's state on every way out.
-class RunScope {
- public:
-  RunScope(Editor& editor, Prompter& prompter, long length) : editor_(editor), prompter_(prompter) {
-    was_locked_ = editor.LockWindowUpdate();
-    editor.SetLockWindowUpdate(true);
-    prompter.status_caption(std::string(kCheckingCaption));
-    prompter.progress_start(length);
-  }
-  ~RunScope() {
-    prompter_.progress_end();
-    prompter_.status_caption("");
-    editor_.SetLockWindowUpdate(was_locked_);
-  }
-
- private:
-  Editor& editor_;
-  Prompter& prompter_;
-  bool was_locked_ = false;
-};
 
 // Colours the word red while the question is open, and gives it back its
 // colour however the question ends.
@@ -92,7 +73,9 @@ SpellCheckRun::Verdict SpellCheckRun::check(const DocumentWord& w) {
 SpellRunResult SpellCheckRun::CheckSpelling(const Ask& ask) {
   result_ = {};
   const int length = editor_.TextLength();
-  RunScope scope(editor_, prompter_, length);
+  // The editor's state and the progress are given back on every way out.
+  const UpdateLock lock(editor_);
+  const ProgressScope progress(prompter_, std::string(kCheckingCaption), length);
   words_ = document_words(editor_.Runs(), editor_.SelStart(), registry_);
   replaced_.assign(words_.size(), false);
   for (std::size_t k = 0; k < words_.size(); ++k) {

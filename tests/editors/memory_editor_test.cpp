@@ -1,4 +1,5 @@
 // The interface tests on the in-memory editor, and what only it does.
+#include "editor/update_lock.h"
 #include "editors/memory_editor.h"
 #include "tests/editors/editor_contract.h"
 
@@ -41,6 +42,25 @@ TEST(MemoryEditor, ReplacesRunsInOneChange) {
   EXPECT_EQ(editor.ParagraphAlignment(), Alignment::Center);
   editor.Undo();
   EXPECT_EQ(editor.Runs(), before);
+}
+
+TEST(MemoryEditor, AnUpdateLockGivesTheLockBackAsItWasHoweverItsScopeEnds) {
+  for (const bool before : {false, true}) {
+    SCOPED_TRACE(before);
+    MemoryEditor editor;
+    editor.SetLockWindowUpdate(before);
+    {
+      const UpdateLock lock(editor);
+      EXPECT_TRUE(editor.LockWindowUpdate());
+    }
+    EXPECT_EQ(editor.LockWindowUpdate(), before);
+    try {
+      const UpdateLock lock(editor);
+      throw std::runtime_error("a long edit failed");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(editor.LockWindowUpdate(), before);
+  }
 }
 
 }  // namespace
