@@ -15,14 +15,6 @@ std::string format_fixed(double value) {
   return buffer;
 }
 
-AnalysisThresholds effective_thresholds(AnalysisThresholds t, std::int64_t total_words) {
-  if (total_words > kLargeAnalysisWords) {
-    t.bigram = std::max<std::int64_t>(t.bigram, 1);
-    t.trigram = std::max<std::int64_t>(t.trigram, 1);
-  }
-  return t;
-}
-
 void add_words(const FrequencyCount& count, FrequencyResults& r) {
   r.words = count.words();
   std::sort(r.words.begin(), r.words.end(), [](const WordCount& a, const WordCount& b) { return a.key < b.key; });
@@ -111,6 +103,14 @@ void add_stats(const FrequencyCount& count, const StatsHeader& header, Frequency
 
 }  // namespace
 
+AnalysisThresholds thresholds_for_analysis(AnalysisThresholds t, std::int64_t total_words) {
+  if (total_words > kLargeAnalysisWords) {
+    t.bigram = std::max<std::int64_t>(t.bigram, 1);
+    t.trigram = std::max<std::int64_t>(t.trigram, 1);
+  }
+  return t;
+}
+
 const std::array<const char*, kStatsRows>& stats_labels() {
   static const std::array<const char*, kStatsRows> labels = {
       "File Name", "Total Words", "Distinct Words", "Distinct Words / Total Words", "Average Word Length",
@@ -132,7 +132,7 @@ FrequencyResults summarise(const FrequencyCount& count, const TextReading& readi
                            AnalysisThresholds thresholds, const StatsHeader& header) {
   FrequencyResults r;
   r.total_words = count.total_words();
-  const AnalysisThresholds t = effective_thresholds(thresholds, r.total_words);
+  const AnalysisThresholds t = thresholds_for_analysis(thresholds, r.total_words);
   add_words(count, r);
   add_characters(r, reading, forms, r);
   add_pairs(count, t.bigram, r);

@@ -22,9 +22,14 @@ namespace quilm {
 struct AnalysisThresholds {
   std::int64_t bigram = 0;   // pairs seen this often or less are not written
   std::int64_t trigram = 0;
+  bool operator==(const AnalysisThresholds&) const = default;
 };
 // Past this many words an analysis drops the pairs and triples seen once.
 inline constexpr std::int64_t kLargeAnalysisWords = 100000;
+// The thresholds one analysis of `total_words` words writes with: at least 1
+// past kLargeAnalysisWords. The settings themselves stay as they are, so the
+// next, smaller analysis writes with them again.
+AnalysisThresholds thresholds_for_analysis(AnalysisThresholds settings, std::int64_t total_words);
 
 struct CharacterCount {
   Bytes character;  // as it stands in the text

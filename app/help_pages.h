@@ -16,7 +16,7 @@ struct HelpPageOfWindow {
   const char* page;
 };
 
-inline constexpr std::array<HelpPageOfWindow, 28> kHelpPagesOfWindows = {{
+inline constexpr std::array<HelpPageOfWindow, 29> kHelpPagesOfWindows = {{
     {"TMainForm", "index.html"},
     {"TPageNumber", "printing.html"},
     {"TPageSetup", "printing.html"},
@@ -35,6 +35,7 @@ inline constexpr std::array<HelpPageOfWindow, 28> kHelpPagesOfWindows = {{
     {"TConcordance", "text-analysis.html"},
     {"TLoadWordList", "text-analysis.html"},
     {"TSaveWordList", "text-analysis.html"},
+    {"TFOption", "text-analysis.html"},
     {"TSortFile", "sorting.html"},
     {"TTableSort", "sorting.html"},
     {"TPunEngDic", "dictionaries.html"},

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/frequency_analysis.h"
+#include "analysis/frequency_options.h"
 #include "analysis/result_rows.h"
 #include "analysis/result_tables.h"
 #include "cli/commands.h"
@@ -22,7 +23,9 @@ namespace {
 void print_analyse_usage(std::FILE* out) {
   std::fprintf(out,
                "usage: quilm-cli analyse [TABLES] [--font FONT | --iscii] [--english]\n"
-               "                         [--bigram-threshold N] [--trigram-threshold N] FILE...\n"
+               "                         [--bigram-threshold N] [--trigram-threshold N]\n"
+               "                         [--min-length N] [--max-length N] [--min-count N] [--max-count N]\n"
+               "                         FILE...\n"
                "\n"
                "Counts the words of the files (UTF-8 unless --font or --iscii) and prints\n"
                "the tables asked for, each as a header line of its field names and one\n"
@@ -46,6 +49,11 @@ void print_analyse_usage(std::FILE* out) {
                "  --english     English text: Latin letters, keyed by their bytes\n"
                "  --bigram-threshold N, --trigram-threshold N\n"
                "                write only pairs (triples) seen more than N times (0)\n"
+               "  --min-length N, --max-length N, --min-count N, --max-count N\n"
+               "                print only the words of this length and frequency, as\n"
+               "                \"Frequency Options\" filters the word table; a bound not\n"
+               "                given is the window's (1, 30, 1, 100000). The written\n"
+               "                tables and the statistics keep every word\n"
                "  --tables DIR  also write the program's result tables (WordFreq.db,\n"
                "                CharFreq.db, BiGram.db, TriGram.db, WordPos.db, Stats.db)\n"
                "                into DIR, each from its empty template in DIR/Dict/\n"
@@ -59,13 +67,27 @@ struct Options {
   std::string font;
   std::filesystem::path tables_folder, templates;
   bool iscii = false, english = false, help = false;
-  AnalysisThresholds thresholds;
+  bool filtered = false;  // a length or count bound was given
+  FrequencyOptions settings;
 };
 
-std::optional<std::int64_t> count_argument(const std::string& text) {
-  if (text.empty() || text.size() > 12 || text.find_first_not_of("0123456789") != std::string::npos)
-    return std::nullopt;
-  return std::stoll(text);
+// The options that set a box of "Frequency Options".
+constexpr std::pair<const char*, FrequencyOption> kSettingOptions[] = {
+    {"--min-length", FrequencyOption::MinLength},
+    {"--max-length", FrequencyOption::MaxLength},
+    {"--min-count", FrequencyOption::MinFrequency},
+    {"--max-count", FrequencyOption::MaxFrequency},
+    {"--bigram-threshold", FrequencyOption::BigramThreshold},
+    {"--trigram-threshold", FrequencyOption::TrigramThreshold}};
+
+std::optional<FrequencyOption> setting_option(const std::string& argument) {
+  for (const auto& [name, option] : kSettingOptions)
+    if (argument == name) return option;
+  return std::nullopt;
+}
+
+bool is_filter_option(FrequencyOption option) {
+  return option != FrequencyOption::BigramThreshold && option != FrequencyOption::TrigramThreshold;
 }
 
 std::optional<Options> parse_options(const Args& args) {
@@ -73,6 +95,7 @@ std::optional<Options> parse_options(const Args& args) {
       {"--words", ResultTable::WordFreq}, {"--chars", ResultTable::CharFreq},  {"--bigrams", ResultTable::BiGram},
       {"--trigrams", ResultTable::TriGram}, {"--positions", ResultTable::WordPos}, {"--stats", ResultTable::Stats}};
   Options o;
+  FrequencyOptionTexts settings = frequency_option_texts(o.settings);
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     bool known = false;
@@ -88,18 +111,18 @@ std::optional<Options> parse_options(const Args& args) {
     else if (a == "--font" && i + 1 < args.size()) o.font = args[++i];
     else if (a == "--tables" && i + 1 < args.size()) o.tables_folder = args[++i];
     else if (a == "--templates" && i + 1 < args.size()) o.templates = args[++i];
-    else if ((a == "--bigram-threshold" || a == "--trigram-threshold") && i + 1 < args.size()) {
-      const std::optional<std::int64_t> n = count_argument(args[++i]);
-      if (!n) {
-        std::fprintf(stderr, "quilm-cli analyse: %s takes a number\n", a.c_str());
-        return std::nullopt;
-      }
-      (a == "--bigram-threshold" ? o.thresholds.bigram : o.thresholds.trigram) = *n;
+    else if (const std::optional<FrequencyOption> setting = setting_option(a); setting && i + 1 < args.size()) {
+      settings[static_cast<std::size_t>(*setting)] = args[++i];
+      o.filtered = o.filtered || is_filter_option(*setting);
     } else if (!a.empty() && a[0] != '-') o.files.emplace_back(a);
     else {
       std::fprintf(stderr, "quilm-cli analyse: unexpected argument \"%s\"\n", a.c_str());
       return std::nullopt;
     }
+  }
+  if (const Status read = read_frequency_options(settings, o.settings); !read.ok()) {
+    std::fprintf(stderr, "quilm-cli analyse: %s\n", read.message().c_str());
+    return std::nullopt;
   }
   if (!o.help && o.files.empty()) {
     std::fprintf(stderr, "quilm-cli analyse: no file to analyse\n");
@@ -137,7 +160,7 @@ int run_analyse(const Args& args) {
   }
   AnalysisRequest request;
   request.files = options->files;
-  request.thresholds = options->thresholds;
+  request.thresholds = options->settings.thresholds;
   request.reading.english = options->english;
   request.font_name = options->english ? "Arial" : "Unicode";
   const FontRegistry registry;
@@ -171,6 +194,7 @@ int run_analyse(const Args& args) {
       return kBadInput;
     }
   }
+  if (options->filtered) filter_words(outcome.results, options->settings.filter);
   Bytes out;
   for (std::size_t i = 0; i < options->tables.size(); ++i) {
     if (i) out.push_back('\n');

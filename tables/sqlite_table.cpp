@@ -12,6 +12,16 @@ namespace quilm {
 
 using sqlite::Statement;
 
+namespace {
+
+std::string parameter_list(std::size_t n) {
+  std::string list;
+  for (std::size_t i = 1; i <= n; ++i) list += (i == 1 ? "?" : ", ?") + std::to_string(i);
+  return list;
+}
+
+}  // namespace
+
 SqliteTable::~SqliteTable() {
   notifier_.set_listener(nullptr);  // the owner's view may already be gone
   Close();
@@ -94,6 +104,9 @@ Status SqliteTable::Open() {
   }
   select_record_ = std::make_unique<Statement>(
       db_.get(), "SELECT " + field_list_sql(schema_) + " FROM records WHERE record_id = ?1");
+  insert_record_ = std::make_unique<Statement>(db_.get(), "INSERT INTO records (" + field_list_sql(schema_) +
+                                                              ") VALUES (" + parameter_list(schema_.fields.size()) +
+                                                              ")");
   state_ = TableState::Browse;
   apply_order(std::move(order));
   First();
@@ -120,6 +133,7 @@ Status SqliteTable::open_file() {
 void SqliteTable::Close() {
   if (!Active()) return;
   select_record_.reset();
+  insert_record_.reset();
   record_order_.reset(nullptr, "");
   db_.reset();
   state_ = TableState::Inactive;

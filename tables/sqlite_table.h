@@ -96,6 +96,7 @@ class SqliteTable final : public Table {
 
   sqlite::Connection db_;
   std::unique_ptr<sqlite::Statement> select_record_;
+  std::unique_ptr<sqlite::Statement> insert_record_;  // prepared once: a table is filled row by row
   TableSchema schema_;
   KeyOrder order_;
   RecordOrder record_order_;

@@ -12,12 +12,6 @@ namespace {
 using sqlite::quote_name;
 using sqlite::Statement;
 
-std::string parameter_list(std::size_t n) {
-  std::string list;
-  for (std::size_t i = 1; i <= n; ++i) list += (i == 1 ? "?" : ", ?") + std::to_string(i);
-  return list;
-}
-
 std::string assignment_list(const TableSchema& schema) {
   std::string list;
   for (std::size_t i = 0; i < schema.fields.size(); ++i)
@@ -77,14 +71,14 @@ Status SqliteTable::Edit() {
 }
 
 Status SqliteTable::insert_buffer(std::int64_t* record_id) {
-  Statement insert(db_.get(), "INSERT INTO records (" + field_list_sql(schema_) + ") VALUES (" +
-                                  parameter_list(schema_.fields.size()) + ")");
+  Statement& insert = *insert_record_;
   insert.bind_all(buffer_);
   const int code = insert.ok() ? insert.step() : insert.error_code();
-  if (code != SQLITE_DONE) {
-    if ((code & 0xFF) == SQLITE_CONSTRAINT) return error("key violation: a record with this key already exists");
-    return error("the record cannot be posted: " + describe_sqlite_error(db_.get(), code));
-  }
+  std::optional<Status> failed;
+  if ((code & 0xFF) == SQLITE_CONSTRAINT) failed = error("key violation: a record with this key already exists");
+  else if (code != SQLITE_DONE) failed = error("the record cannot be posted: " + describe_sqlite_error(db_.get(), code));
+  insert.reset();  // before anything else reads the table
+  if (failed) return *failed;
   *record_id = sqlite3_last_insert_rowid(db_.get());
   return Status::Ok();
 }

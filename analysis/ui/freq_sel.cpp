@@ -19,8 +19,10 @@
 #include "analysis/frequency_ranking.h"
 #include "analysis/result_tables.h"
 #include "analysis/ui/concordance_window.h"
+#include "analysis/ui/freq_option.h"
 #include "analysis/ui/frequency_charts.h"
 #include "analysis/ui/result_table_model.h"
+#include "analysis/ui/word_filter_proxy.h"
 #include "analysis/ui/word_list_dialogs.h"
 #include "analysis/word_list_export.h"
 #include "analysis/word_lists.h"
@@ -115,6 +117,7 @@ void TFreqSel::setupWidgets() {
   };
   button(tr("Browse..."), "Browse", &TFreqSel::BrowseClick, 0, 4);
   button(tr("Current Document"), "CurrentDocument", &TFreqSel::CurrentDocumentClick, 0, 5);
+  options_button_ = button(tr("Options..."), "Options", &TFreqSel::OptionsClick, 0, 6);
 
   layout->addWidget(new QLabel(tr("Punjabi Font Used"), this), 1, 0);
   font_list_ = new QComboBox(this);
@@ -153,7 +156,7 @@ void TFreqSel::setupWidgets() {
   connect(charts_, &FrequencyCharts::exportRequested, this, &TFreqSel::ExportChartClick);
   tabs_->addTab(charts_, tr("Charts"));
   connect(tabs_, &QTabWidget::currentChanged, this, [this] { search(search_->text()); });
-  layout->addWidget(tabs_, 3, 0, 1, 6);
+  layout->addWidget(tabs_, 3, 0, 1, 7);
   layout->setRowStretch(3, 1);
   layout->setColumnStretch(1, 1);
   layout->setColumnStretch(3, 1);
@@ -163,7 +166,9 @@ void TFreqSel::setupWidgets() {
 
 QTableView* TFreqSel::addGrid(ResultTable table, const QString& caption) {
   auto* model = new ResultTableModel(table, this);
-  auto* proxy = new QSortFilterProxyModel(this);
+  QSortFilterProxyModel* proxy = nullptr;
+  if (table == ResultTable::WordFreq) proxy = word_proxy_ = new WordFilterProxy(this);
+  else proxy = new QSortFilterProxyModel(this);
   proxy->setSourceModel(model);
   proxy->setSortRole(ResultTableModel::kSortRole);
   proxy->setSortCaseSensitivity(Qt::CaseSensitive);
@@ -222,6 +227,7 @@ AnalysisRequest TFreqSel::request() const {
   AnalysisRequest r;
   r.files = files_;
   r.fonts = &context_.fonts;
+  r.thresholds = options_.thresholds;
   const std::string font = font_list_->currentText().toStdString();
   const bool english = language_->currentIndex() == 1;
   if (!files_.empty() && iscii_file(files_.front())) {
@@ -318,6 +324,7 @@ void TFreqSel::fillGrids(const Job& job) {
 
 void TFreqSel::showRows(std::array<std::vector<ResultRow>, 6> rows) {
   const QFont font = wordFont();
+  word_proxy_->set_word_filter(std::nullopt);
   for (ResultTable t : kResultTables) models_[slot(t)]->set_rows(std::move(rows[slot(t)]), outcome_.reading, font);
   const auto& words = models_[slot(ResultTable::WordFreq)]->rows();
   const auto& characters = models_[slot(ResultTable::CharFreq)]->rows();
@@ -415,6 +422,16 @@ void TFreqSel::LoadWordList(const std::string& name) {
   tables_folder_ = store.folder_of(name);
   word_list_name_ = name;
   showRows(std::move(rows));
+}
+
+void TFreqSel::OptionsClick() {
+  TFOption dialog(options_, context_.prompter, this);
+  if (dialog.exec() == QDialog::Accepted) ApplyOptions(dialog.options());
+}
+
+void TFreqSel::ApplyOptions(const FrequencyOptions& options) {
+  options_ = options;
+  if (models_[slot(ResultTable::WordFreq)]->rowCount() > 0) word_proxy_->set_word_filter(options_.filter);
 }
 
 void TFreqSel::ExportChartClick() {

@@ -9,6 +9,10 @@
 // so a cancelled or failed analysis leaves the last ones as they were.
 // Double-clicking a word of a single-document analysis opens the concordance.
 //
+// "Options..." opens "Frequency Options": its thresholds hold for the next
+// analyses, and its length and frequency filter narrows the word grid shown
+// (not the tables) until the next analysis or loaded list shows every word.
+//
 // "Save Word List..." keeps the tables under a name in WordList/ or writes
 // them as a comma-delimited text; "Load Word List..." shows a stored list.
 #pragma once
@@ -21,6 +25,7 @@
 #include <vector>
 
 #include "analysis/frequency_analysis.h"
+#include "analysis/frequency_options.h"
 #include "analysis/result_rows.h"
 #include "common/file_dialogs.h"
 #include "common/prompter.h"
@@ -39,6 +44,7 @@ namespace quilm::ui {
 
 class FrequencyCharts;
 class ResultTableModel;
+class WordFilterProxy;
 
 inline constexpr const char* kAnalysisFilter =
     "Word Documents (*.Doc)|*.doc|Text files (*.txt)|*.txt|ISCII files (*.aci)|*.aci|"
@@ -72,6 +78,7 @@ class TFreqSel : public QWidget {
   QComboBox* language_list() const { return language_; }
   QPushButton* generate_button() const { return generate_; }
   QPushButton* cancel_button() const { return cancel_; }
+  QPushButton* options_button() const { return options_button_; }
   bool running() const { return worker_ != nullptr; }
   const AnalysisOutcome& outcome() const { return outcome_; }
 
@@ -83,8 +90,15 @@ class TFreqSel : public QWidget {
   void ExportChartClick();
   void SaveWordListClick();
   void LoadWordListClick();
+  void OptionsClick();
 
  public:
+  // What OK of "Frequency Options" does: the thresholds are kept for the
+  // next analyses and, when words have been analysed, the word grid shows
+  // only the words within the filter.
+  void ApplyOptions(const FrequencyOptions& options);
+  const FrequencyOptions& options() const { return options_; }
+
   // The work of the two word-list dialogs: save the shown tables as the
   // list `name` (or as data folder/name.Txt, comma-delimited), and show the
   // stored list `name`. Questions and failures go to the prompter.
@@ -119,6 +133,7 @@ class TFreqSel : public QWidget {
   std::filesystem::path tables_folder_;  // where the shown tables are: the data folder, or a loaded list
   std::string word_list_name_;
   AnalysisOutcome outcome_;
+  FrequencyOptions options_;
   std::shared_ptr<Job> job_;
   QThread* worker_ = nullptr;
 
@@ -127,11 +142,13 @@ class TFreqSel : public QWidget {
   QComboBox* language_ = nullptr;
   QPushButton* generate_ = nullptr;
   QPushButton* cancel_ = nullptr;
+  QPushButton* options_button_ = nullptr;
   QLineEdit* search_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   std::array<ResultTableModel*, 6> models_{};
   std::array<QSortFilterProxyModel*, 6> proxies_{};
   std::array<QTableView*, 6> grids_{};
+  WordFilterProxy* word_proxy_ = nullptr;
   FrequencyCharts* charts_ = nullptr;
 };
 

@@ -9,6 +9,7 @@
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -33,7 +34,21 @@ QChartView* chart_view(const QString& title, QWidget* parent) {
   return view;
 }
 
-void fill_bars(QChart* chart, const std::vector<RankedCount>& counts, const TextReading& reading, const QFont& font) {
+// A category label taller than its bar's share of the axis is cut to "…"
+// (and every other one hidden), and one that reaches past the end of the
+// axis is left out, so each bar gets one and a half lines of the labels'
+// font, besides the title and the value axis.
+constexpr int kLabelPointSize = 10;
+constexpr int kBarChartChrome = 120;  // title, value axis and margins, in pixels
+
+int bar_chart_height(const QFont& labels_font, std::size_t bars) {
+  const QFontMetrics metrics(labels_font);
+  return kBarChartChrome + static_cast<int>(bars) * (metrics.lineSpacing() * 3 / 2);
+}
+
+void fill_bars(QChartView* view, const std::vector<RankedCount>& counts, const TextReading& reading,
+               const QFont& font) {
+  QChart* chart = view->chart();
   chart->removeAllSeries();
   for (QAbstractAxis* axis : chart->axes()) {
     chart->removeAxis(axis);
@@ -54,8 +69,10 @@ void fill_bars(QChart* chart, const std::vector<RankedCount>& counts, const Text
   auto* categories = new QBarCategoryAxis();
   categories->append(labels);
   QFont labels_font = font;
-  labels_font.setPointSize(10);
+  labels_font.setPointSize(kLabelPointSize);
   categories->setLabelsFont(labels_font);
+  categories->setTruncateLabels(false);
+  view->setMinimumHeight(bar_chart_height(labels_font, counts.size()));
   chart->addAxis(categories, Qt::AlignLeft);
   series->attachAxis(categories);
   auto* values = new QValueAxis();
@@ -99,7 +116,12 @@ void fill_zipf(QChart* chart, const std::vector<std::int64_t>& ranks) {
 
 FrequencyCharts::FrequencyCharts(QWidget* parent) : QWidget(parent) {
   setObjectName("FrequencyCharts");
-  pictures_ = new QWidget(this);
+  // The bars keep the height their labels need; a small window scrolls.
+  auto* scroll = new QScrollArea(this);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  pictures_ = new QWidget(scroll);
+  scroll->setWidget(pictures_);
   auto* grid = new QGridLayout(pictures_);
   grid->setContentsMargins(0, 0, 0, 0);
   word_bars_ = chart_view(tr("Most frequent words"), pictures_);
@@ -112,14 +134,14 @@ FrequencyCharts::FrequencyCharts(QWidget* parent) : QWidget(parent) {
   export_->setObjectName("ExportChart");
   connect(export_, &QPushButton::clicked, this, &FrequencyCharts::exportRequested);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(pictures_, 1);
+  layout->addWidget(scroll, 1);
   layout->addWidget(export_, 0, Qt::AlignRight);
 }
 
 void FrequencyCharts::show_counts(const std::vector<RankedCount>& words, const std::vector<RankedCount>& characters,
                                   const std::vector<std::int64_t>& word_ranks, TextReading reading, const QFont& font) {
-  fill_bars(word_bars_->chart(), words, reading, font);
-  fill_bars(character_bars_->chart(), characters, reading, font);
+  fill_bars(word_bars_, words, reading, font);
+  fill_bars(character_bars_, characters, reading, font);
   fill_zipf(zipf_->chart(), word_ranks);
 }
 

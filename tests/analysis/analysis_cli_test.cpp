@@ -1,6 +1,9 @@
 // quilm-cli analyse, concordance and stats, run as programs.
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <vector>
+
 #include "tests/support/cli_run.h"
 
 namespace quilm::test {
@@ -34,6 +37,48 @@ TEST(AnalysisCli, TablesAsTabSeparatedRows) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, c.output);
   }
+}
+
+TEST(AnalysisCli, LengthAndCountBoundsFilterThePrintedWordsOnly) {
+  TempDir dir;
+  dir.write("t.txt", "ਕਰ ਘਰ ਕਰ ਜਲਥਲ ਕਰ ਘਰ\n");
+  const std::string file = (dir / "t.txt").string();
+  struct Case {
+    const char* label;
+    std::string arguments;
+    std::vector<std::string> words;
+  };
+  const Case cases[] = {
+      {"no bound: every word", "", {"ਕਰ", "ਘਰ", "ਜਲਥਲ"}},
+      {"at least twice", "--min-count 2", {"ਕਰ", "ਘਰ"}},
+      {"both count bounds", "--min-count 2 --max-count 2", {"ਘਰ"}},
+      {"longer words", "--min-length 3", {"ਜਲਥਲ"}},
+      {"shorter words", "--max-length 2", {"ਕਰ", "ਘਰ"}},
+      {"nothing left", "--min-length 5 --max-length 9", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    const ProgramRun run = cli(dir, "analyse --words --stats " + c.arguments + " " + file);
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> words;
+    std::istringstream lines(run.out);
+    std::string line;
+    std::getline(lines, line);  // the header
+    while (std::getline(lines, line) && !line.empty()) words.push_back(line.substr(0, line.find('\t')));
+    EXPECT_EQ(words, c.words);
+    EXPECT_NE(run.out.find("Distinct Words\t3\n"), std::string::npos) << "the statistics count every word";
+  }
+}
+
+TEST(AnalysisCli, PairAndTripleThresholds) {
+  TempDir dir;
+  dir.write("t.txt", "ਕਰ ਘਰ ਕਰ ਘਰ ਕਰ ਜਲ\n");  // ਕਰ ਜਲ, ਘਰ ਕਰ ਘਰ and ਘਰ ਕਰ ਜਲ are seen once
+  const std::string file = (dir / "t.txt").string();
+  const ProgramRun run = cli(dir, "analyse --bigrams --trigrams --bigram-threshold 1 --trigram-threshold 1 " + file);
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "Count\tword\tpword\tsortw\tpsortw\n2\tਘਰ\tਕਰ\tA3 BC\t9E BC\n2\tਕਰ\tਘਰ\t9E BC\tA3 BC\n\n"
+            "Count\tword\tpword\tppword\tsortw\tpsortw\tppsortw\n2\tਕਰ\tਘਰ\tਕਰ\t9E BC\tA3 BC\t9E BC\n");
 }
 
 TEST(AnalysisCli, AnRtfFileIsReadByItsRunsInItsGurmukhiFont) {
@@ -82,6 +127,9 @@ TEST(AnalysisCli, ExitStatus) {
       {"missing file of concordance", "concordance ਘਰ " + missing, 1},
       {"no file", "analyse --words", 2},
       {"threshold not a number", "analyse --bigram-threshold x " + missing, 2},
+      {"empty bound", "analyse --min-count '' " + missing, 2},
+      {"negative bound", "analyse --max-length -3 " + missing, 2},
+      {"bounds crossed", "analyse --min-length 9 --max-length 2 " + missing, 2},
       {"help", "analyse --help", 0},
   };
   for (const Case& c : cases) {

@@ -2,7 +2,9 @@
 // a chosen file fills the grids and the charts from the tables written in
 // the data folder; the grids sort in Gurmukhi order and the search box
 // narrows them; a cancelled analysis leaves the tables and grids as they
-// were; a double-click on a word opens its concordance.
+// were; a double-click on a word opens its concordance; "Frequency Options"
+// takes its six boxes over all or nothing, filters the word grid and sets
+// the thresholds of the next analysis.
 #include <QApplication>
 #include <QChartView>
 #include <QComboBox>
@@ -12,9 +14,11 @@
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "analysis/ui/concordance_window.h"
+#include "analysis/ui/freq_option.h"
 #include "analysis/ui/freq_sel.h"
 #include "analysis/ui/frequency_charts.h"
 #include "analysis/ui/result_table_model.h"
@@ -173,6 +177,57 @@ TEST_F(FreqSelTest, AListSavedUnderANameLoadsBackAndSavingItAgainKeepsIt) {
   window.SaveWordList("../Dict", false);
   ASSERT_EQ(prompter.errors.size(), 1u);
   EXPECT_EQ(*read_file(data.dir / "Dict/WordFreq.db"), template_before);
+}
+
+TEST_F(FreqSelTest, FrequencyOptionsTakeAllSixBoxesOverOrNone) {
+  FrequencyOptions current;
+  current.thresholds = {2, 3};
+  TFOption dialog(current, prompter);
+  EXPECT_EQ(dialog.windowTitle(), "Frequency Options");
+  EXPECT_EQ(dialog.box(FrequencyOption::MaxFrequency)->text(), "100000");
+  EXPECT_EQ(dialog.box(FrequencyOption::TrigramThreshold)->text(), "3");
+  QLineEdit* min_length = dialog.box(FrequencyOption::MinLength);
+  min_length->clear();
+  QTest::keyClicks(min_length, "4x-2");
+  EXPECT_EQ(min_length->text(), "42") << "digits only";
+
+  dialog.box(FrequencyOption::BigramThreshold)->setText("7");
+  dialog.box(FrequencyOption::MaxLength)->clear();
+  dialog.OKClick();
+  ASSERT_EQ(prompter.errors.size(), 1u);
+  EXPECT_EQ(prompter.errors.front(), "Maximum Length must be a whole number of at most nine digits 0-9");
+  EXPECT_EQ(dialog.options(), current) << "nothing taken over";
+  EXPECT_NE(dialog.result(), QDialog::Accepted);
+
+  dialog.box(FrequencyOption::MaxLength)->setText("50");
+  dialog.OKClick();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(dialog.options().filter, (WordDisplayFilter{42, 50, 1, 100000}));
+  EXPECT_EQ(dialog.options().thresholds, (AnalysisThresholds{7, 3}));
+}
+
+TEST_F(FreqSelTest, OptionsFilterTheWordGridAndSetTheThresholdsOfTheNextAnalysis) {
+  EXPECT_EQ(window.options_button()->text(), "Options...");
+  add(u"ਕਰ ਘਰ ਕਰ ਜਲਥਲ ਕਰ ਘਰ", "Arial");
+  window.CurrentDocumentClick();
+  FrequencyOptions options;
+  options.filter.min_frequency = 2;
+  options.thresholds = {1, 0};
+  window.ApplyOptions(options);
+  ASSERT_TRUE(generate());
+  EXPECT_EQ(column(ResultTable::WordFreq, 0), (std::vector<QString>{"ਕਰ", "ਘਰ", "ਜਲਥਲ"}))
+      << "a new analysis shows every word";
+  EXPECT_EQ(window.model(ResultTable::BiGram)->rowCount(), 1) << "only ਕਰ ਘਰ is seen twice";
+
+  window.ApplyOptions(options);
+  EXPECT_EQ(column(ResultTable::WordFreq, 0), (std::vector<QString>{"ਕਰ", "ਘਰ"}));
+  window.search_box()->setText("ਘ");
+  EXPECT_EQ(column(ResultTable::WordFreq, 0), (std::vector<QString>{"ਘਰ"})) << "search and filter together";
+  window.search_box()->clear();
+  options.filter = {3, 30, 1, 100000};
+  window.ApplyOptions(options);
+  EXPECT_EQ(column(ResultTable::WordFreq, 0), (std::vector<QString>{"ਜਲਥਲ"}));
+  EXPECT_EQ(window.model(ResultTable::WordFreq)->rowCount(), 3) << "the table keeps every word";
 }
 
 }  // namespace
