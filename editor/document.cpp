@@ -10,7 +10,7 @@ Document document_from_text(std::u16string text, const CharFormat& format) {
   Document doc;
   doc.runs.push_back({std::move(text), format});
   merge_runs(doc.runs);
-  doc.alignments.assign(paragraph_breaks_in(doc.runs) + 1, Alignment::Left);
+  doc.paragraphs.assign(paragraph_breaks_in(doc.runs) + 1, Alignment::Left);
   return doc;
 }
 

@@ -15,11 +15,13 @@ struct Document {
   // Runs in order, merged: no empty run, no two neighbours of equal format.
   // Paragraph breaks are kParagraphBreak characters inside the runs.
   std::vector<TextRun> runs;
-  // One per paragraph, so always one more than the paragraph breaks.
-  std::vector<Alignment> alignments{Alignment::Left};
+  // The format of each paragraph, so always one more than the paragraph breaks.
+  std::vector<ParagraphFormat> paragraphs{ParagraphFormat{}};
   // The six document values a file keeps (Editor::DocumentValue). Formats
   // without a place for them read them as 0 and write nothing.
   std::array<int, Editor::kDocumentValues> values{};
+  // Formats without a place for it read no page numbers and write none.
+  PageNumbering page_numbers;
 
   bool operator==(const Document&) const = default;
 };

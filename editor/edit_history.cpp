@@ -10,26 +10,26 @@ namespace {
 
 // The text `from` of the edit becomes `to`, and so do its paragraphs' alignments.
 void replace(Document& doc, const DocumentEdit& edit, const std::vector<TextRun>& from,
-             const std::vector<TextRun>& to, const std::vector<Alignment>& alignments_from,
-             const std::vector<Alignment>& alignments_to) {
+             const std::vector<TextRun>& to, const std::vector<ParagraphFormat>& alignments_from,
+             const std::vector<ParagraphFormat>& alignments_to) {
   splice_runs(doc.runs, edit.start, edit.start + length_of(from), to);
-  const auto first = doc.alignments.begin() + edit.first_paragraph;
+  const auto first = doc.paragraphs.begin() + edit.first_paragraph;
   if (alignments_from.size() == alignments_to.size()) {
     std::copy(alignments_to.begin(), alignments_to.end(), first);
     return;
   }
-  const auto at = doc.alignments.erase(first, first + static_cast<std::ptrdiff_t>(alignments_from.size()));
-  doc.alignments.insert(at, alignments_to.begin(), alignments_to.end());
+  const auto at = doc.paragraphs.erase(first, first + static_cast<std::ptrdiff_t>(alignments_from.size()));
+  doc.paragraphs.insert(at, alignments_to.begin(), alignments_to.end());
 }
 
 }  // namespace
 
 void apply(Document& doc, const DocumentEdit& edit) {
-  replace(doc, edit, edit.removed, edit.inserted, edit.alignments_before, edit.alignments_after);
+  replace(doc, edit, edit.removed, edit.inserted, edit.paragraphs_before, edit.paragraphs_after);
 }
 
 void revert(Document& doc, const DocumentEdit& edit) {
-  replace(doc, edit, edit.inserted, edit.removed, edit.alignments_after, edit.alignments_before);
+  replace(doc, edit, edit.inserted, edit.removed, edit.paragraphs_after, edit.paragraphs_before);
 }
 
 void EditHistory::record(DocumentEdit edit) {

@@ -21,7 +21,7 @@ struct DocumentEdit {
   // The paragraph that holds `start`, and the alignments of the paragraphs
   // from it over the stretch, before and after the change.
   int first_paragraph = 0;
-  std::vector<Alignment> alignments_before, alignments_after;
+  std::vector<ParagraphFormat> paragraphs_before, paragraphs_after;
   Selection selection_before, selection_after;
   // Edits of one group (not 0) are undone and redone together.
   int group = 0;

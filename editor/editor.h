@@ -98,6 +98,66 @@ struct FormatChange {
 
 enum class Alignment : int { Left = 0, Right = 1, Center = 2, Justify = 3 };
 
+// --- Paragraph format: lists, indents, spacing, tab stops, frame -----------
+// Lengths are in twips (1/1440 inch), as the page values are.
+
+// ListType: 0 no list, 2 bullets, 4 numbered.
+enum class ListType : int { None = 0, Bullets = 2, Numbered = 4 };
+// The numbering format of a numbered list.
+enum class Numbering : int { Arabic = 3, LowerLetters = 4, UpperLetters = 5, UpperRoman = 6, LowerRoman = 7 };
+
+// A list paragraph: its level (from 1) and two indent values, where its
+// number or bullet stands and where its text starts. Their difference is the
+// indent step that a level up or down adds or takes away.
+struct ListFormat {
+  ListType type = ListType::None;
+  Numbering numbering = Numbering::Arabic;
+  int level = 1;
+  int start = 1;  // the number of the first item
+  int number_indent = 0;
+  int text_indent = 360;
+
+  int indent_step() const { return text_indent - number_indent; }
+  bool operator==(const ListFormat&) const = default;
+};
+
+// A border drawn around a paragraph: FrameStyle 0 none, 1 single line,
+// 2 double line; FrameLineWidth and FrameDistance (to the text) in twips.
+struct FrameFormat {
+  int style = 0;
+  int line_width = 20;
+  int distance = 0;
+  bool operator==(const FrameFormat&) const = default;
+};
+
+struct ParagraphFormat {
+  // A paragraph of `a` and defaults otherwise; documents of formats that keep
+  // only the alignment read this way.
+  ParagraphFormat(Alignment a = Alignment::Left) : alignment(a) {}  // NOLINT(google-explicit-constructor)
+
+  Alignment alignment = Alignment::Left;
+  int left_indent = 0, right_indent = 0, first_indent = 0;
+  int space_before = 0, space_after = 0;
+  int line_spacing = 100;  // percent of single spacing
+  std::vector<int> tab_stops;  // from the left indent, ascending
+  ListFormat list;
+  FrameFormat frame;
+
+  bool operator==(const ParagraphFormat&) const = default;
+};
+
+// Page numbers printed in the header or footer of every page (HeaderFooter):
+// where they go, how they are aligned and the number of the first page. They
+// belong to the document and are saved with it.
+enum class PageNumberPlace : int { None = 0, Header = 1, Footer = 2 };
+
+struct PageNumbering {
+  PageNumberPlace place = PageNumberPlace::None;
+  Alignment alignment = Alignment::Center;  // Left, Center or Right
+  int first_number = 1;
+  bool operator==(const PageNumbering&) const = default;
+};
+
 // The cells of a table, row by row: each cell its text with its formats.
 // Paragraphs inside a cell are separated by kParagraphBreak.
 using TableCell = std::vector<TextRun>;
@@ -180,6 +240,10 @@ class Editor {
   // --- Paragraph ------------------------------------------------------------
   virtual Alignment ParagraphAlignment() const = 0;
   virtual void SetParagraphAlignment(Alignment alignment) = 0;
+  // The whole format of the paragraph that holds the caret, and a change of
+  // the format of every paragraph the selection touches, as one undo step.
+  virtual ParagraphFormat ParagraphFormatAt() const = 0;
+  virtual void ChangeParagraphs(const std::function<void(ParagraphFormat&)>& change) = 0;
 
   // --- View ---------------------------------------------------------------------
   virtual int ViewMode() const = 0;  // 0 normal, 1 page, 2 centred page
@@ -210,6 +274,10 @@ class Editor {
   static constexpr int kDocumentValues = 6;
   virtual int DocumentValue(int index) const = 0;
   virtual void SetDocumentValue(int index, int value) = 0;
+  // The page numbering kept inside a document, like the document values:
+  // loading a file takes the file's, saving writes it.
+  virtual PageNumbering PageNumbers() const = 0;
+  virtual void SetPageNumbers(const PageNumbering& numbering) = 0;
 
   // --- State --------------------------------------------------------------------
   virtual bool CanUndo() const = 0;

@@ -11,8 +11,8 @@
 namespace quilm {
 namespace {
 
-std::vector<Alignment> alignments_between(const Document& doc, int first_paragraph, int last_paragraph) {
-  return {doc.alignments.begin() + first_paragraph, doc.alignments.begin() + last_paragraph + 1};
+std::vector<ParagraphFormat> paragraphs_between(const Document& doc, int first_paragraph, int last_paragraph) {
+  return {doc.paragraphs.begin() + first_paragraph, doc.paragraphs.begin() + last_paragraph + 1};
 }
 
 }  // namespace
@@ -54,8 +54,8 @@ bool MemoryEditor::ReplaceRuns(int start, int length, std::vector<TextRun> runs)
   merge_runs(runs);
   edit.start = start;
   edit.first_paragraph = paragraph_of(start);
-  edit.alignments_before = alignments_between(doc_, paragraph_of(start), paragraph_of(end));
-  edit.alignments_after = edit.alignments_before;
+  edit.paragraphs_before = paragraphs_between(doc_, paragraph_of(start), paragraph_of(end));
+  edit.paragraphs_after = edit.paragraphs_before;
   edit.selection_before = selection_;
   edit.selection_after = {start + length_of(runs), 0};
   edit.inserted = std::move(runs);
@@ -100,20 +100,28 @@ DocumentEdit MemoryEditor::format_edit(const FormatChange& change) const {
   edit.removed = slice_runs(doc_.runs, selection_.start, selection_end());
   edit.inserted = with_change(edit.removed, change);
   edit.first_paragraph = paragraph_of(selection_.start);
-  edit.alignments_before = alignments_between(doc_, paragraph_of(selection_.start), paragraph_of(selection_end()));
-  edit.alignments_after = edit.alignments_before;
+  edit.paragraphs_before = paragraphs_between(doc_, paragraph_of(selection_.start), paragraph_of(selection_end()));
+  edit.paragraphs_after = edit.paragraphs_before;
   edit.selection_before = edit.selection_after = selection_;
   return edit;
 }
 
 // --- Paragraph --------------------------------------------------------------------
 
-Alignment MemoryEditor::ParagraphAlignment() const { return doc_.alignments[paragraph_of(selection_.start)]; }
+Alignment MemoryEditor::ParagraphAlignment() const { return ParagraphFormatAt().alignment; }
 
-void MemoryEditor::SetParagraphAlignment(Alignment alignment) { commit(alignment_edit(alignment)); }
+void MemoryEditor::SetParagraphAlignment(Alignment alignment) {
+  commit(paragraph_edit([alignment](ParagraphFormat& p) { p.alignment = alignment; }));
+}
+
+ParagraphFormat MemoryEditor::ParagraphFormatAt() const { return doc_.paragraphs[paragraph_of(selection_.start)]; }
+
+void MemoryEditor::ChangeParagraphs(const std::function<void(ParagraphFormat&)>& change) {
+  commit(paragraph_edit(change));
+}
 
 // Every paragraph the selection touches; its text is replaced by itself.
-DocumentEdit MemoryEditor::alignment_edit(Alignment alignment) const {
+DocumentEdit MemoryEditor::paragraph_edit(const std::function<void(ParagraphFormat&)>& change) const {
   const int first = paragraph_of(selection_.start);
   const int last = paragraph_of(selection_end());
   DocumentEdit edit;
@@ -121,8 +129,9 @@ DocumentEdit MemoryEditor::alignment_edit(Alignment alignment) const {
   edit.removed = slice_runs(doc_.runs, edit.start, paragraphs_.start_of(last));
   edit.inserted = edit.removed;
   edit.first_paragraph = first;
-  edit.alignments_before = alignments_between(doc_, first, last);
-  edit.alignments_after.assign(edit.alignments_before.size(), alignment);
+  edit.paragraphs_before = paragraphs_between(doc_, first, last);
+  edit.paragraphs_after = edit.paragraphs_before;
+  for (ParagraphFormat& p : edit.paragraphs_after) change(p);
   edit.selection_before = edit.selection_after = selection_;
   return edit;
 }
@@ -219,6 +228,7 @@ Status MemoryEditor::LoadFile(const std::filesystem::path& path, FormatCode form
   const Status status = load_document_file(path, format, Format(), loaded, LegacyFonts());
   if (!status) return status;
   document_values_ = loaded.values;
+  page_numbers_ = loaded.page_numbers;
   reset_to(std::move(loaded));
   return status;
 }
@@ -226,6 +236,7 @@ Status MemoryEditor::LoadFile(const std::filesystem::path& path, FormatCode form
 Status MemoryEditor::SaveFile(const std::filesystem::path& path, FormatCode format) const {
   Document saved = doc_;
   saved.values = document_values_;
+  saved.page_numbers = page_numbers_;
   return save_document_file(path, format, saved, LegacyFonts());
 }
 
@@ -236,8 +247,8 @@ Status MemoryEditor::LoadFromMemory(BytesView bytes, FormatCode format) {
   DocumentEdit edit;
   edit.removed = doc_.runs;
   edit.inserted = std::move(loaded.runs);
-  edit.alignments_before = doc_.alignments;
-  edit.alignments_after = std::move(loaded.alignments);
+  edit.paragraphs_before = doc_.paragraphs;
+  edit.paragraphs_after = std::move(loaded.paragraphs);
   edit.selection_before = selection_;
   commit(std::move(edit));
   pending_.reset();
@@ -247,6 +258,7 @@ Status MemoryEditor::LoadFromMemory(BytesView bytes, FormatCode format) {
 Status MemoryEditor::SaveToMemory(FormatCode format, Bytes& out) const {
   Document saved = doc_;
   saved.values = document_values_;
+  saved.page_numbers = page_numbers_;
   return write_document(format, saved, out, LegacyFonts());
 }
 
@@ -262,14 +274,14 @@ void MemoryEditor::replace_selection(std::vector<TextRun> runs) {
   if (start == end && runs.empty()) return;
   const int first = paragraph_of(start), last = paragraph_of(end);
   const bool starts_paragraph = paragraphs_.start_of(first) == start;
-  const Alignment kept = doc_.alignments[starts_paragraph ? last : first];
+  const ParagraphFormat kept = doc_.paragraphs[starts_paragraph ? last : first];
 
   DocumentEdit edit;
   edit.start = start;
   edit.removed = slice_runs(doc_.runs, start, end);
   edit.first_paragraph = first;
-  edit.alignments_before = alignments_between(doc_, first, last);
-  edit.alignments_after.assign(paragraph_breaks_in(runs) + 1, kept);
+  edit.paragraphs_before = paragraphs_between(doc_, first, last);
+  edit.paragraphs_after.assign(paragraph_breaks_in(runs) + 1, kept);
   edit.selection_before = selection_;
   edit.selection_after = {start + length_of(runs), 0};
   edit.inserted = std::move(runs);

@@ -44,6 +44,8 @@ class MemoryEditor final : public Editor {
 
   Alignment ParagraphAlignment() const override;
   void SetParagraphAlignment(Alignment alignment) override;
+  ParagraphFormat ParagraphFormatAt() const override;
+  void ChangeParagraphs(const std::function<void(ParagraphFormat&)>& change) override;
 
   int ViewMode() const override { return view_mode_; }
   void SetViewMode(int mode) override;
@@ -59,6 +61,8 @@ class MemoryEditor final : public Editor {
   int PageOfPosition(int) const override { return 1; }
   int DocumentValue(int index) const override;
   void SetDocumentValue(int index, int value) override;
+  PageNumbering PageNumbers() const override { return page_numbers_; }
+  void SetPageNumbers(const PageNumbering& numbering) override { page_numbers_ = numbering; }
 
   bool CanUndo() const override { return history_.can_undo(); }
   bool CanRedo() const override { return history_.can_redo(); }
@@ -98,7 +102,7 @@ class MemoryEditor final : public Editor {
   // after them.
   void replace_selection(std::vector<TextRun> runs);
   DocumentEdit format_edit(const FormatChange& change) const;
-  DocumentEdit alignment_edit(Alignment alignment) const;
+  DocumentEdit paragraph_edit(const std::function<void(ParagraphFormat&)>& change) const;
   // Applies a change, records it for undo and marks the document modified.
   void commit(DocumentEdit edit);
   // Starts over with `doc`: nothing to undo, caret at the start.
@@ -120,6 +124,7 @@ class MemoryEditor final : public Editor {
   bool locked_ = false;
   PageLayout page_;
   std::array<int, kDocumentValues> document_values_{};
+  PageNumbering page_numbers_;
 };
 
 }  // namespace quilm

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "formats/paragraph_xml.h"
 #include "formats/utf8.h"
 #include "formats/xml_scanner.h"
 #include "editor/run_list.h"
@@ -65,17 +66,6 @@ void append_attribute(std::string& out, const char* name, const std::string& val
 
 Status damaged(const std::string& what) { return Status::Error("The document file is damaged: " + what + "."); }
 
-bool parse_int(const std::string& s, int& out) {
-  if (s.empty() || s.size() > 10) return false;
-  std::size_t used = 0;
-  try {
-    out = std::stoi(s, &used);
-  } catch (...) {
-    return false;
-  }
-  return used == s.size();
-}
-
 bool parse_color(const std::string& s, Color& out) {
   if (s.size() != 6 || s.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) return false;
   out = static_cast<Color>(std::stoul(s, nullptr, 16));
@@ -93,7 +83,7 @@ bool parse_flag(const std::map<std::string, std::string>& a, const char* name, b
 Status read_run_format(const XmlEvent& e, CharFormat& f) {
   const auto& a = e.attributes;
   if (const auto it = a.find("font"); it != a.end()) f.font_name = it->second;
-  if (const auto it = a.find("size"); it != a.end() && (!parse_int(it->second, f.font_size) || f.font_size <= 0))
+  if (const auto it = a.find("size"); it != a.end() && (!parse_xml_int(it->second, f.font_size) || f.font_size <= 0))
     return damaged("a run has the size \"" + it->second + "\"");
   if (!parse_flag(a, "bold", f.bold) || !parse_flag(a, "italic", f.italic) ||
       !parse_flag(a, "underline", f.underline) || !parse_flag(a, "strike", f.strikethru))
@@ -115,7 +105,7 @@ Status read_values(const std::u16string& text, std::array<int, Editor::kDocument
   return Status::Ok();
 }
 
-Status read_alignments(const std::u16string& text, std::vector<Alignment>& alignments) {
+Status read_alignments(const std::u16string& text, std::vector<ParagraphFormat>& alignments) {
   std::string ascii(text.begin(), text.end());
   std::istringstream in(ascii);
   alignments.clear();
@@ -163,6 +153,36 @@ Status read_run_text(const std::vector<XmlEvent>& events, std::size_t& i, std::u
   return damaged("a run is not closed");
 }
 
+constexpr std::array<const char*, 3> kPlaceNames = {"none", "header", "footer"};
+
+template <std::size_t N>
+int index_of(const std::array<const char*, N>& names, const std::string& name) {
+  for (std::size_t i = 0; i < N; ++i)
+    if (name == names[i]) return static_cast<int>(i);
+  return -1;
+}
+
+void append_page_numbers(std::string& out, const PageNumbering& n) {
+  out += "  <page-numbers";
+  append_attribute(out, "place", kPlaceNames[static_cast<std::size_t>(n.place)]);
+  append_attribute(out, "alignment", kAlignmentNames[static_cast<std::size_t>(n.alignment)]);
+  append_attribute(out, "first", std::to_string(n.first_number));
+  out += "/>\n";
+}
+
+Status read_page_numbers(const XmlEvent& e, PageNumbering& out) {
+  const auto& a = e.attributes;
+  const auto place = a.find("place"), alignment = a.find("alignment"), first = a.find("first");
+  if (place == a.end() || alignment == a.end() || first == a.end())
+    return Status::Error("<page-numbers> lacks its place, alignment or first number");
+  const int p = index_of(kPlaceNames, place->second), al = index_of(kAlignmentNames, alignment->second);
+  int number = 0;
+  if (p < 0 || al < 0 || !parse_xml_int(first->second, number) || number < 0)
+    return Status::Error("<page-numbers> has a place, alignment or first number this program does not know");
+  out = {static_cast<PageNumberPlace>(p), static_cast<Alignment>(al), number};
+  return Status::Ok();
+}
+
 }  // namespace
 
 Bytes write_document_xml(const Document& doc) {
@@ -171,9 +191,11 @@ Bytes write_document_xml(const Document& doc) {
   out += " version=\"1\">\n  <values>";
   for (int i = 0; i < Editor::kDocumentValues; ++i) out += (i ? " " : "") + std::to_string(doc.values[i]);
   out += "</values>\n  <alignments>";
-  for (std::size_t i = 0; i < doc.alignments.size(); ++i)
-    out += std::string(i ? " " : "") + kAlignmentNames[static_cast<std::size_t>(doc.alignments[i])];
+  for (std::size_t i = 0; i < doc.paragraphs.size(); ++i)
+    out += std::string(i ? " " : "") + kAlignmentNames[static_cast<std::size_t>(doc.paragraphs[i].alignment)];
   out += "</alignments>\n";
+  append_paragraph_formats(out, doc.paragraphs);
+  if (doc.page_numbers != PageNumbering{}) append_page_numbers(out, doc.page_numbers);
   for (const TextRun& run : doc.runs) {
     const CharFormat& f = run.format;
     out += "  <run";
@@ -206,6 +228,7 @@ Status read_document_xml(BytesView bytes, Document& out) {
     return Status::Error("The file is a Quilm document of a version this program does not know.");
 
   Document doc;
+  std::vector<std::pair<int, ParagraphFormat>> formats;
   for (++i; i < events.size(); ++i) {
     const XmlEvent& e = events[i];
     if (e.kind == XmlEvent::Text) {
@@ -215,7 +238,13 @@ Status read_document_xml(BytesView bytes, Document& out) {
     } else if (e.name == "values") {
       if (Status s = read_values(text_inside(events, i), doc.values); !s) return s;
     } else if (e.name == "alignments") {
-      if (Status s = read_alignments(text_inside(events, i), doc.alignments); !s) return s;
+      if (Status s = read_alignments(text_inside(events, i), doc.paragraphs); !s) return s;
+    } else if (e.name == "page-numbers") {
+      if (Status s = read_page_numbers(e, doc.page_numbers); !s) return damaged(s.message());
+      ++i;  // its End
+    } else if (e.name == "paragraph") {
+      if (Status s = read_paragraph_format(e, formats); !s) return damaged(s.message());
+      ++i;  // its End
     } else if (e.name == "run") {
       TextRun run;
       if (Status s = read_run_format(e, run.format); !s) return s;
@@ -227,9 +256,14 @@ Status read_document_xml(BytesView bytes, Document& out) {
   }
   merge_runs(doc.runs);
   const int paragraphs = paragraph_breaks_in(doc.runs) + 1;
-  if (static_cast<int>(doc.alignments.size()) != paragraphs) {
+  if (static_cast<int>(doc.paragraphs.size()) != paragraphs) {
     return damaged("it has " + std::to_string(paragraphs) + " paragraphs but " +
-                   std::to_string(doc.alignments.size()) + " alignments");
+                   std::to_string(doc.paragraphs.size()) + " alignments");
+  }
+  for (auto& [index, format] : formats) {
+    if (index >= paragraphs) return damaged("a paragraph format names paragraph " + std::to_string(index + 1));
+    format.alignment = doc.paragraphs[static_cast<std::size_t>(index)].alignment;
+    doc.paragraphs[static_cast<std::size_t>(index)] = std::move(format);
   }
   out = std::move(doc);
   return Status::Ok();

@@ -6,12 +6,15 @@
 //   <quilm-document version="1">
 //     <values>11906 16838 1440 1440 1440 1440</values>
 //     <alignments>left center</alignments>
+//     <paragraph index="1" left="720" list="4" numbering="3" …/>
+//     <page-numbers place="footer" alignment="center" first="1"/>
 //     <run font="AnmolLipi" size="16" bold="1" italic="0" underline="0"
 //          strike="0" color="000000" background="FFFFFF">ਸਤਿ<br/>…</run>
 //   </quilm-document>
 //
 // The runs are the document's runs in order; <br/> is a paragraph break and
-// there is one alignment per paragraph. Characters XML cannot hold (controls
+// there is one alignment per paragraph; a paragraph whose other values are not
+// the defaults has a <paragraph> element (formats/paragraph_xml.h). Characters XML cannot hold (controls
 // below U+0020 other than tab, U+FFFE, U+FFFF, unpaired surrogates) are
 // written <c u="1E"/>; U+007F … U+009F, which legacy fonts use as glyph
 // bytes, as character references so that they stay visible. Text is UTF-8.

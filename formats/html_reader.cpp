@@ -208,7 +208,7 @@ class HtmlReader {
     merge_runs(runs_);
     Document doc;
     doc.runs = std::move(runs_);
-    doc.alignments = std::move(alignments_);
+    doc.paragraphs = std::move(alignments_);
     return doc;
   }
 
@@ -541,7 +541,7 @@ class HtmlReader {
   bool pending_space_ = false;
   Alignment paragraph_alignment_ = Alignment::Left;
   std::vector<TextRun> runs_;
-  std::vector<Alignment> alignments_;
+  std::vector<ParagraphFormat> alignments_;
 };
 
 std::u16string page_text(BytesView bytes) {

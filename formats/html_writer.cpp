@@ -115,7 +115,7 @@ class HtmlWriter {
 
  private:
   void open_paragraph(std::size_t paragraph) {
-    const Alignment a = doc_.alignments[std::min(paragraph, doc_.alignments.size() - 1)];
+    const Alignment a = doc_.paragraphs[std::min(paragraph, doc_.paragraphs.size() - 1)].alignment;
     out_ += std::string("<p style=\"margin:0;text-align:") + alignment_value(a) + "\">";
   }
 

@@ -107,7 +107,7 @@ class RtfParser {
   bool color_given_ = false;
 
   std::vector<TextRun> runs_;
-  std::vector<Alignment> alignments_;
+  std::vector<ParagraphFormat> alignments_;
   std::array<int, Editor::kDocumentValues> values_{};
   bool ends_with_break_ = false;
 };
@@ -124,7 +124,7 @@ Status RtfParser::parse(Document& out) {
   merge_runs(runs_);
   Document doc;
   doc.runs = std::move(runs_);
-  doc.alignments = std::move(alignments_);
+  doc.paragraphs = std::move(alignments_);
   doc.values = values_;
   out = std::move(doc);
   return Status::Ok();

@@ -142,7 +142,7 @@ Bytes write_rtf(const Document& doc, const LegacyFontTest& legacy) {
   Bytes out;
   append_header(out, tables, doc);
   std::size_t paragraph = 0;
-  append_paragraph_start(out, doc.alignments[paragraph]);
+  append_paragraph_start(out, doc.paragraphs[paragraph].alignment);
   for (const TextRun& run : doc.runs) {
     const bool legacy_run = legacy && legacy(run.format.font_name);
     append_group_start(out, tables, run.format);
@@ -152,7 +152,7 @@ Bytes write_rtf(const Document& doc, const LegacyFontTest& legacy) {
         continue;
       }
       out += "\\par}\r\n";
-      append_paragraph_start(out, doc.alignments[std::min(++paragraph, doc.alignments.size() - 1)]);
+      append_paragraph_start(out, doc.paragraphs[std::min(++paragraph, doc.paragraphs.size() - 1)].alignment);
       append_group_start(out, tables, run.format);
     }
     out += "}";

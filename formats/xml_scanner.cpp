@@ -174,4 +174,15 @@ void append_xml_escaped(std::string& out, std::string_view utf8) {
   }
 }
 
+bool parse_xml_int(const std::string& text, int& out) {
+  if (text.empty() || text.size() > 10) return false;
+  std::size_t used = 0;
+  try {
+    out = std::stoi(text, &used);
+  } catch (...) {
+    return false;
+  }
+  return used == text.size();
+}
+
 }  // namespace quilm

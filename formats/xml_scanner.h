@@ -33,4 +33,7 @@ Status scan_xml(std::string_view bytes, std::vector<XmlEvent>& events);
 // caller's to handle.
 void append_xml_escaped(std::string& out, std::string_view utf8);
 
+// A whole number written in an attribute or element ("-12"), nothing else.
+bool parse_xml_int(const std::string& text, int& out);
+
 }  // namespace quilm

@@ -11,14 +11,7 @@
 
 namespace quilm {
 
-enum class PageNumberPlace : int { None = 0, Header = 1, Footer = 2 };
-
-struct PageNumbering {
-  PageNumberPlace place = PageNumberPlace::None;
-  Alignment alignment = Alignment::Center;  // Left, Center or Right
-  int first_number = 1;
-  bool operator==(const PageNumbering&) const = default;
-};
+// PageNumbering itself is part of the document (editor/editor.h).
 
 inline constexpr int kLargestFirstPageNumber = 9999;
 

@@ -24,6 +24,7 @@ class QComboBox;
 class QFrame;
 class QKeyEvent;
 class QLabel;
+class QMenu;
 class QProgressBar;
 class QStatusBar;
 class QTextEdit;
@@ -182,6 +183,9 @@ class TMainForm : public QMainWindow {
   void completeViewMenu();
   void completeInsertMenu();
   void setupFormatMenu();
+  void setupListMenu(QMenu* lists);
+  template <typename Window>
+  void showParagraphDialog();
   void completeTableMenu();
   void setupUtilitiesMenu();
   void completeToolsMenu();

@@ -19,7 +19,9 @@
 #include <utility>
 
 #include "analysis/file_statistics.h"
+#include "app/paragraph_commands.h"
 #include "app/ui/main_form.h"
+#include "app/ui/paragraph_dialogs.h"
 #include "app/ui/ruler.h"
 #include "app/ui/tool_button.h"
 #include "editor/selection_colour.h"
@@ -229,9 +231,11 @@ void TMainForm::setupFormatMenu() {
   QMenu* format = menuBar()->addMenu(tr("F&ormat"));
   format->setObjectName("Format1");
   connect(add_item(format, "Font1", tr("&Font...")), &QAction::triggered, this, &TMainForm::FontDialogClick);
-  unavailable(format, "Paragraph1", tr("&Paragraph..."), tr("The editor has no paragraph dialog yet"));
-  unavailable(format, "Tab1", tr("Tab..."), tr("The editor does not set tab stops yet"));
-  unavailable(format, "ParagraphFrames1", tr("Paragraph Frames..."), tr("The editor does not draw paragraph frames yet"));
+  connect(add_item(format, "Paragraph1", tr("&Paragraph...")), &QAction::triggered, this,
+          [this] { showParagraphDialog<TParagraphDlg>(); });
+  connect(add_item(format, "Tab1", tr("Tab...")), &QAction::triggered, this, [this] { showParagraphDialog<TTabDlg>(); });
+  connect(add_item(format, "ParagraphFrames1", tr("Paragraph Frames...")), &QAction::triggered, this,
+          [this] { showParagraphDialog<TFramesDlg>(); });
   format->addSeparator();
   connect(add_item(format, "TextColour1", tr("Text Colour...")), &QAction::triggered, this,
           [this] { chooseColour(false); });
@@ -239,15 +243,38 @@ void TMainForm::setupFormatMenu() {
           [this] { chooseColour(true); });
   format->addSeparator();
   QMenu* lists = sub_menu(format, "BulletsandNumbering1", tr("&Bullets and Numbering"));
-  const QString no_lists = tr("The editor does not format lists yet");
-  const std::pair<const char*, QString> list_items[] = {
-      {"Attributes2", tr("Attributes...")},   {"IncreaseLevel1", tr("Increase Level")},
-      {"DecreaseLevel1", tr("Decrease Level")}, {"Numbers1", tr("1,2,3")},
-      {"CapitalLetters1", tr("A,B,C")},       {"SmallLetters1", tr("a,b,c")},
-      {"CapitalRoman1", tr("I, II, III, IV")}, {"SmallRoman1", tr("i, ii, iii, iv")},
-      {"Bullets1", tr("Bullets")},
+  setupListMenu(lists);
+}
+
+// --- Bullets and numbering and the paragraph windows
+
+void TMainForm::setupListMenu(QMenu* lists) {
+  connect(add_item(lists, "Attributes2", tr("Attributes...")), &QAction::triggered, this,
+          [this] { showParagraphDialog<TListAttributesDlg>(); });
+  connect(add_item(lists, "IncreaseLevel1", tr("Increase Level")), &QAction::triggered, this,
+          [this] { change_list_level(*editor_, +1); });
+  connect(add_item(lists, "DecreaseLevel1", tr("Decrease Level")), &QAction::triggered, this,
+          [this] { change_list_level(*editor_, -1); });
+  const std::pair<const char*, QString> numberings[] = {
+      {"Numbers1", tr("1,2,3")},           {"CapitalLetters1", tr("A,B,C")},
+      {"SmallLetters1", tr("a,b,c")},      {"CapitalRoman1", tr("I, II, III, IV")},
+      {"SmallRoman1", tr("i, ii, iii, iv")},
   };
-  for (const auto& [name, caption] : list_items) unavailable(lists, name, caption, no_lists);
+  const Numbering formats[] = {Numbering::Arabic, Numbering::UpperLetters, Numbering::LowerLetters,
+                               Numbering::UpperRoman, Numbering::LowerRoman};
+  for (std::size_t i = 0; i < std::size(formats); ++i) {
+    const Numbering n = formats[i];
+    connect(add_item(lists, numberings[i].first, numberings[i].second), &QAction::triggered, this,
+            [this, n] { make_numbered_list(*editor_, n); });
+  }
+  connect(add_item(lists, "Bullets1", tr("Bullets")), &QAction::triggered, this,
+          [this] { make_bulleted_list(*editor_); });
+}
+
+template <typename Window>
+void TMainForm::showParagraphDialog() {
+  Window window(*editor_, prompter(), this);
+  window.exec();
 }
 
 void TMainForm::FontDialogClick() {

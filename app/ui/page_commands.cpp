@@ -49,7 +49,15 @@ void PageCommands::add_insert_items(QMenuBar& menus, QToolBar& bar) {
   add_button(bar, number, "PageNumberButton", tr("Page No."), tr("Insert Page Number"));
 }
 
-PrintJob PageCommands::job() const { return PrintJob{*editor_.widget()->document(), editor_.Page(), numbering_}; }
+PageNumbering PageCommands::numbering() const { return editor_.PageNumbers(); }
+
+void PageCommands::set_numbering(const PageNumbering& numbering) {
+  if (numbering == editor_.PageNumbers()) return;
+  editor_.SetPageNumbers(numbering);
+  editor_.SetModified(true);
+}
+
+PrintJob PageCommands::job() const { return PrintJob{*editor_.widget()->document(), editor_.Page(), numbering()}; }
 
 void PageCommands::PageProperties1Click() { run_page_setup(&window_, editor_); }
 
@@ -61,8 +69,8 @@ void PageCommands::Print1Click() {
 
 void PageCommands::PageNumber1Click() {
   if (!page_number_) page_number_ = new TPageNumber(&window_);
-  page_number_->set_numbering(numbering_);
-  if (page_number_->exec() == QDialog::Accepted) numbering_ = page_number_->numbering();
+  page_number_->set_numbering(numbering());
+  if (page_number_->exec() == QDialog::Accepted) set_numbering(page_number_->numbering());
 }
 
 }  // namespace quilm::ui

@@ -36,8 +36,9 @@ class PageCommands : public QObject {
   void add_insert_items(QMenuBar& menus, QToolBar& bar);
 
   PrintJob job() const;
-  const PageNumbering& numbering() const { return numbering_; }
-  void set_numbering(const PageNumbering& numbering) { numbering_ = numbering; }
+  // Kept with the document in the editor, and saved with it.
+  PageNumbering numbering() const;
+  void set_numbering(const PageNumbering& numbering);
 
   void PageProperties1Click();
   void PrintPreview1Click();
@@ -48,7 +49,6 @@ class PageCommands : public QObject {
   QWidget& window_;
   QtEditor& editor_;
   std::function<std::string()> document_name_;
-  PageNumbering numbering_;
   TPageNumber* page_number_ = nullptr;  // made on first use
 };
 

@@ -3,6 +3,7 @@
 #include <QTextBlock>
 
 #include "editor/run_list.h"
+#include "editors/ui/qt_paragraph.h"
 #include "editors/ui/qt_text.h"
 
 namespace quilm {
@@ -17,12 +18,11 @@ void append_fragments(const QTextBlock& block, std::vector<TextRun>& runs) {
   }
 }
 
-void align_blocks_from(QTextBlock block, const std::vector<Alignment>& alignments) {
-  for (const Alignment alignment : alignments) {
+void format_blocks_from(QTextBlock block, const std::vector<ParagraphFormat>& paragraphs) {
+  for (const ParagraphFormat& p : paragraphs) {
     if (!block.isValid()) return;
-    QTextBlockFormat format = block.blockFormat();
-    format.setAlignment(to_qt_alignment(alignment));
-    QTextCursor(block).setBlockFormat(format);
+    QTextCursor c(block);
+    set_paragraph_format(c, p);
     block = block.next();
   }
 }
@@ -31,10 +31,10 @@ void align_blocks_from(QTextBlock block, const std::vector<Alignment>& alignment
 
 Document document_of(const QTextDocument& doc) {
   Document out;
-  out.alignments.clear();
+  out.paragraphs.clear();
   for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
     append_fragments(block, out.runs);
-    out.alignments.push_back(to_alignment(block.blockFormat().alignment()));
+    out.paragraphs.push_back(paragraph_format_of(block));
     if (block.next().isValid()) out.runs.push_back({std::u16string(1, kParagraphBreak), break_format(block)});
   }
   merge_runs(out.runs);
@@ -52,7 +52,7 @@ CharFormat format_at(const QTextDocument& doc, int position) {
 void insert_document(QTextCursor& cursor, const Document& doc) {
   const int first_block = cursor.blockNumber();
   for (const TextRun& run : doc.runs) cursor.insertText(to_qstring(run.text), to_qt_format(run.format));
-  align_blocks_from(cursor.document()->findBlockByNumber(first_block), doc.alignments);
+  format_blocks_from(cursor.document()->findBlockByNumber(first_block), doc.paragraphs);
 }
 
 }  // namespace quilm

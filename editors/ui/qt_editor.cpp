@@ -15,6 +15,7 @@
 #include "editors/ui/qt_document.h"
 #include "editors/ui/qt_pdf.h"
 #include "editors/ui/qt_table.h"
+#include "editors/ui/qt_paragraph.h"
 #include "editors/ui/qt_text.h"
 
 namespace quilm {
@@ -144,6 +145,22 @@ void QtEditor::SetParagraphAlignment(Alignment alignment) {
   format.setAlignment(to_qt_alignment(alignment));
   QTextCursor c = cursor();
   as_one_step(c, [&] { c.mergeBlockFormat(format); });
+}
+
+ParagraphFormat QtEditor::ParagraphFormatAt() const { return paragraph_format_of(document().findBlock(SelStart())); }
+
+void QtEditor::ChangeParagraphs(const std::function<void(ParagraphFormat&)>& change) {
+  QTextCursor c = cursor();
+  const int first = document().findBlock(c.selectionStart()).blockNumber();
+  const int last = document().findBlock(c.selectionEnd()).blockNumber();
+  as_one_step(c, [&] {
+    for (int n = first; n <= last; ++n) {
+      QTextCursor at(document().findBlockByNumber(n));
+      ParagraphFormat p = paragraph_format_of(at.block());
+      change(p);
+      set_paragraph_format(at, p);
+    }
+  });
 }
 
 // --- View, page and document values --------------------------------------------
@@ -324,6 +341,7 @@ Status QtEditor::LoadFile(const std::filesystem::path& path, FormatCode format) 
   const Status status = load_document_file(path, format, Format(), loaded, LegacyFonts());
   if (!status) return status;
   document_values_ = loaded.values;
+  page_numbers_ = loaded.page_numbers;
   reset_to(loaded);
   return status;
 }
@@ -334,6 +352,7 @@ Status QtEditor::SaveFile(const std::filesystem::path& path, FormatCode format) 
   if (format == FormatCode::Pdf) return write_file_atomically(path, document_pdf(document(), page_));
   Document saved = document_of(document());
   saved.values = document_values_;
+  saved.page_numbers = page_numbers_;
   return save_document_file(path, format, saved, LegacyFonts());
 }
 
@@ -355,6 +374,7 @@ Status QtEditor::LoadFromMemory(BytesView bytes, FormatCode format) {
 Status QtEditor::SaveToMemory(FormatCode format, Bytes& out) const {
   Document saved = document_of(document());
   saved.values = document_values_;
+  saved.page_numbers = page_numbers_;
   return write_document(format, saved, out, LegacyFonts());
 }
 

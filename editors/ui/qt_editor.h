@@ -46,6 +46,8 @@ class QtEditor final : public Editor {
 
   Alignment ParagraphAlignment() const override;
   void SetParagraphAlignment(Alignment alignment) override;
+  ParagraphFormat ParagraphFormatAt() const override;
+  void ChangeParagraphs(const std::function<void(ParagraphFormat&)>& change) override;
 
   int ViewMode() const override { return view_mode_; }
   void SetViewMode(int mode) override;
@@ -60,6 +62,8 @@ class QtEditor final : public Editor {
   int PageOfPosition(int position) const override;
   int DocumentValue(int index) const override;
   void SetDocumentValue(int index, int value) override;
+  PageNumbering PageNumbers() const override { return page_numbers_; }
+  void SetPageNumbers(const PageNumbering& numbering) override { page_numbers_ = numbering; }
 
   bool CanUndo() const override;
   bool CanRedo() const override;
@@ -123,6 +127,7 @@ class QtEditor final : public Editor {
   bool locked_ = false;
   PageLayout page_;
   std::array<int, kDocumentValues> document_values_{};
+  PageNumbering page_numbers_;
   LayoutZoom zoom_layout_;
 };
 

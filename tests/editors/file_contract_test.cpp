@@ -249,5 +249,27 @@ TEST_P(EditorContract, FormatsThatNoFileUsesAreRefusedAndChangeNothing) {
   }
 }
 
+TEST_P(EditorContract, PageNumbersTravelWithTheProgramsOwnFiles) {
+  TempDir dir;
+  const PageNumbering numbers{PageNumberPlace::Footer, Alignment::Right, 7};
+  for (const FormatCode format : {FormatCode::Pbi, FormatCode::Xml}) {
+    SCOPED_TRACE(static_cast<int>(format));
+    auto source = make_editor();
+    type(*source, u"text", font("Arial"));
+    source->SetPageNumbers(numbers);
+    const auto path = dir.path() / "numbered.pbi";
+    ASSERT_TRUE(source->SaveFile(path, format));
+
+    auto copy = make_editor();
+    ASSERT_TRUE(copy->LoadFile(path, format));
+    EXPECT_EQ(copy->PageNumbers(), numbers);
+
+    auto plain = make_editor();  // a file without page numbers has none
+    ASSERT_TRUE(plain->SaveFile(path, format));
+    ASSERT_TRUE(copy->LoadFile(path, format));
+    EXPECT_EQ(copy->PageNumbers(), PageNumbering{});
+  }
+}
+
 }  // namespace
 }  // namespace quilm::test

@@ -40,6 +40,22 @@ const Damaged kDamaged[] = {
     {"font name with a surrogate but not its partner", FormatCode::Pbi,
      "<quilm-document version=\"1\"><alignments>left</alignments><run font=\"&#xD800;\">a</run></quilm-document>",
      "surrogate without its partner"},
+    {"paragraph format past the last paragraph", FormatCode::Pbi,
+     "<quilm-document version=\"1\"><alignments>left</alignments><paragraph index=\"3\" left=\"5\"/>"
+     "<run>a</run></quilm-document>",
+     "paragraph 4"},
+    {"paragraph of an unknown list kind", FormatCode::Pbi,
+     "<quilm-document version=\"1\"><alignments>left</alignments><paragraph index=\"0\" list=\"3\"/>"
+     "<run>a</run></quilm-document>",
+     "list or frame kind"},
+    {"paragraph with tab stops out of order", FormatCode::Pbi,
+     "<quilm-document version=\"1\"><alignments>left</alignments><paragraph index=\"0\" tabs=\"720 360\"/>"
+     "<run>a</run></quilm-document>",
+     "tab stops"},
+    {"page numbers in an unknown place", FormatCode::Pbi,
+     "<quilm-document version=\"1\"><alignments>left</alignments>"
+     "<page-numbers place=\"margin\" alignment=\"left\" first=\"1\"/><run>a</run></quilm-document>",
+     "<page-numbers>"},
     {"unknown entity", FormatCode::Pbi,
      "<quilm-document version=\"1\"><alignments>left</alignments><run>&bogus;</run></quilm-document>",
      "&bogus;"},

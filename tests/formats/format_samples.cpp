@@ -44,7 +44,7 @@ Document rich_sample() {
   };
   // U+0A15 in a legacy font is not a glyph byte; it must survive as itself.
   doc.runs[2].text[1] = 0x0A15;
-  doc.alignments = {Alignment::Left, Alignment::Center, Alignment::Right, Alignment::Justify};
+  doc.paragraphs = {Alignment::Left, Alignment::Center, Alignment::Right, Alignment::Justify};
   doc.values = {12240, 15840, 720, 1080, 720, 1080};
   return doc;
 }
@@ -66,7 +66,7 @@ std::string describe(const Document& doc) {
     out += "\n";
   }
   out += "alignments:";
-  for (const Alignment a : doc.alignments) out += " " + std::to_string(static_cast<int>(a));
+  for (const ParagraphFormat& p : doc.paragraphs) out += " " + std::to_string(static_cast<int>(p.alignment));
   out += "\nvalues:";
   for (const int v : doc.values) out += " " + std::to_string(v);
   return out;

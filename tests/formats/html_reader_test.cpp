@@ -59,7 +59,7 @@ TEST(HtmlReader, FormatsFromTagsInlineStylesAndStyleSheets) {
   struck.back_color = 0xFFFF00;
   Document expected;
   expected.runs = {{u"b", bold}, {u"k\r", blue_anmol}, {u"x", satluj}, {u"s", struck}};
-  expected.alignments = {Alignment::Center, Alignment::Right};
+  expected.paragraphs = {Alignment::Center, Alignment::Right};
   EXPECT_EQ(describe(doc), describe(expected));
 }
 

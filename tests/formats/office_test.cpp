@@ -53,7 +53,7 @@ TEST(Office, WordDocumentsRoundTripThroughLibreOffice) {
   // Word keeps no control bytes below 0x20 in text, and no empty last paragraph.
   doc.runs[2].text.erase(2, 1);
   doc.runs.back().text.pop_back();
-  doc.alignments.pop_back();
+  doc.paragraphs.pop_back();
   Bytes word;
   const Status written = write_document(FormatCode::Word, doc, word, sample_legacy_fonts());
   ASSERT_TRUE(written.ok()) << written.message();

@@ -34,7 +34,7 @@ Document wordpad_document() {
       {u"\u0A38\u0A41?\r", raavi},
       {u"red", raavi_red},
   };
-  doc.alignments = {Alignment::Center, Alignment::Left, Alignment::Left, Alignment::Right, Alignment::Right};
+  doc.paragraphs = {Alignment::Center, Alignment::Left, Alignment::Left, Alignment::Right, Alignment::Right};
   doc.values = {12240, 15840, 1800, 1440, 1800, 1440};
   return doc;
 }

@@ -21,6 +21,7 @@
 #include "app/ui/options_dialog.h"
 #include "app/ui/page_commands.h"
 #include "app/ui/page_number_dialog.h"
+#include "app/ui/paragraph_dialogs.h"
 #include "tests/app/ui/shown_window.h"
 
 namespace quilm::ui {
@@ -127,6 +128,71 @@ TEST(MainWindowCommands, PageNumberingKeepsItsValueOnABadFirstNumber) {
     d.accept();
   });
   EXPECT_EQ(pages->numbering().first_number, 5);
+}
+
+TEST(MainWindowCommands, ListItemsFormatTheParagraphsOfTheSelection) {
+  ShownWindow w;
+  Editor& e = w.form->editor();
+  e.SetSelText(u"one\rtwo");
+  e.Select(0, 5);
+  const struct {
+    const char* item;
+    ListType type;
+    Numbering numbering;
+  } cases[] = {
+      {"Bullets1", ListType::Bullets, Numbering::Arabic},
+      {"CapitalLetters1", ListType::Numbered, Numbering::UpperLetters},
+      {"SmallRoman1", ListType::Numbered, Numbering::LowerRoman},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.item);
+    w.action(c.item)->trigger();
+    e.SetSelStart(e.LineStart(1));
+    EXPECT_EQ(e.ParagraphFormatAt().list.type, c.type);
+    if (c.type == ListType::Numbered) EXPECT_EQ(e.ParagraphFormatAt().list.numbering, c.numbering);
+    e.Select(0, 5);
+  }
+  e.SetSelStart(0);
+  w.action("IncreaseLevel1")->trigger();
+  EXPECT_EQ(e.ParagraphFormatAt().list.level, 2);
+  w.action("DecreaseLevel1")->trigger();
+  EXPECT_EQ(e.ParagraphFormatAt().list.level, 1);
+}
+
+TEST(MainWindowCommands, ParagraphDialogAppliesGoodEntriesAndStaysOpenOnABadOne) {
+  ShownWindow w;
+  Editor& e = w.form->editor();
+  e.SetSelText(u"text");
+  answer_dialog<TParagraphDlg>(w.action("Paragraph1"), [](TParagraphDlg& d) {
+    child<QLineEdit>(d, "LeftIndent")->setText("36");
+    child<QLineEdit>(d, "LineSpacing")->setText("150");
+    d.accept();
+  });
+  EXPECT_EQ(e.ParagraphFormatAt().left_indent, 720);
+  EXPECT_EQ(e.ParagraphFormatAt().line_spacing, 150);
+
+  answer_dialog<TParagraphDlg>(w.action("Paragraph1"), [](TParagraphDlg& d) {
+    child<QLineEdit>(d, "LeftIndent")->setText("0");
+    child<QLineEdit>(d, "SpaceAfter")->setText("lots");
+    d.accept();
+    EXPECT_TRUE(d.isVisible()) << "a bad entry keeps the window open";
+  });
+  EXPECT_EQ(e.ParagraphFormatAt().left_indent, 720) << "nothing changed";
+  ASSERT_FALSE(w.prompter.errors.empty());
+  EXPECT_NE(w.prompter.errors.back().find("lots"), std::string::npos);
+
+  answer_dialog<TFramesDlg>(w.action("ParagraphFrames1"), [](TFramesDlg& d) {
+    EXPECT_EQ(d.windowTitle(), "Paragraph Frames");
+    child<QComboBox>(d, "FrameStyle")->setCurrentIndex(1);
+    d.accept();
+  });
+  EXPECT_EQ(e.ParagraphFormatAt().frame.style, 1);
+
+  answer_dialog<TTabDlg>(w.action("Tab1"), [](TTabDlg& d) {
+    child<QLineEdit>(d, "TabStops")->setText("72 36");
+    d.accept();
+  });
+  EXPECT_EQ(e.ParagraphFormatAt().tab_stops, (std::vector<int>{720, 1440}));
 }
 
 TEST(MainWindowCommands, PrintPreviewShowsEveryPage) {
