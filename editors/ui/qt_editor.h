@@ -13,6 +13,8 @@
 #include "editor/editor.h"
 #include "editors/ui/layout_zoom.h"
 
+class QTextTable;
+
 namespace quilm {
 
 struct Document;
@@ -82,6 +84,20 @@ class QtEditor final : public Editor {
   Status SetTableAtInputPos(const TableCells& cells) override;
   void InsertTable(int rows, int columns) override;
 
+  // Rows, columns, cells and attributes of tables (qt_editor_tables.cpp).
+  std::optional<TableCellIndex> TableCellAt(int position) const override;
+  std::optional<TextRange> TableCellRange(int row, int column) const override;
+  Status TableInsertRows(int row, int count) override;
+  Status TableInsertColumns(int column, int count) override;
+  Status TableDeleteRows(int row, int count) override;
+  Status TableDeleteColumns(int column, int count) override;
+  Status TableDelete() override;
+  Status TableSplit(int row) override;
+  bool TableGridLines() const override { return grid_lines_; }
+  void SetTableGridLines(bool shown) override;
+  std::optional<TableAttributes> TableAttributesAtInputPos() const override;
+  Status SetTableAttributesAtInputPos(const TableAttributes& attributes) override;
+
   Status LoadFile(const std::filesystem::path& path, FormatCode format) override;
   Status SaveFile(const std::filesystem::path& path, FormatCode format) const override;
   Status LoadFromMemory(BytesView bytes, FormatCode format) override;
@@ -112,6 +128,9 @@ class QtEditor final : public Editor {
   // Starts over with `doc`: nothing to undo, not modified, caret at the start.
   void reset_to(const Document& doc);
   void apply_wrap();
+  // The table that holds SelStart, and the caret put at the start of a cell.
+  QTextTable* caret_table() const;
+  void put_caret_in(QTextTable& table, TableCellIndex cell);
   int screen_dpi() const;
 
   std::unique_ptr<QTextEdit> owned_;
@@ -124,6 +143,7 @@ class QtEditor final : public Editor {
   PageLayout page_;
   std::array<int, kDocumentValues> document_values_{};
   LayoutZoom zoom_layout_;
+  bool grid_lines_ = true;  // cells without a border drawn with thin lines on screen
 };
 
 }  // namespace quilm
