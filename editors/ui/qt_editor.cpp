@@ -16,6 +16,7 @@
 #include "editors/ui/qt_pdf.h"
 #include "editors/ui/qt_table.h"
 #include "editors/ui/qt_text.h"
+#include "editors/ui/table_grid_lines.h"
 
 namespace quilm {
 namespace {
@@ -33,6 +34,7 @@ void as_one_step(QTextCursor& cursor, Change change) {
 }  // namespace
 
 QtEditor::QtEditor(QTextEdit* edit) : edit_(edit) {
+  grid_lines_ = new TableGridOverlay(edit_);
   QFont font = document().defaultFont();
   font.setPointSize(CharFormat{}.font_size);
   document().setDefaultFont(font);

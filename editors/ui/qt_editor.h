@@ -17,6 +17,8 @@ class QTextTable;
 
 namespace quilm {
 
+class TableGridOverlay;
+
 struct Document;
 
 class QtEditor final : public Editor {
@@ -93,7 +95,7 @@ class QtEditor final : public Editor {
   Status TableDeleteColumns(int column, int count) override;
   Status TableDelete() override;
   Status TableSplit(int row) override;
-  bool TableGridLines() const override { return grid_lines_; }
+  bool TableGridLines() const override;
   void SetTableGridLines(bool shown) override;
   std::optional<TableAttributes> TableAttributesAtInputPos() const override;
   Status SetTableAttributesAtInputPos(const TableAttributes& attributes) override;
@@ -143,7 +145,9 @@ class QtEditor final : public Editor {
   PageLayout page_;
   std::array<int, kDocumentValues> document_values_{};
   LayoutZoom zoom_layout_;
-  bool grid_lines_ = true;  // cells without a border drawn with thin lines on screen
+  // Lines over the cells of borderless tables, and whether they show.
+  QPointer<TableGridOverlay> grid_lines_;
+  bool grid_lines_shown_ = true;
 };
 
 }  // namespace quilm

@@ -7,6 +7,7 @@
 
 #include "editors/ui/qt_editor.h"
 #include "editors/ui/qt_table_shape.h"
+#include "editors/ui/table_grid_lines.h"
 
 namespace quilm {
 namespace {
@@ -133,9 +134,11 @@ Status QtEditor::TableSplit(int row) {
 }
 
 void QtEditor::SetTableGridLines(bool shown) {
-  grid_lines_ = shown;
-  edit_->viewport()->update();
+  grid_lines_shown_ = shown;
+  if (grid_lines_) grid_lines_->setVisible(shown);
 }
+
+bool QtEditor::TableGridLines() const { return grid_lines_shown_; }
 
 std::optional<TableAttributes> QtEditor::TableAttributesAtInputPos() const {
   const QTextTable* t = caret_table();
