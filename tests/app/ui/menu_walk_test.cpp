@@ -369,6 +369,7 @@ TEST(MenuWalk, TheTableAttributeDialogRefusesABadNumberAndAppliesGoodOnes) {
     QMetaObject::invokeMethod(dialog, "accept");
   };
   QTimer::singleShot(0, fill);
+  emit w.menu("Table1")->aboutToShow();
   w.action("TableAttributes1")->trigger();
   EXPECT_EQ(shown, 1);
   ASSERT_EQ(w.prompter.errors.size(), 1u);
