@@ -80,6 +80,7 @@ std::optional<std::pair<int, int>> ask_table_size(QWidget* parent) {
   };
   QSpinBox* rows = spin("Rows", QObject::tr("&Rows:"));
   QSpinBox* columns = spin("Columns", QObject::tr("&Columns:"));
+  columns->setMaximum(kMaxTableColumns);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
