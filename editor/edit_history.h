@@ -4,6 +4,8 @@
 // themselves), so one record type undoes and redoes all of them.
 #pragma once
 
+#include <map>
+#include <optional>
 #include <vector>
 
 #include "editor/document.h"
@@ -25,6 +27,9 @@ struct DocumentEdit {
   Selection selection_before, selection_after;
   // Edits of one group (not 0) are undone and redone together.
   int group = 0;
+  // The attributes of every table by its first position, before and after,
+  // for an edit of a table; other edits only move the tables behind them.
+  std::optional<std::map<int, TableAttributes>> tables_before, tables_after;
 };
 
 void apply(Document& doc, const DocumentEdit& edit);

@@ -24,6 +24,7 @@
 
 #include "common/bytes.h"
 #include "common/status.h"
+#include "editor/table_edit.h"
 
 namespace quilm {
 
@@ -320,6 +321,51 @@ class Editor {
   // in its first cell.
   virtual void InsertTable(int rows, int columns) = 0;
 
+  // --- Table shape, cells and attributes ---------------------------------------
+  // All of these work on the table that holds the caret (SelStart); they fail
+  // with a message, changing nothing, when the caret is in no table or a row
+  // or column is out of range. Each change is one undo step and leaves the
+  // caret in the cell it was in (or, when that cell is gone, in the cell now
+  // at its row and column, or where the table was).
+  //
+  // The cell that holds `position`, when it lies in the table at the caret.
+  virtual std::optional<TableCellIndex> TableCellAt(int position) const = 0;
+  // The text of cell (row, column): from its first position, without the
+  // cell's end. A merged cell answers for every row and column it covers.
+  virtual std::optional<TextRange> TableCellRange(int row, int column) const = 0;
+  // `count` empty rows (columns) put before row `row` (column `column`);
+  // `row` may be the number of rows, to append.
+  virtual Status TableInsertRows(int row, int count) = 0;
+  virtual Status TableInsertColumns(int column, int count) = 0;
+  // Removing every row or every column removes the whole table.
+  virtual Status TableDeleteRows(int row, int count) = 0;
+  virtual Status TableDeleteColumns(int column, int count) = 0;
+  virtual Status TableDelete() = 0;
+  // Makes rows [row, rows) a table of their own after an empty paragraph;
+  // `row` lies in 1..rows-1. A merged cell across the cut is cut too, its
+  // text staying above.
+  virtual Status TableSplit(int row) = 0;
+  // Whether cells without a border are drawn with thin grid lines on screen
+  // (never printed or saved). On at the start.
+  virtual bool TableGridLines() const = 0;
+  virtual void SetTableGridLines(bool shown) = 0;
+  virtual std::optional<TableAttributes> TableAttributesAtInputPos() const = 0;
+  virtual Status SetTableAttributesAtInputPos(const TableAttributes& attributes) = 0;
+
+  // What the table at the caret allows now (TableCanInsertColumn ...).
+  bool TableCanInsertColumn() const { return table_size_allows(0, 1); }
+  bool TableCanInsertLines() const { return table_size_allows(1, 0); }
+  bool TableCanDeleteColumn() const { return table_size_allows(0, 0); }
+  bool TableCanDeleteLines() const { return table_size_allows(0, 0); }
+  int TableRowAtInputPos() const {
+    const auto cell = TableCellAt(SelStart());
+    return cell ? cell->row : -1;
+  }
+  int TableColAtInputPos() const {
+    const auto cell = TableCellAt(SelStart());
+    return cell ? cell->column : -1;
+  }
+
   // --- Load and save by format code ---------------------------------------------
   // A failed load leaves the document as it was. Loading a file starts a fresh
   // document (not modified, nothing to undo); loading from memory is an edit
@@ -343,6 +389,14 @@ class Editor {
 
  private:
   LegacyFontTest legacy_fonts_;
+
+  // Whether the caret is in a table that may grow by `more_rows` and `more_columns`.
+  bool table_size_allows(int more_rows, int more_columns) const {
+    TableCells table;
+    if (!TableAtInputPos(table) || table.rows.empty()) return false;
+    return static_cast<int>(table.rows.size()) + more_rows <= kMaxTableRows &&
+           static_cast<int>(table.rows.front().size()) + more_columns <= kMaxTableColumns;
+  }
 
   template <typename Change>
   void Modify(Change change) {

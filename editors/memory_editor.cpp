@@ -161,6 +161,7 @@ void MemoryEditor::Undo() {
     const DocumentEdit& edit = history_.undo();
     revert(doc_, edit);
     paragraphs_.replaced(edit.start, length_of(edit.inserted), edit.removed);
+    follow_tables(edit, true);
     selection_ = edit.selection_before;
   } while (group != 0 && history_.next_undo_group() == group);
   pending_.reset();
@@ -174,6 +175,7 @@ void MemoryEditor::Redo() {
     const DocumentEdit& edit = history_.redo();
     apply(doc_, edit);
     paragraphs_.replaced(edit.start, length_of(edit.removed), edit.inserted);
+    follow_tables(edit, false);
     selection_ = edit.selection_after;
   } while (group != 0 && history_.next_redo_group() == group);
   pending_.reset();
@@ -292,6 +294,7 @@ void MemoryEditor::replace_selection(std::vector<TextRun> runs) {
 void MemoryEditor::commit(DocumentEdit edit) {
   apply(doc_, edit);
   paragraphs_.replaced(edit.start, length_of(edit.removed), edit.inserted);
+  follow_tables(edit, false);
   selection_ = edit.selection_after;
   modified_ = true;
   history_.record(std::move(edit));
@@ -337,6 +340,7 @@ void MemoryEditor::reset_to(Document doc) {
   selection_ = {};
   pending_.reset();
   history_.clear();
+  table_looks_.clear();
   modified_ = false;
 }
 

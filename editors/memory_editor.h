@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "editor/edit_history.h"
 #include "editor/editor.h"
 #include "editor/paragraph_index.h"
+#include "editors/memory_table.h"
 
 namespace quilm {
 
@@ -86,6 +88,20 @@ class MemoryEditor final : public Editor {
   Status SetTableAtInputPos(const TableCells& cells) override;
   void InsertTable(int rows, int columns) override;
 
+  // Rows, columns, cells and attributes of tables (memory_editor_tables.cpp).
+  std::optional<TableCellIndex> TableCellAt(int position) const override;
+  std::optional<TextRange> TableCellRange(int row, int column) const override;
+  Status TableInsertRows(int row, int count) override;
+  Status TableInsertColumns(int column, int count) override;
+  Status TableDeleteRows(int row, int count) override;
+  Status TableDeleteColumns(int column, int count) override;
+  Status TableDelete() override;
+  Status TableSplit(int row) override;
+  bool TableGridLines() const override { return grid_lines_; }
+  void SetTableGridLines(bool shown) override { grid_lines_ = shown; }
+  std::optional<TableAttributes> TableAttributesAtInputPos() const override;
+  Status SetTableAttributesAtInputPos(const TableAttributes& attributes) override;
+
   Status LoadFile(const std::filesystem::path& path, FormatCode format) override;
   Status SaveFile(const std::filesystem::path& path, FormatCode format) const override;
   Status LoadFromMemory(BytesView bytes, FormatCode format) override;
@@ -108,6 +124,17 @@ class MemoryEditor final : public Editor {
   // Starts over with `doc`: nothing to undo, caret at the start.
   void reset_to(Document doc);
 
+  // Tables (memory_editor_tables.cpp).
+  std::optional<TableSpan> caret_table() const;
+  // Replaces the table of `span` by `cells`, its rows aligned by `rows_after`,
+  // the caret ending at the start of cell `caret`; `looks` become the
+  // attributes of the tables.
+  void rewrite_table(const TableSpan& span, const TableCells& cells, std::vector<Alignment> rows_after,
+                     TableCellIndex caret, std::map<int, TableAttributes> looks);
+  // The attributes of the tables after an edit, or before it when undone:
+  // those behind the edit move with the text, those of tables gone are dropped.
+  void follow_tables(const DocumentEdit& edit, bool undone);
+
   Document doc_;
   ParagraphIndex paragraphs_;  // of doc_
   Selection selection_;
@@ -125,6 +152,10 @@ class MemoryEditor final : public Editor {
   PageLayout page_;
   std::array<int, kDocumentValues> document_values_{};
   PageNumbering page_numbers_;
+  // Tables: whether grid lines show, and the attributes of each table
+  // (by its first position) that differ from the defaults.
+  bool grid_lines_ = true;
+  std::map<int, TableAttributes> table_looks_;
 };
 
 }  // namespace quilm

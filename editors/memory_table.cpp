@@ -88,3 +88,46 @@ bool fits_table(const TableCells& cells, const TableCells& shape) {
 }
 
 }  // namespace quilm
+
+namespace quilm {
+
+int cell_length(const TableCells& cells, TableCellIndex cell) {
+  int length = 0;
+  for (const TextRun& run : cells.rows[static_cast<std::size_t>(cell.row)][static_cast<std::size_t>(cell.column)])
+    length += static_cast<int>(run.text.size());
+  return length;
+}
+
+int cell_position(const TableCells& cells, int table_start, TableCellIndex cell) {
+  int position = table_start;
+  for (int r = 0; r < cell.row; ++r) {
+    for (int c = 0; c < static_cast<int>(cells.rows[static_cast<std::size_t>(r)].size()); ++c)
+      position += cell_length(cells, {r, c}) + 1;  // the text and its cell mark
+    ++position;                                    // the row's paragraph break
+  }
+  for (int c = 0; c < cell.column; ++c) position += cell_length(cells, {cell.row, c}) + 1;
+  return position;
+}
+
+TableCells with_rows_inserted(TableCells cells, int row, int count) {
+  const std::vector<TableCell> empty_row(cells.rows.front().size());
+  cells.rows.insert(cells.rows.begin() + row, static_cast<std::size_t>(count), empty_row);
+  return cells;
+}
+
+TableCells with_columns_inserted(TableCells cells, int column, int count) {
+  for (auto& r : cells.rows) r.insert(r.begin() + column, static_cast<std::size_t>(count), TableCell{});
+  return cells;
+}
+
+TableCells with_rows_removed(TableCells cells, int row, int count) {
+  cells.rows.erase(cells.rows.begin() + row, cells.rows.begin() + row + count);
+  return cells;
+}
+
+TableCells with_columns_removed(TableCells cells, int column, int count) {
+  for (auto& r : cells.rows) r.erase(r.begin() + column, r.begin() + column + count);
+  return cells;
+}
+
+}  // namespace quilm

@@ -32,3 +32,17 @@ std::vector<TextRun> table_runs(const TableCells& cells, const CharFormat& empty
 bool fits_table(const TableCells& cells, const TableCells& shape);
 
 }  // namespace quilm
+
+namespace quilm {
+
+// The position of the text of cell (row, column) of `cells`, a table whose
+// first row begins at `table_start`.
+int cell_position(const TableCells& cells, int table_start, TableCellIndex cell);
+int cell_length(const TableCells& cells, TableCellIndex cell);
+// `cells` with `count` empty rows put before `row`, or columns before `column`.
+TableCells with_rows_inserted(TableCells cells, int row, int count);
+TableCells with_columns_inserted(TableCells cells, int column, int count);
+TableCells with_rows_removed(TableCells cells, int row, int count);
+TableCells with_columns_removed(TableCells cells, int column, int count);
+
+}  // namespace quilm

@@ -197,6 +197,10 @@ class TMainForm : public QMainWindow {
   void FontDialogClick();
   void chooseColour(bool background);
   void InsertTable1Click();
+  // The Table menu's commands on the table at the caret (main_form_menus.cpp).
+  void Table1Click();
+  void runTableCommand(const std::function<Status(Editor&)>& command);
+  void TableAttributes1Click();
   void FileStatistics1Click();
   // A key typed into the editor goes through the key-press hook; true when
   // the hook has handled it and the editor must not insert it.

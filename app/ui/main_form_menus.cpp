@@ -20,9 +20,11 @@
 
 #include "analysis/file_statistics.h"
 #include "app/paragraph_commands.h"
+#include "app/table_commands.h"
 #include "app/ui/main_form.h"
 #include "app/ui/paragraph_dialogs.h"
 #include "app/ui/ruler.h"
+#include "app/ui/table_attributes_dialog.h"
 #include "app/ui/tool_button.h"
 #include "editor/selection_colour.h"
 #include "editors/ui/qt_editor.h"
@@ -80,6 +82,7 @@ std::optional<std::pair<int, int>> ask_table_size(QWidget* parent) {
   };
   QSpinBox* rows = spin("Rows", QObject::tr("&Rows:"));
   QSpinBox* columns = spin("Columns", QObject::tr("&Columns:"));
+  columns->setMaximum(kMaxTableColumns);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -321,27 +324,46 @@ void TMainForm::completeTableMenu() {
   table->insertMenu(sort, insert);
   connect(add_item(insert, "InsertTable1", tr("&Table...")), &QAction::triggered, this,
           &TMainForm::InsertTable1Click);
-  const QString no_shape = tr("The editor cannot change the rows and columns of a table yet");
-  unavailable(insert, "ColumnsLeft1", tr("Columns to the &Left"), no_shape);
-  unavailable(insert, "ColumnsRight1", tr("Columns to the &Right"), no_shape);
-  unavailable(insert, "RowsAbove1", tr("Rows &Above"), no_shape);
-  unavailable(insert, "RowsBelow1", tr("Rows &Below"), no_shape);
+  struct Command {
+    QMenu* menu;
+    const char* name;
+    QString caption;
+    std::function<Status(Editor&)> run;
+  };
   QMenu* remove = sub_menu(table, "TableDelete1", tr("&Delete"));
-  unavailable(remove, "DeleteTable1", tr("Table"), no_shape);
-  unavailable(remove, "DeleteColumns1", tr("&Columns"), no_shape);
-  unavailable(remove, "DeleteRows1", tr("&Rows"), no_shape);
   QMenu* split = sub_menu(table, "TableSplit1", tr("Split"));
-  unavailable(split, "SplitAbove1", tr("Above"), no_shape);
-  unavailable(split, "SplitBelow1", tr("Below"), no_shape);
-  const QString no_cells = tr("The editor does not report the positions of table cells yet");
+  const Command commands[] = {
+      {insert, "ColumnsLeft1", tr("Columns to the &Left"),
+       [](Editor& e) { return insert_table_column(e, TableSide::Before); }},
+      {insert, "ColumnsRight1", tr("Columns to the &Right"),
+       [](Editor& e) { return insert_table_column(e, TableSide::After); }},
+      {insert, "RowsAbove1", tr("Rows &Above"), [](Editor& e) { return insert_table_row(e, TableSide::Before); }},
+      {insert, "RowsBelow1", tr("Rows &Below"), [](Editor& e) { return insert_table_row(e, TableSide::After); }},
+      {remove, "DeleteTable1", tr("Table"), delete_table},
+      {remove, "DeleteColumns1", tr("&Columns"), delete_table_columns},
+      {remove, "DeleteRows1", tr("&Rows"), delete_table_rows},
+      {split, "SplitAbove1", tr("Above"), [](Editor& e) { return split_table(e, TableSide::Before); }},
+      {split, "SplitBelow1", tr("Below"), [](Editor& e) { return split_table(e, TableSide::After); }},
+  };
+  for (const Command& c : commands)
+    connect(add_item(c.menu, c.name, c.caption), &QAction::triggered, this, [this, run = c.run] { runTableCommand(run); });
   QMenu* select = sub_menu(table, "TableSelect1", tr("Select"));
-  unavailable(select, "SelectTable1", tr("Table"), no_cells);
-  unavailable(select, "SelectRow1", tr("Row"), no_cells);
-  unavailable(select, "SelectCell1", tr("Cell"), no_cells);
+  const std::pair<const char*, TablePart> parts[] = {
+      {"SelectTable1", TablePart::Table}, {"SelectRow1", TablePart::Row}, {"SelectCell1", TablePart::Cell}};
+  const QString part_captions[] = {tr("Table"), tr("Row"), tr("Cell")};
+  for (std::size_t i = 0; i < std::size(parts); ++i)
+    connect(add_item(select, parts[i].first, part_captions[i]), &QAction::triggered, this, [this, part = parts[i].second] {
+      select_table_part(*editor_, part);
+      richedit1_->setFocus();
+    });
   table->addSeparator();
-  QAction* grid = unavailable(table, "HideGridlines1", tr("Hide &Gridlines"), tr("The editor always draws grid lines"));
+  QAction* grid = add_item(table, "HideGridlines1", tr("Hide &Gridlines"));
   grid->setCheckable(true);
-  unavailable(table, "TableAttributes1", tr("&Attributes..."), tr("The editor has no table attribute dialog yet"));
+  connect(grid, &QAction::triggered, this, [this](bool hidden) { editor_->SetTableGridLines(!hidden); });
+  connect(add_item(table, "TableAttributes1", tr("&Attributes...")), &QAction::triggered, this,
+          &TMainForm::TableAttributes1Click);
+  connect(table, &QMenu::aboutToShow, this, &TMainForm::Table1Click);
+  Table1Click();
   table->removeAction(sort);
   table->addSeparator();
   table->addAction(sort);
@@ -349,6 +371,37 @@ void TMainForm::completeTableMenu() {
 
 void TMainForm::InsertTable1Click() {
   if (const auto size = ask_table_size(this)) editor_->InsertTable(size->first, size->second);
+  richedit1_->setFocus();
+}
+
+// Opening the Table menu: the table commands follow what the table at the
+// caret allows.
+void TMainForm::Table1Click() {
+  const bool in_table = editor_->TableRowAtInputPos() >= 0;
+  for (const char* menu : {"TableDelete1", "TableSplit1", "TableSelect1"})
+    findChild<QMenu*>(menu)->menuAction()->setEnabled(in_table);
+  const std::pair<const char*, bool> items[] = {
+      {"HideGridlines1", in_table},
+      {"TableAttributes1", in_table},
+      {"ColumnsLeft1", editor_->TableCanInsertColumn()},
+      {"ColumnsRight1", editor_->TableCanInsertColumn()},
+      {"RowsAbove1", editor_->TableCanInsertLines()},
+      {"RowsBelow1", editor_->TableCanInsertLines()},
+      {"DeleteColumns1", editor_->TableCanDeleteColumn()},
+      {"DeleteRows1", editor_->TableCanDeleteLines()},
+  };
+  for (const auto& [name, enabled] : items) findChild<QAction*>(name)->setEnabled(enabled);
+  findChild<QAction*>("HideGridlines1")->setChecked(!editor_->TableGridLines());
+}
+
+void TMainForm::runTableCommand(const std::function<Status(Editor&)>& command) {
+  if (const Status done = command(*editor_); !done) prompter_->message(done.message());
+  richedit1_->setFocus();
+}
+
+void TMainForm::TableAttributes1Click() {
+  TableAttributesDialog dialog(*editor_, *prompter_, this);
+  if (dialog.prepare()) dialog.exec();
   richedit1_->setFocus();
 }
 

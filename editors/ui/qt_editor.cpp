@@ -17,6 +17,7 @@
 #include "editors/ui/qt_table.h"
 #include "editors/ui/qt_paragraph.h"
 #include "editors/ui/qt_text.h"
+#include "editors/ui/table_grid_lines.h"
 
 namespace quilm {
 namespace {
@@ -34,6 +35,7 @@ void as_one_step(QTextCursor& cursor, Change change) {
 }  // namespace
 
 QtEditor::QtEditor(QTextEdit* edit) : edit_(edit) {
+  grid_lines_ = new TableGridOverlay(edit_);
   QFont font = document().defaultFont();
   font.setPointSize(CharFormat{}.font_size);
   document().setDefaultFont(font);

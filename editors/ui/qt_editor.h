@@ -13,7 +13,11 @@
 #include "editor/editor.h"
 #include "editors/ui/layout_zoom.h"
 
+class QTextTable;
+
 namespace quilm {
+
+class TableGridOverlay;
 
 struct Document;
 
@@ -86,6 +90,20 @@ class QtEditor final : public Editor {
   Status SetTableAtInputPos(const TableCells& cells) override;
   void InsertTable(int rows, int columns) override;
 
+  // Rows, columns, cells and attributes of tables (qt_editor_tables.cpp).
+  std::optional<TableCellIndex> TableCellAt(int position) const override;
+  std::optional<TextRange> TableCellRange(int row, int column) const override;
+  Status TableInsertRows(int row, int count) override;
+  Status TableInsertColumns(int column, int count) override;
+  Status TableDeleteRows(int row, int count) override;
+  Status TableDeleteColumns(int column, int count) override;
+  Status TableDelete() override;
+  Status TableSplit(int row) override;
+  bool TableGridLines() const override;
+  void SetTableGridLines(bool shown) override;
+  std::optional<TableAttributes> TableAttributesAtInputPos() const override;
+  Status SetTableAttributesAtInputPos(const TableAttributes& attributes) override;
+
   Status LoadFile(const std::filesystem::path& path, FormatCode format) override;
   Status SaveFile(const std::filesystem::path& path, FormatCode format) const override;
   Status LoadFromMemory(BytesView bytes, FormatCode format) override;
@@ -116,6 +134,9 @@ class QtEditor final : public Editor {
   // Starts over with `doc`: nothing to undo, not modified, caret at the start.
   void reset_to(const Document& doc);
   void apply_wrap();
+  // The table that holds SelStart, and the caret put at the start of a cell.
+  QTextTable* caret_table() const;
+  void put_caret_in(QTextTable& table, TableCellIndex cell);
   int screen_dpi() const;
 
   std::unique_ptr<QTextEdit> owned_;
@@ -129,6 +150,9 @@ class QtEditor final : public Editor {
   std::array<int, kDocumentValues> document_values_{};
   PageNumbering page_numbers_;
   LayoutZoom zoom_layout_;
+  // Lines over the cells of borderless tables, and whether they show.
+  QPointer<TableGridOverlay> grid_lines_;
+  bool grid_lines_shown_ = true;
 };
 
 }  // namespace quilm

@@ -41,13 +41,10 @@ QString text_for_qt(std::u16string_view text) {
 
 TableCells table_cells(const QTextTable& table) {
   TableCells cells;
-  const QTextDocument& doc = *table.document();
   for (int r = 0; r < table.rows(); ++r) {
     cells.rows.emplace_back();
     for (int c = 0; c < table.columns(); ++c) {
-      const QTextTableCell cell = table.cellAt(r, c);
-      cells.rows.back().push_back(
-          runs_between(doc, cell.firstCursorPosition().position(), cell.lastCursorPosition().position()));
+      cells.rows.back().push_back(cell_runs(table.cellAt(r, c)));
     }
   }
   return cells;
@@ -62,14 +59,20 @@ bool fits_table(const QTextTable& table, const TableCells& cells) {
 
 void write_table_cells(QTextTable& table, const TableCells& cells) {
   for (int r = 0; r < table.rows(); ++r)
-    for (int c = 0; c < table.columns(); ++c) {
-      const QTextTableCell cell = table.cellAt(r, c);
-      QTextCursor cursor = cell.firstCursorPosition();
-      cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
-      cursor.removeSelectedText();
-      for (const TextRun& run : cells.rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)])
-        cursor.insertText(text_for_qt(run.text), to_qt_format(run.format));
-    }
+    for (int c = 0; c < table.columns(); ++c)
+      write_cell(table.cellAt(r, c), cells.rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
+}
+
+TableCell cell_runs(const QTextTableCell& cell) {
+  return runs_between(*cell.firstCursorPosition().document(), cell.firstCursorPosition().position(),
+                      cell.lastCursorPosition().position());
+}
+
+void write_cell(const QTextTableCell& cell, const TableCell& runs) {
+  QTextCursor cursor = cell.firstCursorPosition();
+  cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+  cursor.removeSelectedText();
+  for (const TextRun& run : runs) cursor.insertText(text_for_qt(run.text), to_qt_format(run.format));
 }
 
 }  // namespace quilm

@@ -14,5 +14,8 @@ TableCells table_cells(const QTextTable& table);
 bool fits_table(const QTextTable& table, const TableCells& cells);
 // Replaces the text of every cell by its runs in `cells` (which fits).
 void write_table_cells(QTextTable& table, const TableCells& cells);
+// The text of one cell, and the cell's text replaced by `runs`.
+TableCell cell_runs(const QTextTableCell& cell);
+void write_cell(const QTextTableCell& cell, const TableCell& runs);
 
 }  // namespace quilm

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -12,6 +13,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -182,6 +184,20 @@ TEST(MenuWalk, TheMenusStandInTheirOrderWithTheirShortcuts) {
       {"FileStatistics1", "File Statistics...", QKeySequence(), "Tools1"},
       {"PageBreak1", "Page Break", QKeySequence(), "Insert1"},
       {"InsertTable1", "&Table...", QKeySequence(), "TableInsert1"},
+      {"ColumnsLeft1", "Columns to the &Left", QKeySequence(), "TableInsert1"},
+      {"ColumnsRight1", "Columns to the &Right", QKeySequence(), "TableInsert1"},
+      {"RowsAbove1", "Rows &Above", QKeySequence(), "TableInsert1"},
+      {"RowsBelow1", "Rows &Below", QKeySequence(), "TableInsert1"},
+      {"DeleteTable1", "Table", QKeySequence(), "TableDelete1"},
+      {"DeleteColumns1", "&Columns", QKeySequence(), "TableDelete1"},
+      {"DeleteRows1", "&Rows", QKeySequence(), "TableDelete1"},
+      {"SplitAbove1", "Above", QKeySequence(), "TableSplit1"},
+      {"SplitBelow1", "Below", QKeySequence(), "TableSplit1"},
+      {"SelectTable1", "Table", QKeySequence(), "TableSelect1"},
+      {"SelectRow1", "Row", QKeySequence(), "TableSelect1"},
+      {"SelectCell1", "Cell", QKeySequence(), "TableSelect1"},
+      {"HideGridlines1", "Hide &Gridlines", QKeySequence(), "Table1"},
+      {"TableAttributes1", "&Attributes...", QKeySequence(), "Table1"},
       {"ControlCharacters1", "Control Characters", QKeySequence(), "View1"},
   };
   for (const auto& c : cases) {
@@ -287,6 +303,82 @@ TEST(MenuWalk, PageBreakAndTableGoIntoTheDocument) {
   ASSERT_TRUE(w.form->editor().TableAtInputPos(cells));
   EXPECT_EQ(cells.rows.size(), 2u);
   EXPECT_EQ(cells.rows.front().size(), 2u);
+}
+
+// Opening the Table menu: the table commands only with the caret in a table,
+// the column insertions only while the table may grow.
+TEST(MenuWalk, TheTableMenuFollowsTheCaret) {
+  MenuWindow w;
+  Editor& e = w.form->editor();
+  const char* table_items[] = {"ColumnsLeft1", "ColumnsRight1", "RowsAbove1", "RowsBelow1", "DeleteColumns1",
+                               "DeleteRows1", "HideGridlines1", "TableAttributes1", "Sort1"};
+  const char* table_menus[] = {"TableDelete1", "TableSplit1", "TableSelect1"};
+  e.SetSelText(u"text");
+  e.InsertTable(2, 2);
+  const int first_cell = e.TableCellRange(0, 0)->start;
+  for (const bool in_table : {false, true}) {
+    SCOPED_TRACE(in_table ? "in a table" : "outside");
+    e.SetSelStart(in_table ? first_cell : 1);
+    emit w.menu("Table1")->aboutToShow();
+    for (const char* item : table_items) EXPECT_EQ(w.action(item)->isEnabled(), in_table) << item;
+    for (const char* menu : table_menus) EXPECT_EQ(w.menu(menu)->menuAction()->isEnabled(), in_table) << menu;
+  }
+  w.action("ColumnsRight1")->trigger();
+  TableCells cells;
+  ASSERT_TRUE(e.TableAtInputPos(cells));
+  EXPECT_EQ(cells.rows.front().size(), 3u);
+  w.action("SelectRow1")->trigger();
+  EXPECT_EQ(e.TableCellAt(e.SelStart() + e.SelLength())->column, 2);
+  w.action("HideGridlines1")->trigger();
+  EXPECT_FALSE(e.TableGridLines());
+  emit w.menu("Table1")->aboutToShow();
+  EXPECT_TRUE(w.action("HideGridlines1")->isChecked());
+  // A table as wide as it may be takes no column: the item is disabled, and
+  // the command says why.
+  e.TableInsertColumns(0, kMaxTableColumns - 3);
+  emit w.menu("Table1")->aboutToShow();
+  EXPECT_FALSE(w.action("ColumnsLeft1")->isEnabled());
+  w.action("ColumnsLeft1")->setEnabled(true);
+  w.action("ColumnsLeft1")->trigger();
+  ASSERT_EQ(w.prompter.messages.size(), 1u);
+  EXPECT_EQ(w.prompter.messages[0], "COLUMN  CANNOT BE INSERTED");
+}
+
+TEST(MenuWalk, TheTableAttributeDialogRefusesABadNumberAndAppliesGoodOnes) {
+  MenuWindow w;
+  Editor& e = w.form->editor();
+  e.InsertTable(1, 2);
+  const int first_cell = e.SelStart();
+  const TableAttributes before = *e.TableAttributesAtInputPos();
+  int shown = 0;
+  std::function<void()> fill;
+  fill = [&] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return QTimer::singleShot(10, fill);
+    ++shown;
+    EXPECT_EQ(dialog->objectName(), "TTableAttributes");
+    auto* border = dialog->findChild<QLineEdit*>("BorderWidth");
+    ASSERT_NE(border, nullptr);
+    EXPECT_EQ(border->text(), QString::number(before.border_width));
+    border->setText("thick");
+    QMetaObject::invokeMethod(dialog, "accept");
+    EXPECT_TRUE(dialog->isVisible()) << "a bad number keeps the dialog open";
+    EXPECT_EQ(*e.TableAttributesAtInputPos(), before);
+    border->setText("3");
+    dialog->findChild<QLineEdit*>("CellPadding")->setText("6");
+    QMetaObject::invokeMethod(dialog, "accept");
+  };
+  QTimer::singleShot(0, fill);
+  emit w.menu("Table1")->aboutToShow();
+  w.action("TableAttributes1")->trigger();
+  EXPECT_EQ(shown, 1);
+  ASSERT_EQ(w.prompter.errors.size(), 1u);
+  EXPECT_NE(w.prompter.errors[0].find("Border width"), std::string::npos);
+  EXPECT_EQ(e.TableAttributesAtInputPos()->border_width, 3);
+  EXPECT_EQ(e.TableAttributesAtInputPos()->cell_padding, 6);
+  e.Undo();
+  e.SetSelStart(first_cell);
+  EXPECT_EQ(*e.TableAttributesAtInputPos(), before);
 }
 
 TEST(MenuWalk, FileStatisticsCountTheDocument) {
