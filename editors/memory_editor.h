@@ -129,7 +129,7 @@ class MemoryEditor final : public Editor {
   // Replaces the table of `span` by `cells`, its rows aligned by `rows_after`,
   // the caret ending at the start of cell `caret`; `looks` become the
   // attributes of the tables.
-  void rewrite_table(const TableSpan& span, const TableCells& cells, std::vector<Alignment> rows_after,
+  void rewrite_table(const TableSpan& span, const TableCells& cells, std::vector<ParagraphFormat> rows_after,
                      TableCellIndex caret, std::map<int, TableAttributes> looks);
   // The attributes of the tables after an edit, or before it when undone:
   // those behind the edit move with the text, those of tables gone are dropped.

@@ -49,7 +49,7 @@ Status MemoryEditor::TableInsertRows(int row, int count) {
   if (count <= 0 || row < 0 || row > rows_of(cells)) return Status::Error("No such row");
   if (rows_of(cells) + count > kMaxTableRows) return Status::Error("The table has as many rows as it may have");
   const int first = paragraph_of(span->start);
-  std::vector<Alignment> rows(doc_.alignments.begin() + first, doc_.alignments.begin() + first + rows_of(cells));
+  std::vector<ParagraphFormat> rows(doc_.paragraphs.begin() + first, doc_.paragraphs.begin() + first + rows_of(cells));
   rows.insert(rows.begin() + row, static_cast<std::size_t>(count), rows[static_cast<std::size_t>(std::min(row, rows_of(cells) - 1))]);
   TableCellIndex caret = *TableCellAt(selection_.start);
   if (caret.row >= row) caret.row += count;
@@ -65,7 +65,7 @@ Status MemoryEditor::TableInsertColumns(int column, int count) {
   if (columns_of(cells) + count > kMaxTableColumns)
     return Status::Error("The table has as many columns as it may have");
   const int first = paragraph_of(span->start);
-  std::vector<Alignment> rows(doc_.alignments.begin() + first, doc_.alignments.begin() + first + rows_of(cells));
+  std::vector<ParagraphFormat> rows(doc_.paragraphs.begin() + first, doc_.paragraphs.begin() + first + rows_of(cells));
   TableCellIndex caret = *TableCellAt(selection_.start);
   if (caret.column >= column) caret.column += count;
   rewrite_table(*span, with_columns_inserted(cells, column, count), std::move(rows), caret, table_looks_);
@@ -79,7 +79,7 @@ Status MemoryEditor::TableDeleteRows(int row, int count) {
   if (!valid_stretch(row, count, rows_of(cells))) return Status::Error("No such row");
   if (count == rows_of(cells)) return TableDelete();
   const int first = paragraph_of(span->start);
-  std::vector<Alignment> rows(doc_.alignments.begin() + first, doc_.alignments.begin() + first + rows_of(cells));
+  std::vector<ParagraphFormat> rows(doc_.paragraphs.begin() + first, doc_.paragraphs.begin() + first + rows_of(cells));
   rows.erase(rows.begin() + row, rows.begin() + row + count);
   TableCellIndex caret = *TableCellAt(selection_.start);
   if (caret.row >= row + count)
@@ -97,7 +97,7 @@ Status MemoryEditor::TableDeleteColumns(int column, int count) {
   if (!valid_stretch(column, count, columns_of(cells))) return Status::Error("No such column");
   if (count == columns_of(cells)) return TableDelete();
   const int first = paragraph_of(span->start);
-  std::vector<Alignment> rows(doc_.alignments.begin() + first, doc_.alignments.begin() + first + rows_of(cells));
+  std::vector<ParagraphFormat> rows(doc_.paragraphs.begin() + first, doc_.paragraphs.begin() + first + rows_of(cells));
   TableCellIndex caret = *TableCellAt(selection_.start);
   if (caret.column >= column + count)
     caret.column -= count;
@@ -124,8 +124,8 @@ Status MemoryEditor::TableDelete() {
   edit.start = start;
   edit.removed = slice_runs(doc_.runs, start, end);
   edit.first_paragraph = first;
-  edit.alignments_before.assign(doc_.alignments.begin() + first, doc_.alignments.begin() + last + 1);
-  edit.alignments_after = {doc_.alignments[static_cast<std::size_t>(starts_paragraph ? last : first)]};
+  edit.paragraphs_before.assign(doc_.paragraphs.begin() + first, doc_.paragraphs.begin() + last + 1);
+  edit.paragraphs_after = {doc_.paragraphs[static_cast<std::size_t>(starts_paragraph ? last : first)]};
   edit.selection_before = selection_;
   edit.selection_after = {start, 0};
   edit.tables_before = table_looks_;
@@ -142,13 +142,13 @@ Status MemoryEditor::TableSplit(int row) {
   const TableCells cells = cells_in(doc_.runs, *span);
   if (row <= 0 || row >= rows_of(cells)) return Status::Error("A table is split between two of its rows");
   const int at = paragraphs_.start_of(paragraph_of(span->start) + row);
-  const Alignment kept = doc_.alignments[static_cast<std::size_t>(paragraph_of(at))];
+  const ParagraphFormat kept = doc_.paragraphs[static_cast<std::size_t>(paragraph_of(at))];
   DocumentEdit edit;
   edit.start = at;
   edit.inserted = {{std::u16string(1, kParagraphBreak), format_at(doc_.runs, at)}};
   edit.first_paragraph = paragraph_of(at);
-  edit.alignments_before = {kept};
-  edit.alignments_after = {kept, kept};
+  edit.paragraphs_before = {kept};
+  edit.paragraphs_after = {kept, kept};
   edit.selection_before = selection_;
   edit.selection_after = {selection_.start >= at ? selection_.start + 1 : selection_.start, 0};
   edit.tables_before = table_looks_;
@@ -174,23 +174,23 @@ Status MemoryEditor::SetTableAttributesAtInputPos(const TableAttributes& attribu
   if (!span) return no_table();
   const TableCells cells = cells_in(doc_.runs, *span);
   const int first = paragraph_of(span->start);
-  std::vector<Alignment> rows(doc_.alignments.begin() + first, doc_.alignments.begin() + first + rows_of(cells));
+  std::vector<ParagraphFormat> rows(doc_.paragraphs.begin() + first, doc_.paragraphs.begin() + first + rows_of(cells));
   std::map<int, TableAttributes> looks = table_looks_;
   looks[span->start] = attributes;
   rewrite_table(*span, cells, std::move(rows), *TableCellAt(selection_.start), std::move(looks));
   return Status::Ok();
 }
 
-void MemoryEditor::rewrite_table(const TableSpan& span, const TableCells& cells, std::vector<Alignment> rows_after,
+void MemoryEditor::rewrite_table(const TableSpan& span, const TableCells& cells, std::vector<ParagraphFormat> rows_after,
                                  TableCellIndex caret, std::map<int, TableAttributes> looks) {
   DocumentEdit edit;
   edit.start = span.start;
   edit.removed = slice_runs(doc_.runs, span.start, span.end);
   edit.inserted = table_runs(cells, format_at(doc_.runs, span.start));
   edit.first_paragraph = paragraph_of(span.start);
-  edit.alignments_before.assign(doc_.alignments.begin() + edit.first_paragraph,
-                                doc_.alignments.begin() + paragraph_of(span.end) + 1);
-  edit.alignments_after = std::move(rows_after);
+  edit.paragraphs_before.assign(doc_.paragraphs.begin() + edit.first_paragraph,
+                                doc_.paragraphs.begin() + paragraph_of(span.end) + 1);
+  edit.paragraphs_after = std::move(rows_after);
   edit.selection_before = selection_;
   edit.selection_after = {cell_position(cells, span.start, caret), 0};
   edit.tables_before = table_looks_;
