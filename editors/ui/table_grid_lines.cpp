@@ -58,14 +58,14 @@ void draw_grid(QPainter& painter, const QAbstractTextDocumentLayout& layout, con
 
 }  // namespace
 
-TableGridOverlay::TableGridOverlay(QTextEdit* edit) : QWidget(edit->viewport()), edit_(edit) {
+TableGridOverlay::TableGridOverlay(QTextEdit* edit) : QWidget(edit->viewport()), viewport_(edit->viewport()) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setAttribute(Qt::WA_NoSystemBackground);
   edit->viewport()->installEventFilter(this);
   // Scrolling moves the viewport's children with its picture: put back, drawn anew.
   const auto follow = [this] {
-    if (!edit_) return;
-    setGeometry(edit_->viewport()->rect());
+    if (!viewport_) return;
+    setGeometry(viewport_->rect());
     update();
   };
   connect(edit->verticalScrollBar(), &QScrollBar::valueChanged, this, follow);
@@ -75,20 +75,24 @@ TableGridOverlay::TableGridOverlay(QTextEdit* edit) : QWidget(edit->viewport()),
   show();
 }
 
+QTextEdit* TableGridOverlay::edit() const {
+  return viewport_ ? qobject_cast<QTextEdit*>(viewport_->parentWidget()) : nullptr;
+}
+
 bool TableGridOverlay::eventFilter(QObject* watched, QEvent* event) {
-  if (edit_ && watched == edit_->viewport() && event->type() == QEvent::Resize)
-    setGeometry(edit_->viewport()->rect());
+  if (event->type() == QEvent::Resize && viewport_ && watched == viewport_) setGeometry(viewport_->rect());
   return false;
 }
 
 void TableGridOverlay::paintEvent(QPaintEvent*) {
-  if (!edit_) return;
-  QTextDocument* doc = edit_->document();
+  QTextEdit* text_edit = edit();
+  if (!text_edit) return;
+  QTextDocument* doc = text_edit->document();
   std::vector<QTextTable*> tables;
   borderless_tables(doc->rootFrame(), tables);
   if (tables.empty()) return;
   QPainter painter(this);
-  painter.translate(-edit_->horizontalScrollBar()->value(), -edit_->verticalScrollBar()->value());
+  painter.translate(-text_edit->horizontalScrollBar()->value(), -text_edit->verticalScrollBar()->value());
   painter.setPen(QPen(Qt::lightGray, 0, Qt::DotLine));
   for (const QTextTable* table : tables) draw_grid(painter, *doc->documentLayout(), *table);
 }

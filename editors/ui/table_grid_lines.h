@@ -19,7 +19,11 @@ class TableGridOverlay : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QPointer<QTextEdit> edit_;
+  // The edit the viewport belongs to; none once it is being destroyed (the
+  // viewport is watched, not the edit, which may be half gone by then).
+  QTextEdit* edit() const;
+
+  QPointer<QWidget> viewport_;
 };
 
 }  // namespace quilm
